@@ -1,0 +1,37 @@
+#pragma once
+// The keyboard accelerators built from the twenty key slots: slot i sends command id i + 1.
+
+#include <array>
+#include <cstdint>
+
+struct Settings;
+
+struct AccelEntry {
+    std::uint8_t flags = 0;  // 1 virtual key, +16 Alt, +8 Ctrl; 0 matches a typed character code
+    std::uint16_t key = 0;   // virtual-key code (or character code when flags is 0); 0 never matches
+    std::uint16_t command = 0;
+};
+
+using AccelTable = std::array<AccelEntry, 20>;
+
+inline constexpr std::uint8_t kAccelVirtKey = 1;
+inline constexpr std::uint8_t kAccelCtrl = 8;
+inline constexpr std::uint8_t kAccelAlt = 16;
+
+// Flag byte for a slot's modifier code: 0 none, 1 Alt, 2 Ctrl, 3 Alt + Ctrl; anything else 0.
+std::uint8_t AccelFlagsForModifier(std::int32_t modifierCode);
+
+AccelTable BuildAccelTable(const Settings& settings);
+
+// One key press as the accelerators see it.
+struct KeyStroke {
+    int virtualKey = 0; // 0 when the key has no virtual-key code
+    int character = 0;  // the typed character's code, 0 when none
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
+// The command id of the first entry that matches, 0 when none does. Virtual-key entries need exactly
+// their modifiers (Shift, which no slot carries, must be up); character entries need Alt up.
+int MatchAccelerator(const AccelTable& table, const KeyStroke& stroke);

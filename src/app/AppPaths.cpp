@@ -1,0 +1,38 @@
+#include "app/AppPaths.h"
+
+#include "common/Paths.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <unistd.h>
+
+QString ExeDirOf(const QString& exePath)
+{
+    return paths::directoryOf(exePath);
+}
+
+QString SettingsFileFor(const QString& exePath)
+{
+    const qsizetype nameStart = exePath.lastIndexOf(paths::kSeparator) + 1;
+    const qsizetype dot = exePath.indexOf(u'.', nameStart);
+    if (dot < 0)
+        return exePath + QStringLiteral(".ini");
+    return exePath.left(dot + 1) + QStringLiteral("ini");
+}
+
+QString ResolveAppPaths(AppPaths& paths, const QString& exePath, const QString& configHome,
+                        const QString& cacheHome)
+{
+    paths.ExeDir = ExeDirOf(exePath);
+    const bool exeDirWritable = ::access(QFile::encodeName(paths.ExeDir).constData(), W_OK) == 0;
+    if (exeDirWritable) {
+        paths.settingsFile = SettingsFileFor(exePath);
+        return paths.ExeDir;
+    }
+    const QString configDir = paths::withTrailingSeparator(configHome) + QStringLiteral("bullevista/");
+    const QString cacheDir = paths::withTrailingSeparator(cacheHome) + QStringLiteral("bullevista/");
+    QDir().mkpath(configDir);
+    QDir().mkpath(cacheDir);
+    paths.settingsFile = configDir + QStringLiteral("bullevista.ini");
+    return cacheDir;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// Where the program keeps its files: its own directory, the settings file and the scratch folder.
+
+#include "app/AppState.h"
+
+#include <QString>
+
+// The directory of an executable path, ending in "/".
+QString ExeDirOf(const QString& exePath);
+
+// The settings file of an executable: its path up to the first "." of the file name followed by "ini"
+// (viewer.beta.exe gives viewer.ini); a file name without "." gives the whole path + ".ini".
+// Dots in directory names never count.
+QString SettingsFileFor(const QString& exePath);
+
+// Fills ExeDir and the settings file from the executable's path. When the executable's directory can't
+// be written (an installed copy), the settings file moves to `configHome`/bullevista/bullevista.ini.
+// Returns the directory the scratch folder is to be created in.
+QString ResolveAppPaths(AppPaths& paths, const QString& exePath, const QString& configHome,
+                        const QString& cacheHome);

@@ -1,0 +1,35 @@
+#pragma once
+// The frameless main window. It turns key presses into command ids through the accelerator table and
+// hands them to the command handler; the skin issue gives it its look.
+
+#include "app/ViewPlacement.h"
+
+#include <QWidget>
+
+struct AppState;
+class PageView;
+
+class MainWindow : public QWidget {
+    Q_OBJECT
+public:
+    explicit MainWindow(AppState& state);
+
+    PageView* pageView() const { return m_pageView; }
+
+    // Places the page view by the skin's page area and the window size in the settings.
+    void placePageView();
+    // Both windows over the whole screen / back to the saved placement.
+    void enterFullScreen();
+    void leaveFullScreen();
+
+    PageArea pageArea; // the skin's page area; all zero until a skin sets it
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    AppState& m_state;
+    PageView* m_pageView = nullptr;
+};

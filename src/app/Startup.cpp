@@ -1,0 +1,74 @@
+#include "app/Startup.h"
+
+#include "app/AppPaths.h"
+#include "app/AppState.h"
+#include "app/CommandLine.h"
+#include "app/MainWindow.h"
+#include "app/SettingsReader.h"
+#include "app/WorkDir.h"
+#include "book/OpenBook.h"
+#include "common/Paths.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QStandardPaths>
+#include <random>
+
+namespace {
+std::mt19937 seededRandom()
+{
+    const QPoint pointer = QCursor::pos();
+    std::random_device entropy;
+    std::seed_seq seed{unsigned(pointer.x() + pointer.y()), entropy(), entropy()};
+    return std::mt19937(seed);
+}
+
+void openCommandLineBook(AppState& state, const QStringList& arguments)
+{
+    const QString path = CommandLineBookPath(arguments);
+    if (path.isEmpty())
+        return;
+    // A path that can't be read counts as a directory; opening it then says there is no book.
+    if (paths::isDirectory(path) || !paths::exists(path)) {
+        state.book.BookDir = paths::withTrailingSeparator(path).left(paths::kMaxPathChars);
+        OpenDirectoryBook(state);
+    } else {
+        OpenFileBook(state, path);
+    }
+}
+} // namespace
+
+int RunBullevista(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("bullevista"));
+    QApplication::setQuitOnLastWindowClosed(false); // only ShutDown ends the run
+
+    AppState state;
+    setAppState(&state);
+
+    std::mt19937 random = seededRandom();
+    const QString workParent = ResolveAppPaths(
+        state.paths, QCoreApplication::applicationFilePath(),
+        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+    CreateWorkDir(state.paths, workParent, random);
+
+    state.settings = ReadSettings(SettingsReader(state.paths.settingsFile), state.paths.ExeDir);
+
+    MainWindow window(state);
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    openCommandLineBook(state, arguments);
+
+    state.accelTable = BuildAccelTable(state.settings);
+    state.TimerResolution = 1;
+
+    window.show();
+    if (state.settings.startfullscreen > 0)
+        window.enterFullScreen();
+
+    const int code = QApplication::exec();
+    setAppState(nullptr);
+    return code;
+}
