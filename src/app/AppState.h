@@ -7,7 +7,11 @@
 #include "book/BookState.h"
 #include "view/ViewState.h"
 
+#include <QPointer>
 #include <QString>
+
+class MainWindow;
+class PageView;
 
 struct AppPaths {
     QString ExeDir;       // ends in "/"
@@ -16,12 +20,19 @@ struct AppPaths {
     bool workDirCreated = false; // only a folder this run created is ever emptied or removed
 };
 
+// The two windows; empty while they don't exist.
+struct AppWindows {
+    QPointer<MainWindow> main;
+    QPointer<PageView> pageView;
+};
+
 struct AppState {
     AppPaths paths;
     Settings settings;
     BookState book;
     ViewState view;
     AccelTable accelTable;
+    AppWindows windows;
     unsigned TimerResolution = 1;
     bool shutDown = false; // ShutDown has run
 };

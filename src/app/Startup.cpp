@@ -7,6 +7,7 @@
 #include "app/SettingsReader.h"
 #include "app/WorkDir.h"
 #include "book/OpenBook.h"
+#include "view/PageView.h"
 #include "common/Paths.h"
 
 #include <QApplication>
@@ -57,6 +58,7 @@ int RunBullevista(int argc, char** argv)
     state.settings = ReadSettings(SettingsReader(state.paths.settingsFile), state.paths.ExeDir);
 
     MainWindow window(state);
+    state.windows = {&window, window.pageView()};
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     openCommandLineBook(state, arguments);

@@ -6,3 +6,5 @@
 void OpenDirectoryBook(AppState&) {}
 
 void OpenFileBook(AppState&, const QString&) {}
+
+void PresentPage(AppState&) {}

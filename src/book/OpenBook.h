@@ -10,3 +10,6 @@ void OpenDirectoryBook(AppState& state);
 
 // Opens a book file by its path.
 void OpenFileBook(AppState& state, const QString& path);
+
+// Writes the page counter ("PAGE : 3/24 (name)") into the skin text "main" and shows the page.
+void PresentPage(AppState& state);
