@@ -20,11 +20,15 @@ QString SettingsFileFor(const QString& exePath)
     return exePath.left(dot + 1) + QStringLiteral("ini");
 }
 
-QString ResolveAppPaths(AppPaths& paths, const QString& exePath, const QString& configHome,
-                        const QString& cacheHome)
+bool IsWritableDirectory(const QString& dir)
+{
+    return ::access(QFile::encodeName(dir).constData(), W_OK) == 0;
+}
+
+QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWritable,
+                        const QString& configHome, const QString& cacheHome)
 {
     paths.ExeDir = ExeDirOf(exePath);
-    const bool exeDirWritable = ::access(QFile::encodeName(paths.ExeDir).constData(), W_OK) == 0;
     if (exeDirWritable) {
         paths.settingsFile = SettingsFileFor(exePath);
         return paths.ExeDir;

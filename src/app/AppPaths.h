@@ -13,8 +13,11 @@ QString ExeDirOf(const QString& exePath);
 // Dots in directory names never count.
 QString SettingsFileFor(const QString& exePath);
 
+// True when this process may create files in `dir`.
+bool IsWritableDirectory(const QString& dir);
+
 // Fills ExeDir and the settings file from the executable's path. When the executable's directory can't
-// be written (an installed copy), the settings file moves to `configHome`/bullevista/bullevista.ini.
-// Returns the directory the scratch folder is to be created in.
-QString ResolveAppPaths(AppPaths& paths, const QString& exePath, const QString& configHome,
-                        const QString& cacheHome);
+// be written (an installed copy), the settings file moves to `configHome`/bullevista/bullevista.ini and
+// the scratch folder to `cacheHome`/bullevista/. Returns the directory the scratch folder goes in.
+QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWritable,
+                        const QString& configHome, const QString& cacheHome);

@@ -17,18 +17,23 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     setObjectName(QStringLiteral("MainStaticClass"));
     setWindowTitle(QStringLiteral("Bullevista"));
     setAttribute(Qt::WA_OpaquePaintEvent);
-    const Settings& s = state.settings;
-    setGeometry(s.wndxpos, s.wndypos, s.wndwidth, s.wndheight);
+    setGeometry(savedPlacement());
     m_pageView = new PageView(this);
     placePageView();
     // Accelerators see every key press while this window is the active one, whichever child has focus.
     qApp->installEventFilter(this);
 }
 
-void MainWindow::placePageView()
+QRect MainWindow::savedPlacement() const
 {
     const Settings& s = m_state.settings;
-    m_pageView->setGeometry(PlacePageView(pageArea, s.wndwidth, s.wndheight));
+    return MainWindowRect(s.wndxpos, s.wndypos, s.wndwidth, s.wndheight);
+}
+
+void MainWindow::placePageView()
+{
+    const QRect window = savedPlacement();
+    m_pageView->setGeometry(PlacePageView(pageArea, window.width(), window.height()));
 }
 
 void MainWindow::enterFullScreen()
@@ -41,8 +46,7 @@ void MainWindow::enterFullScreen()
 
 void MainWindow::leaveFullScreen()
 {
-    const Settings& s = m_state.settings;
-    setGeometry(s.wndxpos, s.wndypos, s.wndwidth, s.wndheight);
+    setGeometry(savedPlacement());
     placePageView();
     m_state.view.fullscreen = false;
 }

@@ -16,6 +16,8 @@ public:
 
     PageView* pageView() const { return m_pageView; }
 
+    // The window's rectangle from the placement in the settings.
+    QRect savedPlacement() const;
     // Places the page view by the skin's page area and the window size in the settings.
     void placePageView();
     // Both windows over the whole screen / back to the saved placement.

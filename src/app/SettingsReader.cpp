@@ -10,15 +10,15 @@ constexpr qsizetype kMaxFileBytes = 16 * 1024 * 1024;
 
 // Splits `bytes` the way successive fixed-buffer line reads do: each read ends after a line feed or
 // after 275 bytes, so a longer line comes back in pieces. `pending` carries an unfinished read over
-// from the previous block; `flush` ends the last one.
+// from the previous block; the caller ends the last one.
 template <typename Emit>
-void splitReads(QByteArrayView bytes, QByteArray& pending, Emit&& emit)
+void splitReads(QByteArrayView bytes, QByteArray& pending, Emit&& take)
 {
     constexpr qsizetype perRead = SettingsReader::kLineBufferBytes - 1;
     for (const char c : bytes) {
         pending.append(c);
         if (c == '\n' || pending.size() == perRead) {
-            emit(QByteArrayView(pending));
+            take(QByteArrayView(pending));
             pending.clear();
         }
     }

@@ -4,7 +4,9 @@
 #include "app/AppState.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/QuitSignals.h"
 #include "app/SettingsReader.h"
+#include "app/ShutDown.h"
 #include "app/WorkDir.h"
 #include "book/OpenBook.h"
 #include "view/PageView.h"
@@ -49,8 +51,9 @@ int RunBullevista(int argc, char** argv)
     setAppState(&state);
 
     std::mt19937 random = seededRandom();
+    const QString exePath = QCoreApplication::applicationFilePath();
     const QString workParent = ResolveAppPaths(
-        state.paths, QCoreApplication::applicationFilePath(),
+        state.paths, exePath, IsWritableDirectory(ExeDirOf(exePath)),
         QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
     CreateWorkDir(state.paths, workParent, random);
@@ -66,6 +69,7 @@ int RunBullevista(int argc, char** argv)
     state.accelTable = BuildAccelTable(state.settings);
     state.TimerResolution = 1;
 
+    InstallQuitSignals([&state] { ShutDown(state); });
     window.show();
     if (state.settings.startfullscreen > 0)
         window.enterFullScreen();

@@ -10,3 +10,7 @@ struct PageArea {
 };
 
 QRect PlacePageView(const PageArea& area, int wndwidth, int wndheight);
+
+// The main window's rectangle from the stored placement. Hand-edited values are brought within what a
+// window system can show (positions within ±32767, sizes 1..32767); the stored values stay as they are.
+QRect MainWindowRect(int wndxpos, int wndypos, int wndwidth, int wndheight);
