@@ -1,0 +1,47 @@
+#pragma once
+// The pages of the book open now, in reading order. Names sort byte-wise on their lowered form, with no
+// numeric awareness, so 'page10.jpg' comes before 'page2.jpg'. The file system here tells 'A.png' from
+// 'a.png', so each page keeps the name it was found under for opening and the lowered one for ordering.
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <cstdint>
+#include <vector>
+
+struct PageName {
+    QString name;       // the bare file name as found in the directory, opened as BookDir + name
+    QByteArray lowered; // its bytes on disk with A..Z lowered; only filters and orders
+};
+
+// The bytes of a file name with the letters A..Z lowered; every other byte is kept.
+QByteArray LowerPageName(QByteArrayView name);
+
+// True for a lowered name ending in one of the page image extensions (.bmp, .png, .jpg, .jpeg, .gif).
+bool IsPageName(QByteArrayView lowered);
+
+// Orders two lowered names byte by byte, bytes read as signed 8-bit values, so a name with a byte of 128
+// or more at the first difference comes first. A name that is the start of the other comes first.
+// Negative, zero or positive like strcmp.
+int ComparePageNames(QByteArrayView a, QByteArrayView b);
+
+// A page entry for a file name given as its bytes on disk.
+PageName MakePageName(QByteArrayView onDisk);
+
+class PageNameList {
+public:
+    void clear() { m_pages.clear(); }
+    void append(PageName page) { m_pages.push_back(std::move(page)); }
+    std::int32_t count() const { return std::int32_t(m_pages.size()); }
+    bool isEmpty() const { return m_pages.empty(); }
+    // The real name of page i (0-based); empty when i is outside the list.
+    QString item(std::int32_t i) const;
+    QByteArray lowered(std::int32_t i) const;
+    // Reading order: ComparePageNames on the lowered names; names lowered alike go by their real bytes.
+    void sort();
+
+    const std::vector<PageName>& pages() const { return m_pages; }
+
+private:
+    std::vector<PageName> m_pages;
+};
