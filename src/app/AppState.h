@@ -5,6 +5,7 @@
 #include "app/AccelTable.h"
 #include "app/Settings.h"
 #include "book/BookState.h"
+#include "skin/SkinText.h"
 #include "view/ViewState.h"
 
 #include <QPointer>
@@ -32,6 +33,7 @@ struct AppState {
     BookState book;
     ViewState view;
     AccelTable accelTable;
+    SkinTexts skinTexts;
     AppWindows windows;
     unsigned TimerResolution = 1;
     bool shutDown = false; // ShutDown has run

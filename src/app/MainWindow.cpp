@@ -4,10 +4,14 @@
 #include "app/Commands.h"
 #include "app/ShutDown.h"
 #include "app/VirtualKeys.h"
+#include "book/DropBook.h"
 #include "view/PageView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -18,8 +22,9 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     setWindowTitle(QStringLiteral("Bullevista"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(savedPlacement());
-    m_pageView = new PageView(this);
+    m_pageView = new PageView(state, this);
     placePageView();
+    setAcceptDrops(true);
     // Accelerators see every key press while this window is the active one, whichever child has focus.
     qApp->installEventFilter(this);
 }
@@ -68,6 +73,36 @@ void MainWindow::closeEvent(QCloseEvent* event)
     if (!m_state.shutDown)
         ShutDown(m_state);
     event->accept();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    // Local files and folders only; how many is told at the drop.
+    if (!DroppedPaths(event->mimeData()->urls()).isEmpty()) {
+        event->setDropAction(Qt::LinkAction);
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::dragLeaveEvent(QDragLeaveEvent* event)
+{
+    event->accept();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QStringList paths = DroppedPaths(event->mimeData()->urls());
+    if (paths.isEmpty()) {
+        event->ignore();
+        return;
+    }
+    event->setDropAction(Qt::LinkAction);
+    event->accept();
+    // The book opens after the drag source has its answer, so a slow decode or a message box doesn't
+    // hold up the desktop's drag.
+    QMetaObject::invokeMethod(this, [this, paths] { OpenDroppedBook(m_state, paths); }, Qt::QueuedConnection);
 }
 
 void MainWindow::paintEvent(QPaintEvent*)

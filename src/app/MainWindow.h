@@ -1,6 +1,7 @@
 #pragma once
 // The frameless main window. It turns key presses into command ids through the accelerator table and
-// hands them to the command handler; the skin issue gives it its look.
+// hands them to the command handler, and takes one book file or folder dropped on it; the skin issue
+// gives it its look.
 
 #include "app/ViewPlacement.h"
 
@@ -29,6 +30,9 @@ public:
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dragLeaveEvent(QDragLeaveEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
 
 private:

@@ -4,11 +4,13 @@
 #include "app/AppState.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/ProductTitle.h"
 #include "app/QuitSignals.h"
 #include "app/SettingsReader.h"
 #include "app/ShutDown.h"
 #include "app/WorkDir.h"
 #include "book/OpenBook.h"
+#include "skin/SkinText.h"
 #include "view/PageView.h"
 #include "common/Paths.h"
 
@@ -62,6 +64,7 @@ int RunBullevista(int argc, char** argv)
 
     MainWindow window(state);
     state.windows = {&window, window.pageView()};
+    SetSkinText(state, QStringLiteral("main"), ProductTitle());
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     openCommandLineBook(state, arguments);

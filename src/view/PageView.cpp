@@ -1,15 +1,104 @@
 #include "view/PageView.h"
 
+#include "app/AppState.h"
+#include "view/PageGeometry.h"
+#include "view/PageRender.h"
+
 #include <QPainter>
 
-PageView::PageView(QWidget* parent) : QWidget(parent)
+PageView::PageView(AppState& state, QWidget* parent) : QWidget(parent), m_state(state)
 {
     setObjectName(QStringLiteral("BmpStaticClass"));
+    // Every paint covers every pixel, so nothing is erased first.
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    m_cacheTimer.setSingleShot(true);
+    m_cacheTimer.setInterval(50);
+    connect(&m_cacheTimer, &QTimer::timeout, this, &PageView::onCacheTimer);
+}
+
+QSize PageView::viewPixels() const
+{
+    const qreal ratio = devicePixelRatioF();
+    return QSize(qRound(width() * ratio), qRound(height() * ratio));
+}
+
+void PageView::RebuildScaledPage()
+{
+    m_cache = QImage(); // the old cache goes first, so two are never held at once
+    const QImage& page = m_state.book.current.pixels;
+    if (page.isNull())
+        return;
+    const QSize size = ScaledPageCacheSize(page.size(), viewPixels(), m_state.settings.wstretched);
+    m_cache = ScalePage(page, size, m_state.settings.halftone);
+    m_cacheSource = page.cacheKey();
+}
+
+void PageView::startCacheTimer()
+{
+    m_state.view.rerenderPending = true;
+    m_cacheTimer.start();
+}
+
+void PageView::setResizeDragInProgress(bool inProgress)
+{
+    m_resizeDrag = inProgress;
+    if (!inProgress && !m_state.book.current.isNull() && m_state.view.stretched)
+        startCacheTimer();
+}
+
+void PageView::onCacheTimer()
+{
+    m_state.view.rerenderPending = false;
+    RebuildScaledPage();
+    update(); // show the area-averaged copy in place of the quick scaling
+}
+
+bool PageView::cacheUsable() const
+{
+    const QImage& page = m_state.book.current.pixels;
+    // The size and source checks keep a cache left over from another page or view size from ever
+    // being copied, whoever forgot to schedule a rebuild.
+    return m_state.view.stretched && !m_state.view.rerenderPending && !m_cache.isNull()
+        && m_cacheSource == page.cacheKey()
+        && m_cache.size() == ScaledPageCacheSize(page.size(), viewPixels(), m_state.settings.wstretched);
 }
 
 void PageView::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::black); // black wherever no page is shown
+    const qreal ratio = devicePixelRatioF();
+    if (ratio != 1.0)
+        painter.scale(1.0 / ratio, 1.0 / ratio);
+    const QSize view = viewPixels();
+    const QImage& page = m_state.book.current.pixels;
+    const ViewState& mode = m_state.view;
+    const Settings& settings = m_state.settings;
+    if (page.isNull()) {
+        painter.fillRect(QRect(QPoint(0, 0), view), Qt::black);
+        return;
+    }
+
+    BookState& book = m_state.book;
+    const PageLayout layout = LayoutPage(page.size(), view, {mode.stretched, settings.wstretched, mode.zoom},
+                                         book.scrollX, book.scrollY);
+    book.scrollX = layout.scrollX; // the stored offset never leaves the page
+    book.scrollY = layout.scrollY;
+    const bool smooth = mode.stretched ? settings.halftone : (mode.zoom > 0 && settings.halftonezoom);
+    DrawPageView(painter, view, page, layout, cacheUsable() ? &m_cache : nullptr, smooth);
+    if (layout.stopSmoothScroll)
+        emit scrollReachedPageEnd();
+}
+
+void PageView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    if (m_state.book.current.isNull() || !m_state.view.stretched)
+        return;
+    m_cache = QImage();
+    // A burst of size changes costs one rebuild: none while the drag runs, and no restart while one is
+    // already scheduled.
+    if (!m_resizeDrag && !m_state.view.rerenderPending)
+        m_cacheTimer.start();
+    m_state.view.rerenderPending = true;
 }

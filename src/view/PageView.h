@@ -1,13 +1,52 @@
 #pragma once
-// The page view: the child window inside the main window that shows the current page.
+// The page view: the child window inside the main window that shows the current page. It paints the
+// layout of the current display mode and keeps the scaled-page cache that the stretched views copy from.
+// Sizes and offsets are in device pixels, so a page is as sharp on a high-density screen as anywhere.
 
+#include <QImage>
+#include <QTimer>
 #include <QWidget>
+
+struct AppState;
 
 class PageView : public QWidget {
     Q_OBJECT
 public:
-    explicit PageView(QWidget* parent);
+    explicit PageView(AppState& state, QWidget* parent = nullptr);
+
+    // Discards the scaled-page cache and builds it again from the current page for the current view size
+    // and the `wstretched` and `halftone` settings, whatever the display mode. The preferences call it
+    // when `halftone` or `wstretched` changes.
+    void RebuildScaledPage();
+
+    // Sets `rerenderPending` and (re)starts the 50 ms one-shot cache timer, which rebuilds the cache.
+    void startCacheTimer();
+
+    // The main window's resize drag. While it runs, size changes only drop the cache; when it ends the
+    // cache is rebuilt once, 50 ms later.
+    void setResizeDragInProgress(bool inProgress);
+
+    // The view size the layout works with: the widget's size in device pixels.
+    QSize viewPixels() const;
+
+    const QImage& scaledPageCache() const { return m_cache; }
+    bool cacheTimerActive() const { return m_cacheTimer.isActive(); }
+
+signals:
+    // A paint lowered the vertical offset to the page's end; smooth scrolling stops there.
+    void scrollReachedPageEnd();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    void onCacheTimer();
+    bool cacheUsable() const;
+
+    AppState& m_state;
+    QTimer m_cacheTimer;
+    QImage m_cache;            // the whole page scaled for the stretched view; null when there is none
+    qint64 m_cacheSource = 0;  // the page image the cache was built from
+    bool m_resizeDrag = false;
 };

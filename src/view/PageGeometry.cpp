@@ -1,0 +1,146 @@
+#include "view/PageGeometry.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+// a * b / c with a 64-bit product, truncated toward zero, saturated to 32 bits: a very long strip of a
+// page must not wrap around into a negative size.
+std::int32_t mulDiv(std::int64_t a, std::int64_t b, std::int64_t c)
+{
+    const std::int64_t r = a * b / c;
+    return std::int32_t(std::clamp<std::int64_t>(r, std::numeric_limits<std::int32_t>::min(),
+                                                 std::numeric_limits<std::int32_t>::max()));
+}
+
+std::int32_t widthFittedHeight(QSize page, QSize view) // Hw
+{
+    return mulDiv(page.height(), view.width(), page.width());
+}
+
+std::int32_t heightFittedWidth(QSize page, QSize view) // Wh
+{
+    return mulDiv(page.width(), view.height(), page.height());
+}
+
+bool isEmpty(QSize size)
+{
+    return size.width() <= 0 || size.height() <= 0;
+}
+
+QRect fitPageDest(QSize page, QSize view)
+{
+    const int IW = page.width(), IH = page.height(), W = view.width(), H = view.height();
+    if (IW <= W && IH <= H)
+        return QRect((W - IW) / 2, (H - IH) / 2, IW, IH);
+    const std::int32_t Hw = widthFittedHeight(page, view);
+    if (Hw < H)
+        return QRect(0, (H - Hw) / 2, W, Hw);
+    const std::int32_t Wh = heightFittedWidth(page, view);
+    if (Wh < W)
+        return QRect((W - Wh) / 2, 0, Wh, H);
+    return QRect(0, 0, W, H);
+}
+} // namespace
+
+PageLayout LayoutFitPage(QSize page, QSize view, std::int32_t scrollX, std::int32_t scrollY)
+{
+    PageLayout layout;
+    layout.scrollX = scrollX;
+    layout.scrollY = scrollY;
+    if (isEmpty(page) || isEmpty(view))
+        return layout;
+    layout.dest = fitPageDest(page, view);
+    layout.source = QRect(QPoint(0, 0), page);
+    return layout;
+}
+
+PageLayout LayoutFitWidth(QSize page, QSize view, std::int32_t scrollX, std::int32_t scrollY)
+{
+    PageLayout layout;
+    layout.scrollX = std::max(scrollX, 0);
+    layout.scrollY = std::max(scrollY, 0);
+    if (isEmpty(page) || isEmpty(view))
+        return layout;
+    const int IW = page.width(), IH = page.height(), W = view.width(), H = view.height();
+    const std::int32_t Hw = widthFittedHeight(page, view);
+    if (Hw < H) {
+        layout.dest = QRect(0, (H - Hw) / 2, W, Hw);
+        layout.source = QRect(0, 0, IW, IH);
+        return layout;
+    }
+    const std::int32_t srcH = mulDiv(IH, H, Hw);
+    if (layout.scrollY > IH - srcH) {
+        layout.scrollY = IH - srcH;
+        layout.stopSmoothScroll = true;
+    }
+    layout.dest = QRect(0, 0, W, H);
+    layout.source = QRect(0, layout.scrollY, IW, srcH);
+    return layout;
+}
+
+PageLayout LayoutNormalView(QSize page, QSize view, std::int32_t zoom, std::int32_t scrollX, std::int32_t scrollY)
+{
+    PageLayout layout;
+    layout.scrollX = std::max(scrollX, 0);
+    layout.scrollY = std::max(scrollY, 0);
+    if (isEmpty(page) || isEmpty(view))
+        return layout;
+    const int IW = page.width(), IH = page.height(), W = view.width(), H = view.height();
+    int destX, destW, srcX, srcW;
+    const std::int32_t growW = mulDiv(IW, zoom, 100);
+    const std::int32_t SW = IW + growW;
+    if (SW < W) {
+        layout.scrollX = 0;
+        destX = (W - SW) / 2, destW = SW, srcX = 0, srcW = IW;
+    } else {
+        destX = 0, destW = W;
+        srcW = W - mulDiv(W, growW, SW); // the page columns that fit
+        layout.scrollX = std::min(layout.scrollX, IW - srcW);
+        srcX = layout.scrollX;
+    }
+    int destY, destH, srcY, srcH;
+    const std::int32_t growH = mulDiv(IH, zoom, 100);
+    const std::int32_t SH = IH + growH;
+    if (SH < H) {
+        layout.scrollY = 0;
+        destY = (H - SH) / 2, destH = SH, srcY = 0, srcH = IH;
+    } else {
+        destY = 0, destH = H;
+        srcH = H - mulDiv(H, growH, SH);
+        if (layout.scrollY > IH - srcH) {
+            layout.scrollY = IH - srcH;
+            layout.stopSmoothScroll = true;
+        }
+        srcY = layout.scrollY;
+    }
+    layout.dest = QRect(destX, destY, destW, destH);
+    layout.source = QRect(srcX, srcY, srcW, srcH);
+    return layout;
+}
+
+PageLayout LayoutPage(QSize page, QSize view, const PageViewMode& mode, std::int32_t scrollX, std::int32_t scrollY)
+{
+    if (!mode.stretched)
+        return LayoutNormalView(page, view, mode.zoom, scrollX, scrollY);
+    return mode.wstretched ? LayoutFitWidth(page, view, scrollX, scrollY)
+                           : LayoutFitPage(page, view, scrollX, scrollY);
+}
+
+QSize ScaledPageCacheSize(QSize page, QSize view, bool wstretched)
+{
+    if (isEmpty(page) || isEmpty(view))
+        return QSize();
+    if (wstretched)
+        return QSize(view.width(), widthFittedHeight(page, view));
+    return fitPageDest(page, view).size();
+}
+
+std::int32_t ScaledPageBandTop(QSize page, QSize cacheSize, std::int32_t srcY, std::int32_t bandHeight)
+{
+    if (isEmpty(page))
+        return 0;
+    const std::int32_t top = mulDiv(cacheSize.height(), srcY, page.height());
+    // Rounding can put the last band a row or two past the cache's end when the page was enlarged.
+    return std::clamp(top, 0, std::max(cacheSize.height() - bandHeight, 0));
+}

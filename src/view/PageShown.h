@@ -1,0 +1,15 @@
+#pragma once
+// What the page view does when a new page has become current.
+
+struct AppState;
+struct BookState;
+struct Settings;
+struct ViewState;
+
+// The offsets go to the top-left corner, or to the remembered position of the page "openlast" restores
+// (once); `startstretched` turns the stretched view on. Returns true when the stretched view is on, so
+// the scaled page must be rebuilt for the new page (`rerenderPending` is then set).
+bool ApplyPageShown(BookState& book, ViewState& view, const Settings& settings);
+
+// ApplyPageShown, then the cache timer when needed and a redraw of the main window and the page view.
+void OnPageShown(AppState& state);
