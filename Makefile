@@ -14,7 +14,10 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
+# A first run (no settings file yet) shows the sample book fitted to the view; afterwards the settings
+# file the viewer writes at exit rules.
 run: build
+	@[ -e $(BUILD)/bullevista.ini ] || echo "startstretched=1" > $(BUILD)/bullevista.ini
 	./$(BUILD)/bullevista "$(CURDIR)/$(BUILD)/sample/Sample Book/"
 
 test: build
