@@ -1,7 +1,8 @@
 #pragma once
 // The page view: the child window inside the main window that shows the current page. It paints the
 // layout of the current display mode and keeps the scaled-page cache that the stretched views copy from.
-// Sizes and offsets are in device pixels, so a page is as sharp on a high-density screen as anywhere.
+// The view's size is taken in device pixels, so a page is drawn 1:1 and as sharp on a high-density screen
+// as anywhere.
 
 #include <QImage>
 #include <QTimer>
