@@ -76,6 +76,7 @@ void PageView::paintEvent(QPaintEvent*)
     const Settings& settings = m_state.settings;
     if (page.isNull()) {
         painter.fillRect(QRect(QPoint(0, 0), view), Qt::black);
+        m_cache = QImage(); // no book: nothing to keep a scaled copy of
         return;
     }
 
