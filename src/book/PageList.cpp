@@ -41,6 +41,18 @@ PageName MakePageName(QByteArrayView onDisk)
     return {QFile::decodeName(QByteArray(onDisk.data(), onDisk.size())), LowerPageName(onDisk)};
 }
 
+PageNameList::PageNameList(const QStringList& names)
+{
+    for (const QString& name : names)
+        *this << name;
+}
+
+PageNameList& PageNameList::operator<<(const QString& name)
+{
+    append(MakePageName(QFile::encodeName(name)));
+    return *this;
+}
+
 QString PageNameList::item(std::int32_t i) const
 {
     return i >= 0 && i < count() ? m_pages[size_t(i)].name : QString();

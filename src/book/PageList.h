@@ -6,7 +6,9 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <cstdint>
+#include <initializer_list>
 #include <vector>
 
 struct PageName {
@@ -30,6 +32,11 @@ PageName MakePageName(QByteArrayView onDisk);
 
 class PageNameList {
 public:
+    PageNameList() = default;
+    // A list of real names, kept in the order given (a book made in code; a scan sorts its own).
+    PageNameList(const QStringList& names);
+    PageNameList(std::initializer_list<QString> names) : PageNameList(QStringList(names)) {}
+
     void clear() { m_pages.clear(); }
     void append(PageName page) { m_pages.push_back(std::move(page)); }
     std::int32_t count() const { return std::int32_t(m_pages.size()); }
@@ -41,6 +48,12 @@ public:
     void sort();
 
     const std::vector<PageName>& pages() const { return m_pages; }
+
+    // The same reading in the manner of a QStringList of the real names.
+    qsizetype size() const { return qsizetype(m_pages.size()); }
+    QString value(qsizetype i) const { return item(std::int32_t(i)); }
+    const QString& operator[](qsizetype i) const { return m_pages[size_t(i)].name; }
+    PageNameList& operator<<(const QString& name);
 
 private:
     std::vector<PageName> m_pages;

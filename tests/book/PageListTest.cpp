@@ -89,3 +89,16 @@ TEST(PageList, ItemsOutsideTheListAreEmpty)
     EXPECT_TRUE(list.item(-1).isEmpty());
     EXPECT_EQ(list.count(), 1);
 }
+
+TEST(PageList, BuiltFromNamesKeepsTheirOrder)
+{
+    PageNameList list = QStringList{"B.png", "a.png"};
+    list << "C.JPG";
+    ASSERT_EQ(list.size(), 3);
+    EXPECT_EQ(list[0], "B.png");
+    EXPECT_EQ(list.value(2), "C.JPG");
+    EXPECT_EQ(list.lowered(2), "c.jpg");
+    EXPECT_TRUE(list.value(3).isEmpty());
+    list.sort();
+    EXPECT_EQ(list.item(0), "a.png");
+}
