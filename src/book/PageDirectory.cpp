@@ -4,7 +4,6 @@
 
 #if defined(Q_OS_UNIX)
 #include <dirent.h>
-#include <sys/stat.h>
 #else
 #include <QDir>
 #include <QDirIterator>
@@ -17,16 +16,6 @@ bool isSelfOrParent(QByteArrayView name)
 }
 
 #if defined(Q_OS_UNIX)
-bool isDirectoryEntry(const QByteArray& dir, const dirent& entry)
-{
-    if (entry.d_type == DT_DIR)
-        return true;
-    if (entry.d_type != DT_LNK && entry.d_type != DT_UNKNOWN)
-        return false;
-    struct stat info {};
-    return ::stat((dir + entry.d_name).constData(), &info) == 0 && S_ISDIR(info.st_mode);
-}
-
 std::optional<PageNameList> listPages(const QString& dirPath)
 {
     const QByteArray dir = QFile::encodeName(dirPath);
@@ -39,8 +28,8 @@ std::optional<PageNameList> listPages(const QString& dirPath)
         if (isSelfOrParent(name))
             continue;
         PageName page{QString(), LowerPageName(name)};
-        if (!IsPageName(page.lowered) || isDirectoryEntry(dir, *entry))
-            continue;
+        if (!IsPageName(page.lowered))
+            continue; // folders with a page-like name are listed like files
         page.name = QFile::decodeName(entry->d_name);
         pages.append(std::move(page));
     }
@@ -54,7 +43,7 @@ std::optional<PageNameList> listPages(const QString& dirPath)
     if (!dir.exists())
         return std::nullopt;
     PageNameList pages;
-    QDirIterator it(dirPath, QDir::Files | QDir::Hidden | QDir::System);
+    QDirIterator it(dirPath, QDir::Files | QDir::Dirs | QDir::Hidden | QDir::System);
     while (it.hasNext()) {
         it.next();
         PageName page = MakePageName(QFile::encodeName(it.fileName()));

@@ -15,11 +15,11 @@ QByteArray LowerPageName(QByteArrayView name)
 
 bool IsPageName(QByteArrayView lowered)
 {
-    // A backup or a note beside a page ('p1.jpg.bak', 'notes.jpg.txt') is not a page: it would fail
-    // to decode and, sorted first, keep the whole book from opening.
+    // The extension may stand anywhere in the name: 'cover.jpg.txt' and a folder 'scans.png' are listed
+    // too, and simply fail to decode when shown.
     static constexpr std::array<QByteArrayView, 5> kExtensions{".bmp", ".png", ".jpg", ".jpeg", ".gif"};
     return std::any_of(kExtensions.begin(), kExtensions.end(),
-                       [&](QByteArrayView ext) { return lowered.endsWith(ext); });
+                       [&](QByteArrayView ext) { return lowered.contains(ext); });
 }
 
 int ComparePageNames(QByteArrayView a, QByteArrayView b)

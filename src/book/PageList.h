@@ -19,7 +19,8 @@ struct PageName {
 // The bytes of a file name with the letters A..Z lowered; every other byte is kept.
 QByteArray LowerPageName(QByteArrayView name);
 
-// True for a lowered name ending in one of the page image extensions (.bmp, .png, .jpg, .jpeg, .gif).
+// True for a lowered name holding, anywhere, one of the page image extensions (.bmp, .png, .jpg,
+// .jpeg, .gif).
 bool IsPageName(QByteArrayView lowered);
 
 // Orders two lowered names byte by byte, bytes read as signed 8-bit values, so a name with a byte of 128

@@ -57,15 +57,15 @@ TEST(PageList, KeepsTheRealNameForOpeningAndTheLoweredOneForOrdering)
     EXPECT_EQ(LowerPageName("\xc3\x89T\xc3\x89.PNG"), "\xc3\x89t\xc3\x89.png");
 }
 
-TEST(PageList, TakesOnlyNamesEndingInAPageExtension)
+TEST(PageList, TakesNamesHoldingAPageExtensionAnywhere)
 {
     struct Case {
         const char* lowered;
         bool page;
     } cases[] = {
         {"a.bmp", true},       {"a.png", true},      {"a.jpg", true},          {"a.jpeg", true},
-        {"a.gif", true},       {".jpg", true},       {"notes.jpg.txt", false}, {"image.jpg.bak", false},
-        {"a.jpg~", false},     {"readme.txt", false}, {"jpg", false},          {"a.tiff", false},
+        {"a.gif", true},       {".jpg", true},       {"notes.jpg.txt", true}, {"image.jpg.bak", true},
+        {"a.jpg~", true},     {"readme.txt", false}, {"jpg", false},          {"a.tiff", false},
         {"a.JPG", false} /* the caller lowers first */,
     };
     for (const Case& c : cases)
