@@ -1,0 +1,28 @@
+#include "book/image/ImageFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+std::optional<std::vector<std::uint8_t>> ReadImageFile(const QString& path)
+{
+    const QFileInfo info(path);
+    if (!info.isFile())
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const qint64 size = file.size();
+    if (size <= 0 || size > kMaxImageFileBytes)
+        return std::nullopt;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
+    qint64 done = 0;
+    while (done < size) {
+        const qint64 n = file.read(reinterpret_cast<char*>(bytes.data()) + done, size - done);
+        if (n <= 0)
+            break;
+        done += n;
+    }
+    // A file that shrank while being read is decoded as far as it got.
+    bytes.resize(static_cast<std::size_t>(done));
+    return bytes;
+}

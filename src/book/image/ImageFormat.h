@@ -1,0 +1,9 @@
+#pragma once
+// Which decoder a file needs, told from its first bytes; the file name plays no part.
+
+#include <cstdint>
+#include <span>
+
+enum class ImageFormat { Unknown, Bmp, Gif, Png, Jpeg };
+
+ImageFormat SniffImageFormat(std::span<const std::uint8_t> head);
