@@ -20,7 +20,8 @@ int readBytes(GifFileType* gif, GifByteType* out, int length)
 {
     auto* reader = static_cast<Reader*>(gif->UserData);
     const std::size_t n = std::min(std::size_t(std::max(length, 0)), reader->file.size() - reader->offset);
-    std::memcpy(out, reader->file.data() + reader->offset, n);
+    if (n > 0)
+        std::memcpy(out, reader->file.data() + reader->offset, n);
     reader->offset += n;
     return int(n);
 }

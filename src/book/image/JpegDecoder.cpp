@@ -45,13 +45,20 @@ bool DecodeJpeg(std::span<const std::uint8_t> file, PixelCanvas& canvas)
     const bool cmyk = colourspace == TJCS_CMYK || colourspace == TJCS_YCCK;
     // A progressive file can be made of endless tiny scans that take minutes; such files are refused.
     const int flags = TJFLAG_LIMITSCANS;
-    const int result = tjDecompress2(tj.handle, file.data(), static_cast<unsigned long>(file.size()),
-                                     reinterpret_cast<unsigned char*>(canvas.pixels()), width, width * 4, height,
-                                     cmyk ? TJPF_CMYK : TJPF_BGRX, flags);
-    // Warnings (a file cut short, stray bytes between markers) still leave every row written, the
-    // missing part grey; that page is worth showing. Errors leave rows unwritten.
-    if (result != 0 && tjGetErrorCode(tj.handle) != TJERR_WARNING)
-        return false;
+    auto decompress = [&](int extraFlags) {
+        return tjDecompress2(tj.handle, file.data(), static_cast<unsigned long>(file.size()),
+                             reinterpret_cast<unsigned char*>(canvas.pixels()), width, width * 4, height,
+                             cmyk ? TJPF_CMYK : TJPF_BGRX, flags | extraFlags);
+    };
+    if (decompress(TJFLAG_STOPONWARNING) != 0) {
+        if (tjGetErrorCode(tj.handle) != TJERR_WARNING)
+            return false;
+        // A damaged file (cut short, stray bytes between markers) is still worth showing. TurboJPEG
+        // reports an error that follows a warning as a warning too, and an error leaves rows unwritten,
+        // so those are black beforehand and whatever the outcome the page is whole.
+        canvas.fillRows(0, cmyk ? 0u : kOpaqueBlack); // no ink left is black too
+        decompress(0);
+    }
     if (cmyk)
         cmykToBgra(canvas);
     return true;

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Makes small seed corpora for the fuzz targets: DIR/{jpeg,png,gif,bmp}/, a handful of variants each.
+# Needs ImageMagick's convert; the files are made here, never kept in the tree.
+set -euo pipefail
+D=${1:?usage: make-seeds.sh DIR}
+mkdir -p "$D"/{jpeg,png,gif,bmp}
+src="$D/src.png"
+convert -size 24x17 gradient:red-blue -fill white -draw "circle 8,8 12,12" "$src"
+
+convert "$src" -quality 80 "$D/jpeg/baseline.jpg"
+convert "$src" -quality 80 -interlace JPEG "$D/jpeg/progressive.jpg"
+convert "$src" -colorspace Gray "$D/jpeg/grey.jpg"
+convert "$src" -colorspace CMYK "$D/jpeg/cmyk.jpg"
+convert "$src" -sampling-factor 1x1 -quality 95 "$D/jpeg/444.jpg"
+
+convert "$src" PNG24:"$D/png/rgb.png"
+convert "$src" -alpha set -channel A -evaluate set 50% +channel PNG32:"$D/png/rgba.png"
+convert "$src" -colors 16 PNG8:"$D/png/palette.png"
+convert "$src" -colorspace Gray -depth 2 "$D/png/grey2.png"
+convert "$src" -depth 16 PNG48:"$D/png/rgb16.png"
+convert "$src" -interlace PNG "$D/png/interlaced.png"
+convert "$src" -colorspace Gray -alpha set PNG:"$D/png/greyalpha.png"
+
+convert "$src" -colors 64 "$D/gif/plain.gif"
+convert "$src" -colors 4 -interlace GIF "$D/gif/interlaced.gif"
+convert "$src" -colors 8 -page 40x30+5+3 "$D/gif/offset.gif"
+
+convert "$src" BMP3:"$D/bmp/rgb24.bmp"
+convert "$src" -colors 16 -type Palette BMP3:"$D/bmp/pal4.bmp"
+convert "$src" -colors 200 -type Palette BMP3:"$D/bmp/pal8.bmp"
+convert "$src" -monochrome BMP3:"$D/bmp/mono.bmp"
+convert "$src" -colors 200 -type Palette -compress RLE BMP3:"$D/bmp/rle8.bmp"
+convert "$src" -colors 12 -type Palette -compress RLE BMP3:"$D/bmp/rle4.bmp"
+convert "$src" -define bmp:subtype=RGB565 BMP:"$D/bmp/rgb565.bmp"
+convert "$src" -alpha set BMP:"$D/bmp/v5argb.bmp"
+convert "$src" BMP2:"$D/bmp/os2.bmp"
+rm -f "$src"

@@ -1,0 +1,106 @@
+// DecodePage and DecodePlainImage: the record they fill, the turn, the corrections, and the reuse of
+// the record's memory.
+
+#include "SampleImages.h"
+#include "support/TestSupport.h"
+
+#include "book/DecodePage.h"
+
+#include <gtest/gtest.h>
+
+using namespace samples;
+
+namespace {
+
+// A page whose bytes span 40..200, so normalisation shows.
+QImage narrowPage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(40 + (x * 160) / (width - 1), 120, 200 - (y * 160) / (height - 1)));
+    return image;
+}
+
+TEST(DecodePage, PlainDecodeIsExactlyTheLayersPixels)
+{
+    ScratchDir dir;
+    const QImage source = narrowPage(30, 20);
+    const QString path = dir.write("p.bmp", bmp(source, {}));
+    PageImage record;
+    ASSERT_TRUE(DecodePlainImage(record, path));
+    EXPECT_EQ(record.pixels.format(), QImage::Format_RGB32);
+    EXPECT_EQ(maxDifference(record.pixels, source), 0);
+    ASSERT_TRUE(DecodePage(record, path, false, {false, 0}));
+    EXPECT_EQ(maxDifference(record.pixels, source), 0) << "norm off and contrast 0 change nothing";
+}
+
+TEST(DecodePage, FlippedPageStartsWithTheLastRowMirrored)
+{
+    ScratchDir dir;
+    const QImage source = pattern(7, 4);
+    PageImage record;
+    ASSERT_TRUE(DecodePage(record, dir.write("p.png", bmp(source, {})), true, {false, 0}));
+    for (int x = 0; x < 7; ++x)
+        EXPECT_EQ(record.pixels.pixel(x, 0), source.pixel(6 - x, 3));
+    EXPECT_EQ(maxDifference(record.pixels, source.mirrored(true, true)), 0);
+}
+
+TEST(DecodePage, NormalisationAndContrastApply)
+{
+    ScratchDir dir;
+    const QString path = dir.write("p.bmp", bmp(narrowPage(161, 3), {}));
+    PageImage record;
+    ASSERT_TRUE(DecodePage(record, path, false, {true, 0}));
+    EXPECT_EQ(record.pixels.pixel(0, 0), qRgb(0, 127, 255));
+    EXPECT_EQ(record.pixels.pixel(160, 2), qRgb(255, 127, 0));
+    ASSERT_TRUE(DecodePage(record, path, false, {true, -127}));
+    EXPECT_EQ(record.pixels.pixel(0, 0), qRgb(128, 128, 128));
+}
+
+TEST(DecodePage, FailureLeavesTheRecordEmpty)
+{
+    ScratchDir dir;
+    PageImage record;
+    ASSERT_TRUE(DecodePage(record, dir.write("p.gif", gif(10, 10, {})), false, {}));
+    EXPECT_FALSE(DecodePage(record, dir.write("bad.gif", "GIF89a but nothing"), false, {}));
+    EXPECT_TRUE(record.isNull());
+    EXPECT_EQ(record.memory, nullptr);
+    EXPECT_FALSE(DecodePlainImage(record, dir.file("missing.bmp")));
+    EXPECT_TRUE(record.isNull());
+}
+
+TEST(DecodePage, ReusesTheRecordsMemoryUnlessACopyStillShowsIt)
+{
+    ScratchDir dir;
+    const QString big = dir.write("big.bmp", bmp(pattern(300, 200), {}));
+    const QString other = dir.write("other.bmp", bmp(narrowPage(300, 200), {}));
+    PageImage record;
+    ASSERT_TRUE(DecodePage(record, big, false, {false, 0}));
+    const std::uint8_t* first = record.memory->data();
+    ASSERT_TRUE(DecodePage(record, other, false, {false, 0}));
+    EXPECT_EQ(record.memory->data(), first) << "same size: the memory is decoded into again";
+
+    // A copy of the page held elsewhere (say, by the view) keeps its pixels.
+    const QImage shown = record.pixels;
+    const QImage expected = shown.copy();
+    ASSERT_TRUE(DecodePage(record, big, false, {false, 0}));
+    EXPECT_NE(record.memory->data(), first);
+    EXPECT_EQ(maxDifference(shown, expected), 0);
+    EXPECT_EQ(maxDifference(record.pixels, pattern(300, 200)), 0);
+}
+
+TEST(DecodePage, GreyAndPaletteFilesArriveAs32BitPixels)
+{
+    ScratchDir dir;
+    const std::vector<QRgb> palette = paletteOf(16);
+    const QImage source = palettePattern(9, 9, palette);
+    PageImage record;
+    ASSERT_TRUE(DecodePage(record, dir.write("p.bmp", bmp(source, {40, 4}, palette)), false, {false, 0}));
+    EXPECT_EQ(maxDifference(record.pixels, source), 0);
+    ASSERT_TRUE(DecodePage(record, dir.write("g.jpg", jpeg(pattern(9, 9), {2, 90, false, true, false})), false, {false, 0}));
+    EXPECT_EQ(record.pixels.format(), QImage::Format_RGB32);
+    EXPECT_EQ(qRed(record.pixels.pixel(4, 4)), qGreen(record.pixels.pixel(4, 4)));
+}
+
+} // namespace
