@@ -9,6 +9,7 @@ packages=(
   libminizip-dev zlib1g-dev libarchive-dev
   libturbojpeg0-dev libpng-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  imagemagick libjpeg-turbo-progs python3
   xvfb xauth
 )
 
