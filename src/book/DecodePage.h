@@ -14,6 +14,9 @@ struct DecodeOptions {
 // Decodes `path` (format recognised from the content) into `record`, turned by 180 degrees when
 // `flipped`, then corrected. The record is emptied first, so a failure leaves it empty.
 // Safe to call from the preload thread for a record the user-interface thread doesn't touch.
+// The record's pixel memory is decoded into again when no copy of its QImage is left elsewhere (the
+// first write to fresh memory of a page's size costs more than the decoding); a copy still held keeps
+// the old pixels untouched. Pages beyond 100 megapixels fail like damaged files.
 bool DecodePage(PageImage& record, const QString& path, bool flipped, const DecodeOptions& options);
 
 // The same without turning and corrections (skin bitmaps).

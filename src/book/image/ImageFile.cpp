@@ -1,5 +1,7 @@
 #include "book/image/ImageFile.h"
 
+#include "book/image/ImageFormat.h"
+
 #include <QFile>
 #include <QFileInfo>
 
@@ -13,6 +15,12 @@ std::optional<std::vector<std::uint8_t>> ReadImageFile(const QString& path)
         return std::nullopt;
     const qint64 size = file.size();
     if (size <= 0 || size > kMaxImageFileBytes)
+        return std::nullopt;
+    // A file that isn't an image (however it is named) is told by its first bytes; the rest of a
+    // large one is never read.
+    std::uint8_t head[32] = {};
+    const qint64 headBytes = file.peek(reinterpret_cast<char*>(head), qint64(sizeof head));
+    if (headBytes <= 0 || SniffImageFormat(std::span(head, std::size_t(headBytes))) == ImageFormat::Unknown)
         return std::nullopt;
     std::vector<std::uint8_t> bytes(static_cast<std::size_t>(size));
     qint64 done = 0;

@@ -1,6 +1,7 @@
 #pragma once
 // Reading an image file whole. Only regular files are read (a directory or a pipe named like a page
-// is not an image), and files beyond any image the decoders would accept are refused unread.
+// is not an image); files whose first bytes are no known image format, and files beyond any image the
+// decoders would accept, are refused unread.
 
 #include <QString>
 
