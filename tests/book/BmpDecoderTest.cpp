@@ -18,6 +18,11 @@ struct BmpCase {
     bool bitCount16() const { return spec.bitCount == 16; }
 };
 
+void PrintTo(const BmpCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class BmpVariant : public ::testing::TestWithParam<BmpCase> {};
 
 TEST_P(BmpVariant, DeliversTheWrittenPixels)

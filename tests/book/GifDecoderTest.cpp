@@ -14,6 +14,11 @@ struct GifCase {
     GifSpec spec;
 };
 
+void PrintTo(const GifCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class GifVariant : public ::testing::TestWithParam<GifCase> {};
 
 TEST_P(GifVariant, DeliversTheFirstFrame)

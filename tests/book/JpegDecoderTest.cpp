@@ -14,6 +14,11 @@ struct JpegCase {
     JpegSpec spec;
 };
 
+void PrintTo(const JpegCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class JpegVariant : public ::testing::TestWithParam<JpegCase> {};
 
 TEST_P(JpegVariant, MatchesQtsReader)

@@ -16,6 +16,11 @@ struct PngCase {
     PngSpec spec;
 };
 
+void PrintTo(const PngCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 class PngVariant : public ::testing::TestWithParam<PngCase> {};
 
 TEST_P(PngVariant, DeliversTheWrittenColours)

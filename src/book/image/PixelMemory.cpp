@@ -1,6 +1,9 @@
 #include "book/image/PixelMemory.h"
 
 #include <cstdlib>
+#if defined(_WIN32)
+#include <malloc.h>
+#endif
 #include <new>
 
 #if defined(__linux__)
@@ -10,6 +13,25 @@
 namespace {
 
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
+
+// `capacity` is a multiple of `alignment`.
+std::uint8_t* alignedAllocate(std::size_t alignment, std::size_t capacity)
+{
+#if defined(_WIN32)
+    return static_cast<std::uint8_t*>(_aligned_malloc(capacity, alignment));
+#else
+    return static_cast<std::uint8_t*>(std::aligned_alloc(alignment, capacity));
+#endif
+}
+
+void alignedFree(std::uint8_t* data)
+{
+#if defined(_WIN32)
+    _aligned_free(data);
+#else
+    std::free(data);
+#endif
+}
 
 } // namespace
 
@@ -22,18 +44,23 @@ std::shared_ptr<PixelMemory> PixelMemory::allocate(std::size_t bytes)
     if (bytes >= kHugePage) {
         // Whole huge pages, aligned, so the kernel can back the block with them.
         capacity = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-        data = static_cast<std::uint8_t*>(std::aligned_alloc(kHugePage, capacity));
+        data = alignedAllocate(kHugePage, capacity);
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
         if (data)
             madvise(data, capacity, MADV_HUGEPAGE);
 #endif
     } else {
         capacity = (bytes + 63) / 64 * 64;
-        data = static_cast<std::uint8_t*>(std::aligned_alloc(64, capacity));
+        data = alignedAllocate(64, capacity);
     }
     if (!data)
         return nullptr;
-    return std::shared_ptr<PixelMemory>(new (std::nothrow) PixelMemory(data, capacity));
+    auto* block = new (std::nothrow) PixelMemory(data, capacity);
+    if (!block) {
+        alignedFree(data);
+        return nullptr;
+    }
+    return std::shared_ptr<PixelMemory>(block);
 }
 
 std::shared_ptr<PixelMemory> PixelMemory::reuseOrAllocate(std::shared_ptr<PixelMemory> recycled,
@@ -48,5 +75,5 @@ std::shared_ptr<PixelMemory> PixelMemory::reuseOrAllocate(std::shared_ptr<PixelM
 
 PixelMemory::~PixelMemory()
 {
-    std::free(m_data);
+    alignedFree(m_data);
 }
