@@ -48,9 +48,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     fixPngChecksums(file);
 #endif
     PixelCanvas canvas(nullptr, kFuzzMaxPixels);
+    canvas.trackChannelRange();
     if (!BV_DECODER(file, canvas) || !canvas.allocated())
         return 0;
     const int width = canvas.width(), height = canvas.height();
+    const std::optional<ChannelRange> tracked = canvas.channelRange();
     Image* image = new Image(width, height, canvas.takeMemory());
     CorFlipImage(image, CA_X | CA_Y);
     auto* pixels = static_cast<std::uint32_t*>(image->getPixels());
@@ -60,7 +62,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < count; ++i)
         if ((pixels[i] >> 24) != 0xff)
             __builtin_trap();
-    CorrectPageColours(pixels, count, true, int(size % 255) - 127);
+    // The range found while decoding is the range of the finished picture.
+    if (tracked && !(*tracked == FindChannelRange(pixels, count)))
+        __builtin_trap();
+    CorrectPageColours(pixels, count, true, int(size % 255) - 127, tracked ? &*tracked : nullptr);
     image->destroy();
     return 0;
 }

@@ -9,11 +9,13 @@ T=${2:-600}
 W=${3:-/tmp/bullevista-fuzz}
 HERE=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$W/artifacts"
+B=$(cd "$B" && pwd)
 [ -d "$W/seeds" ] || bash "$HERE/make-seeds.sh" "$W/seeds"
 cmake --build "$B" -j1 --target fuzz_jpeg fuzz_png fuzz_gif fuzz_bmp
 for f in ${FORMATS:-jpeg png gif bmp}; do
   mkdir -p "$W/corpus/$f"
+  cd "$W" # libFuzzer may leave logs in the working directory
   echo "== $f: $T s"
-  "$B/fuzz/fuzz_$f" -max_total_time="$T" -timeout=10 -rss_limit_mb=2048 -max_len=65536 -jobs=1 -workers=1 \
+  "$B/fuzz/fuzz_$f" -max_total_time="$T" -timeout=10 -rss_limit_mb=2048 -max_len=65536 \
     -artifact_prefix="$W/artifacts/$f-" -print_final_stats=1 "$W/corpus/$f" "$W/seeds/$f" 2>&1 | tail -25
 done

@@ -134,12 +134,13 @@ void ApplyNormalisation(std::uint32_t* pixels, std::size_t count, ChannelRange r
         ApplyColourTable(pixels + i, count - i, NormalisationTable(range));
 }
 
-void CorrectPageColours(std::uint32_t* pixels, std::size_t count, bool norm, int contrastval)
+void CorrectPageColours(std::uint32_t* pixels, std::size_t count, bool norm, int contrastval,
+                        const ChannelRange* knownRange)
 {
     ChannelRange range;
     bool stretch = false;
     if (norm) {
-        range = FindChannelRange(pixels, count);
+        range = knownRange ? *knownRange : FindChannelRange(pixels, count);
         stretch = !IsIdentity(NormalisationTable(range));
     }
     if (contrastval == 0) {

@@ -34,4 +34,6 @@ void ApplyColourTable(std::uint32_t* pixels, std::size_t count, const ColourTabl
 void ApplyNormalisation(std::uint32_t* pixels, std::size_t count, ChannelRange range);
 
 // Normalisation (when `norm`) then contrast (when `contrastval` is not 0) over a decoded page.
-void CorrectPageColours(std::uint32_t* pixels, std::size_t count, bool norm, int contrastval);
+// `knownRange`, when given, is the pixels' channel range found while decoding.
+void CorrectPageColours(std::uint32_t* pixels, std::size_t count, bool norm, int contrastval,
+                        const ChannelRange* knownRange = nullptr);

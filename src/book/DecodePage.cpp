@@ -43,11 +43,13 @@ bool decode(PageImage& record, const QString& path, bool flipped, const DecodeOp
 {
     ImageOpenOptions open;
     open.recycled = takeReusableMemory(record);
+    open.findChannelRange = corrections && corrections->norm;
     Image* image = CorConvertImage(CorOpenImage(path, FF_AUTODETECT, std::move(open)), PF_B8G8R8A8);
     if (!image)
         return false;
     if (flipped)
         CorFlipImage(image, CA_X | CA_Y);
+    const std::optional<ChannelRange> range = image->channelRange();
     const bool adopted = adoptPixels(record, image);
     image->destroy();
     if (!adopted)
@@ -55,7 +57,7 @@ bool decode(PageImage& record, const QString& path, bool flipped, const DecodeOp
     if (corrections)
         CorrectPageColours(reinterpret_cast<std::uint32_t*>(record.memory->data()),
                            std::size_t(record.width()) * std::size_t(record.height()), corrections->norm,
-                           corrections->contrastval);
+                           corrections->contrastval, range ? &*range : nullptr);
     return true;
 }
 

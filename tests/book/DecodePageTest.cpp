@@ -4,6 +4,7 @@
 #include "SampleImages.h"
 #include "support/TestSupport.h"
 
+#include "book/ColourCorrection.h"
 #include "book/DecodePage.h"
 
 #include <gtest/gtest.h>
@@ -101,6 +102,43 @@ TEST(DecodePage, GreyAndPaletteFilesArriveAs32BitPixels)
     ASSERT_TRUE(DecodePage(record, dir.write("g.jpg", jpeg(pattern(9, 9), {2, 90, false, true, false})), false, {false, 0}));
     EXPECT_EQ(record.pixels.format(), QImage::Format_RGB32);
     EXPECT_EQ(qRed(record.pixels.pixel(4, 4)), qGreen(record.pixels.pixel(4, 4)));
+}
+
+} // namespace
+
+namespace {
+
+// Normalisation with the range the decoders find on the way gives what a separate pass over the
+// finished picture gives, for every decoder and for damaged files too.
+TEST(DecodePage, RangeFoundWhileDecodingMatchesTheFinishedPicture)
+{
+    ScratchDir dir;
+    const QImage narrow = narrowPage(40, 30);
+    const std::vector<QRgb> palette = paletteOf(16);
+    const QByteArray files[] = {
+        bmp(narrow, {}),
+        bmp(narrow, {40, 24, 0, true}),
+        bmp(narrow, {}).left(1500),
+        bmp(palettePattern(40, 30, palette), {40, 4, 2}, palette),
+        png(40, 30, {2, 8, false, false}),
+        [] { QByteArray f = png(300, 200, {3, 4, false, true}); return f.left(f.size() / 2); }(),
+        png(40, 30, {0, 16, true, false}),
+        gif(40, 30, {}),
+        gif(40, 30, {}).left(200),
+        gif(20, 10, {40, 30, 3, 4, false, true, true}),
+        jpeg(narrow),
+    };
+    int n = 0;
+    for (const QByteArray& file : files) {
+        const QString path = dir.write(QString::number(n++), file);
+        PageImage plain, page;
+        ASSERT_TRUE(DecodePage(plain, path, false, {false, 0})) << n;
+        ASSERT_TRUE(DecodePage(page, path, false, {true, 0})) << n;
+        QImage expected = plain.pixels.copy();
+        CorrectPageColours(reinterpret_cast<std::uint32_t*>(expected.bits()),
+                           std::size_t(expected.width()) * std::size_t(expected.height()), true, 0);
+        EXPECT_EQ(page.pixels, expected) << n;
+    }
 }
 
 } // namespace

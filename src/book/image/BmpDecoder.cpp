@@ -217,6 +217,7 @@ bool decodeUncompressed(std::span<const std::uint8_t> data, const Header& h, con
     for (int i = 0; i < int(rowsPresent); ++i) {
         const int y = topDown ? i : canvas.height() - 1 - i;
         converter.convert(data.data() + std::size_t(i) * stride, canvas.row(y), canvas.width());
+        canvas.noteRow(y);
     }
     // A file cut short keeps the rows it has; the missing ones are black.
     const int missing = canvas.height() - int(rowsPresent);

@@ -14,16 +14,27 @@ namespace {
 struct Reader {
     std::span<const std::uint8_t> file;
     std::size_t offset = 0;
+    bool pastEnd = false;
 };
 
+// giflib reads image data in sub-blocks of up to 255 bytes and drops a sub-block that comes back
+// short. When a file is cut short the last one comes back with what there is and zeros after it, so
+// that the rows inside it still decode; the next read fails.
 int readBytes(GifFileType* gif, GifByteType* out, int length)
 {
     auto* reader = static_cast<Reader*>(gif->UserData);
-    const std::size_t n = std::min(std::size_t(std::max(length, 0)), reader->file.size() - reader->offset);
+    const std::size_t wanted = std::size_t(std::max(length, 0));
+    const std::size_t n = std::min(wanted, reader->file.size() - reader->offset);
+    if (n < wanted) {
+        if (reader->pastEnd || n == 0)
+            return 0;
+        reader->pastEnd = true;
+        std::memset(out + n, 0, wanted - n);
+    }
     if (n > 0)
         std::memcpy(out, reader->file.data() + reader->offset, n);
     reader->offset += n;
-    return int(n);
+    return int(wanted);
 }
 
 struct GifFile {
@@ -129,6 +140,7 @@ bool DecodeGif(std::span<const std::uint8_t> file, PixelCanvas& canvas)
             return true;
         }
         putRow(y);
+        canvas.noteRow(frame.Top + y);
     }
     return true;
 }

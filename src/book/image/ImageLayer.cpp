@@ -11,6 +11,8 @@ Image* CorOpenImageBytes(std::span<const std::uint8_t> file, int fileFormat, Ima
     if (fileFormat != FF_AUTODETECT)
         return nullptr;
     PixelCanvas canvas(std::move(options.recycled), std::min(options.maxPixels, kMaxImagePixels));
+    if (options.findChannelRange)
+        canvas.trackChannelRange();
     bool decoded = false;
     switch (SniffImageFormat(file)) {
     case ImageFormat::Jpeg:
@@ -31,7 +33,10 @@ Image* CorOpenImageBytes(std::span<const std::uint8_t> file, int fileFormat, Ima
     if (!decoded || !canvas.allocated())
         return nullptr;
     const int width = canvas.width(), height = canvas.height();
-    return new Image(width, height, canvas.takeMemory());
+    const std::optional<ChannelRange> range = canvas.channelRange();
+    auto* image = new Image(width, height, canvas.takeMemory());
+    image->setChannelRange(range);
+    return image;
 }
 
 Image* CorOpenImage(const QString& path, int fileFormat, ImageOpenOptions options)

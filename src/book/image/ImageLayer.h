@@ -4,12 +4,14 @@
 // own BMP reader); the file's format is told from its content. Every call is safe from any thread as
 // long as an image object is used by one thread at a time.
 
+#include "book/ColourCorrection.h"
 #include "book/image/PixelMemory.h"
 
 #include <QString>
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
 
 // File formats (only detection from the content is offered).
@@ -38,12 +40,18 @@ public:
     // still reads them until it is destroyed.
     const std::shared_ptr<PixelMemory>& memory() const { return m_memory; }
 
+    // The smallest and largest blue, green or red byte, when the decoder found them on the way
+    // (asked for with ImageOpenOptions::findChannelRange); turning the image doesn't change them.
+    std::optional<ChannelRange> channelRange() const { return m_range; }
+    void setChannelRange(std::optional<ChannelRange> range) { m_range = range; }
+
 private:
     ~Image() = default;
 
     int m_width;
     int m_height;
     std::shared_ptr<PixelMemory> m_memory;
+    std::optional<ChannelRange> m_range;
 };
 
 struct ImageOpenOptions {
@@ -51,6 +59,8 @@ struct ImageOpenOptions {
     std::shared_ptr<PixelMemory> recycled;
     // Images declaring more pixels fail like damaged files, before their memory is taken.
     std::int64_t maxPixels = 100'000'000;
+    // Find the channel range while decoding, where a decoder can do so cheaply.
+    bool findChannelRange = false;
 };
 
 // Decodes the file at `path`; nullptr when it is missing, not a regular file, of an unknown type,

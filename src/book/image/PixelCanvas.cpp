@@ -22,8 +22,26 @@ void PixelCanvas::fillRows(int first, std::uint32_t colour)
 {
     if (!m_pixels || first >= m_height)
         return;
+    m_filled = true;
     first = std::max(first, 0);
     std::fill(row(first), m_pixels + std::size_t(m_width) * std::size_t(m_height), colour);
+}
+
+void PixelCanvas::noteRowRange(int y)
+{
+    ++m_rowsNoted;
+    if (m_range.min == 0 && m_range.max == 255)
+        return; // nothing can widen it
+    const ChannelRange row = FindChannelRange(this->row(y), std::size_t(m_width));
+    m_range.min = std::min(m_range.min, row.min);
+    m_range.max = std::max(m_range.max, row.max);
+}
+
+std::optional<ChannelRange> PixelCanvas::channelRange() const
+{
+    if (!m_tracking || m_filled || !m_pixels || m_rowsNoted != m_height)
+        return std::nullopt;
+    return m_range;
 }
 
 std::shared_ptr<PixelMemory> PixelCanvas::takeMemory()

@@ -3,10 +3,12 @@
 // width x 4 bytes. The decoder states the size once it has read the header; the canvas refuses sizes
 // beyond the pixel limit before any memory is taken.
 
+#include "book/ColourCorrection.h"
 #include "book/image/PixelMemory.h"
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 // A page that declares more pixels than this is treated as damaged.
 inline constexpr std::int64_t kMaxImagePixels = 100'000'000;
@@ -35,6 +37,17 @@ public:
     // Fills rows first..height-1, for the part a damaged file never delivered.
     void fillRows(int first, std::uint32_t colour);
 
+    // The channel range of the picture, for normalisation, found while the rows are still in the
+    // cache: with tracking on, a decoder notes each row once, after its last write. Any fill (a
+    // background, a damaged file's rest) gives up, and the range is then found afterwards.
+    void trackChannelRange() { m_tracking = true; }
+    void noteRow(int y)
+    {
+        if (m_tracking)
+            noteRowRange(y);
+    }
+    std::optional<ChannelRange> channelRange() const;
+
     // The memory, given up by the canvas (the decoded image keeps it).
     std::shared_ptr<PixelMemory> takeMemory();
 
@@ -44,4 +57,9 @@ private:
     std::uint32_t* m_pixels = nullptr;
     int m_width = 0;
     int m_height = 0;
+    void noteRowRange(int y);
+    bool m_tracking = false;
+    bool m_filled = false;
+    int m_rowsNoted = 0;
+    ChannelRange m_range;
 };

@@ -15,15 +15,24 @@ namespace {
 struct Reader {
     std::span<const std::uint8_t> file;
     std::size_t offset = 0;
+    bool pastEnd = false;
 };
 
+// libpng asks for compressed data in blocks of several kilobytes. When a file is cut short the last
+// block comes back with what there is and zeros after it, so that the rows inside it still decode;
+// the next read fails.
 void readBytes(png_structp png, png_bytep out, png_size_t length)
 {
     auto* reader = static_cast<Reader*>(png_get_io_ptr(png));
-    if (reader->file.size() - reader->offset < length)
-        png_error(png, "file cut short");
-    std::memcpy(out, reader->file.data() + reader->offset, length);
-    reader->offset += length;
+    const std::size_t available = std::min<std::size_t>(length, reader->file.size() - reader->offset);
+    if (available < length) {
+        if (reader->pastEnd || available == 0)
+            png_error(png, "file cut short");
+        reader->pastEnd = true;
+        std::memset(out + available, 0, length - available);
+    }
+    std::memcpy(out, reader->file.data() + reader->offset, available);
+    reader->offset += available;
 }
 
 void onError(png_structp png, png_const_charp)
@@ -103,6 +112,7 @@ bool readImage(std::span<const std::uint8_t> file, PixelCanvas& canvas, ReadStru
             png_read_row(rs.png, reinterpret_cast<png_bytep>(canvas.row(y)), nullptr);
             if (progress.alpha)
                 makeOpaque(canvas.row(y), canvas.width());
+            canvas.noteRow(y);
             progress.rowsDone = y + 1;
         }
     }
