@@ -3,6 +3,7 @@
 
 #include "support/TestSupport.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -11,11 +12,17 @@
 
 namespace {
 
+// The tool sits at the top of the build folder; the test programs one folder below it.
 QString toolPath()
 {
-    const QString dir = qEnvironmentVariable("BV_TEST_BINARY_DIR");
-    const QString path = dir + QStringLiteral("/bullevista-decode");
-    return !dir.isEmpty() && QFileInfo(path).isExecutable() ? path : QString();
+    QStringList dirs;
+    if (const QString dir = qEnvironmentVariable("BV_TEST_BINARY_DIR"); !dir.isEmpty())
+        dirs << dir;
+    dirs << QCoreApplication::applicationDirPath() + QStringLiteral("/..");
+    for (const QString& dir : dirs)
+        if (const QString path = dir + QStringLiteral("/bullevista-decode"); QFileInfo(path).isExecutable())
+            return path;
+    return {};
 }
 
 int run(const QStringList& args)
