@@ -16,8 +16,9 @@ namespace {
 QString toolPath()
 {
     QStringList dirs;
-    if (const QString dir = qEnvironmentVariable("BV_TEST_BINARY_DIR"); !dir.isEmpty())
-        dirs << dir;
+#if defined(BV_BINARY_DIR)
+    dirs << QStringLiteral(BV_BINARY_DIR);
+#endif
     dirs << QCoreApplication::applicationDirPath() + QStringLiteral("/..");
     for (const QString& dir : dirs)
         if (const QString path = dir + QStringLiteral("/bullevista-decode"); QFileInfo(path).isExecutable())
