@@ -11,11 +11,11 @@ namespace {
 
 struct BmpCase {
     const char* name;
-    BmpSpec spec;
+    BmpOptions options;
     int colours; // palette size; 0 for direct colour
     int tolerance; // 16-bit colours keep 5 or 6 bits
     bool qtReads = true; // Qt misreads bit fields wider than 8 bits
-    bool bitCount16() const { return spec.bitCount == 16; }
+    bool bitCount16() const { return options.bitCount == 16; }
 };
 
 void PrintTo(const BmpCase& c, std::ostream* os)
@@ -30,7 +30,7 @@ TEST_P(BmpVariant, DeliversTheWrittenPixels)
     const BmpCase& c = GetParam();
     const std::vector<QRgb> palette = paletteOf(c.colours);
     const QImage source = c.colours ? palettePattern(31, 13, palette) : pattern(31, 13);
-    const QByteArray file = bmp(source, c.spec, palette);
+    const QByteArray file = bmp(source, c.options, palette);
     const QImage ours = decode(file);
     ASSERT_FALSE(ours.isNull());
     EXPECT_TRUE(opaque(ours));
@@ -43,27 +43,27 @@ TEST_P(BmpVariant, DeliversTheWrittenPixels)
     }
 }
 
-constexpr BmpSpec spec(int header, int bits, int compression = 0, bool topDown = false, std::uint32_t r = 0,
+constexpr BmpOptions options(int header, int bits, int compression = 0, bool topDown = false, std::uint32_t r = 0,
                        std::uint32_t g = 0, std::uint32_t b = 0)
 {
-    return BmpSpec{header, bits, compression, topDown, {r, g, b}};
+    return BmpOptions{header, bits, compression, topDown, {r, g, b}};
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Bmp, BmpVariant,
-    ::testing::Values(BmpCase{"mono", spec(40, 1), 2, 0}, BmpCase{"palette2", spec(40, 2), 4, 0},
-                      BmpCase{"palette4", spec(40, 4), 16, 0}, BmpCase{"palette4Short", spec(40, 4), 11, 0},
-                      BmpCase{"palette8", spec(40, 8), 256, 0}, BmpCase{"rle8", spec(40, 8, 1), 200, 0},
-                      BmpCase{"rle4", spec(40, 4, 2), 16, 0}, BmpCase{"rgb555", spec(40, 16), 0, 8},
-                      BmpCase{"rgb565", spec(40, 16, 3, false, 0xf800, 0x07e0, 0x001f), 0, 4},
-                      BmpCase{"rgb24", spec(40, 24), 0, 0}, BmpCase{"rgb32", spec(40, 32), 0, 0},
-                      BmpCase{"bitFields32", spec(40, 32, 3, false, 0x000000ff, 0x0000ff00, 0x00ff0000), 0, 0},
-                      BmpCase{"bitFields10bit", spec(40, 32, 3, false, 0x3ff00000, 0x000ffc00, 0x000003ff), 0, 1, false},
-                      BmpCase{"topDown24", spec(40, 24, 0, true), 0, 0},
-                      BmpCase{"topDown8", spec(40, 8, 0, true), 256, 0},
-                      BmpCase{"v4rgb565", spec(108, 16, 3, false, 0xf800, 0x07e0, 0x001f), 0, 4},
-                      BmpCase{"v5rgb32", spec(124, 32, 3, true, 0x00ff0000, 0x0000ff00, 0x000000ff), 0, 0},
-                      BmpCase{"os2core24", spec(12, 24), 0, 0}, BmpCase{"os2core8", spec(12, 8), 256, 0}),
+    ::testing::Values(BmpCase{"mono", options(40, 1), 2, 0}, BmpCase{"palette2", options(40, 2), 4, 0},
+                      BmpCase{"palette4", options(40, 4), 16, 0}, BmpCase{"palette4Short", options(40, 4), 11, 0},
+                      BmpCase{"palette8", options(40, 8), 256, 0}, BmpCase{"rle8", options(40, 8, 1), 200, 0},
+                      BmpCase{"rle4", options(40, 4, 2), 16, 0}, BmpCase{"rgb555", options(40, 16), 0, 8},
+                      BmpCase{"rgb565", options(40, 16, 3, false, 0xf800, 0x07e0, 0x001f), 0, 4},
+                      BmpCase{"rgb24", options(40, 24), 0, 0}, BmpCase{"rgb32", options(40, 32), 0, 0},
+                      BmpCase{"bitFields32", options(40, 32, 3, false, 0x000000ff, 0x0000ff00, 0x00ff0000), 0, 0},
+                      BmpCase{"bitFields10bit", options(40, 32, 3, false, 0x3ff00000, 0x000ffc00, 0x000003ff), 0, 1, false},
+                      BmpCase{"topDown24", options(40, 24, 0, true), 0, 0},
+                      BmpCase{"topDown8", options(40, 8, 0, true), 256, 0},
+                      BmpCase{"v4rgb565", options(108, 16, 3, false, 0xf800, 0x07e0, 0x001f), 0, 4},
+                      BmpCase{"v5rgb32", options(124, 32, 3, true, 0x00ff0000, 0x0000ff00, 0x000000ff), 0, 0},
+                      BmpCase{"os2core24", options(12, 24), 0, 0}, BmpCase{"os2core8", options(12, 8), 256, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 QByteArray with32(QByteArray file, int at, std::int32_t value)
@@ -75,7 +75,7 @@ QByteArray with32(QByteArray file, int at, std::int32_t value)
 
 TEST(BmpDecoder, BrokenSizesFail)
 {
-    const QByteArray good = bmp(pattern(8, 8), spec(40, 24));
+    const QByteArray good = bmp(pattern(8, 8), options(40, 24));
     ASSERT_FALSE(decode(good).isNull());
     const struct {
         const char* name;
@@ -98,14 +98,14 @@ TEST(BmpDecoder, BrokenSizesFail)
 TEST(BmpDecoder, PixelOffsetOutsideTheFileReadsRightAfterThePalette)
 {
     const QImage source = pattern(9, 5);
-    const QImage image = decode(with32(bmp(source, spec(40, 24)), 10, 0x7ffffff0));
+    const QImage image = decode(with32(bmp(source, options(40, 24)), 10, 0x7ffffff0));
     EXPECT_EQ(maxDifference(image, source), 0);
 }
 
 TEST(BmpDecoder, CutShortKeepsTheRowsThatArrived)
 {
     const QImage source = pattern(40, 30);
-    for (const BmpSpec& s : {spec(40, 24), spec(40, 24, 0, true), spec(40, 8, 1)}) {
+    for (const BmpOptions& s : {options(40, 24), options(40, 24, 0, true), options(40, 8, 1)}) {
         const std::vector<QRgb> palette = paletteOf(200);
         const QImage picture = s.bitCount == 8 ? palettePattern(40, 30, palette) : source;
         const QByteArray file = bmp(picture, s, palette);
@@ -129,7 +129,7 @@ TEST(BmpDecoder, RleDeltaSkipsPixelsWhichStayBlack)
     // 4 x 2, 8-bit RLE, rows bottom-up: two pixels of colour 1, a delta of (1, 1), one pixel of
     // colour 2, end of bitmap.
     const std::vector<QRgb> palette = paletteOf(4);
-    QByteArray file = bmp(palettePattern(4, 2, palette), spec(40, 8, 1), palette);
+    QByteArray file = bmp(palettePattern(4, 2, palette), options(40, 8, 1), palette);
     file.truncate(14 + 40 + 4 * 4);
     file.append(QByteArray::fromHex("0201"
                                     "00020101"

@@ -11,7 +11,7 @@ namespace {
 
 struct GifCase {
     const char* name;
-    GifSpec spec;
+    GifOptions options;
 };
 
 void PrintTo(const GifCase& c, std::ostream* os)
@@ -24,7 +24,7 @@ class GifVariant : public ::testing::TestWithParam<GifCase> {};
 TEST_P(GifVariant, DeliversTheFirstFrame)
 {
     QImage expected;
-    const QByteArray file = gif(29, 17, GetParam().spec, &expected);
+    const QByteArray file = gif(29, 17, GetParam().options, &expected);
     const QImage ours = decode(file);
     ASSERT_FALSE(ours.isNull());
     EXPECT_TRUE(opaque(ours));

@@ -11,7 +11,7 @@ namespace {
 
 struct JpegCase {
     const char* name;
-    JpegSpec spec;
+    JpegOptions options;
 };
 
 void PrintTo(const JpegCase& c, std::ostream* os)
@@ -24,7 +24,7 @@ class JpegVariant : public ::testing::TestWithParam<JpegCase> {};
 TEST_P(JpegVariant, MatchesQtsReader)
 {
     const QImage source = pattern(37, 21); // not a multiple of the block size
-    const QByteArray file = jpeg(source, GetParam().spec);
+    const QByteArray file = jpeg(source, GetParam().options);
     const QImage ours = decode(file);
     ASSERT_FALSE(ours.isNull());
     EXPECT_EQ(ours.size(), source.size());
@@ -32,7 +32,7 @@ TEST_P(JpegVariant, MatchesQtsReader)
     EXPECT_LE(maxDifference(ours, decodeWithQt(file)), 2);
     // And near the original, so the inks of CMYK files aren't read the wrong way round (subsampled
     // colour smears this busy pattern too much to compare).
-    if (GetParam().spec.subsampling == TJSAMP_444) {
+    if (GetParam().options.subsampling == TJSAMP_444) {
         EXPECT_LE(maxDifference(ours, source), 40);
     }
 }

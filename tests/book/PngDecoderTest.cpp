@@ -13,7 +13,7 @@ namespace {
 
 struct PngCase {
     const char* name;
-    PngSpec spec;
+    PngOptions options;
 };
 
 void PrintTo(const PngCase& c, std::ostream* os)
@@ -26,13 +26,13 @@ class PngVariant : public ::testing::TestWithParam<PngCase> {};
 TEST_P(PngVariant, DeliversTheWrittenColours)
 {
     QImage expected;
-    const QByteArray file = png(23, 19, GetParam().spec, &expected);
+    const QByteArray file = png(23, 19, GetParam().options, &expected);
     const QImage ours = decode(file);
     ASSERT_FALSE(ours.isNull());
     EXPECT_TRUE(opaque(ours));
     EXPECT_EQ(maxDifference(ours, expected), 0);
     // Qt rounds 16-bit samples its own way.
-    EXPECT_LE(maxDifference(ours, decodeWithQt(file)), GetParam().spec.bitDepth == 16 ? 1 : 0);
+    EXPECT_LE(maxDifference(ours, decodeWithQt(file)), GetParam().options.bitDepth == 16 ? 1 : 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(

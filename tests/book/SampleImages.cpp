@@ -19,7 +19,7 @@ QImage pattern(int width, int height)
     return image;
 }
 
-QByteArray jpeg(const QImage& source, const JpegSpec& spec)
+QByteArray jpeg(const QImage& source, const JpegOptions& options)
 {
     tjhandle tj = tjInitCompress();
     const int width = source.width(), height = source.height();
@@ -29,7 +29,7 @@ QByteArray jpeg(const QImage& source, const JpegSpec& spec)
         for (int x = 0; x < width; ++x) {
             const QRgb c = source.pixel(x, y);
             unsigned char* p = &pixels[(std::size_t(y) * width + x) * 4];
-            if (spec.cmyk) {
+            if (options.cmyk) {
                 // Inverted inks: with K' = 255 the remaining bytes are the colour itself.
                 p[0] = std::uint8_t(qRed(c));
                 p[1] = std::uint8_t(qGreen(c));
@@ -42,13 +42,13 @@ QByteArray jpeg(const QImage& source, const JpegSpec& spec)
                 p[3] = 255;
             }
         }
-    if (spec.cmyk)
+    if (options.cmyk)
         format = TJPF_CMYK;
     unsigned char* out = nullptr;
     unsigned long size = 0;
-    const int flags = spec.progressive ? TJFLAG_PROGRESSIVE : 0;
+    const int flags = options.progressive ? TJFLAG_PROGRESSIVE : 0;
     tjCompress2(tj, pixels.data(), width, width * 4, height, format, &out, &size,
-                spec.grey ? TJSAMP_GRAY : spec.subsampling, spec.quality, flags);
+                options.grey ? TJSAMP_GRAY : options.subsampling, options.quality, flags);
     QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
     tjFree(out);
     tjDestroy(tj);
@@ -66,24 +66,24 @@ void noFlush(png_structp) {}
 
 } // namespace
 
-QByteArray png(int width, int height, const PngSpec& spec, QImage* expected)
+QByteArray png(int width, int height, const PngOptions& options, QImage* expected)
 {
     QByteArray bytes;
     png_structp p = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
     png_infop info = png_create_info_struct(p);
     png_set_write_fn(p, &bytes, appendBytes, noFlush);
-    png_set_IHDR(p, info, png_uint_32(width), png_uint_32(height), spec.bitDepth, spec.colourType,
-                 spec.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(p, info, png_uint_32(width), png_uint_32(height), options.bitDepth, options.colourType,
+                 options.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
-    const int levels = (1 << spec.bitDepth) - 1;
-    const bool palette = spec.colourType == PNG_COLOR_TYPE_PALETTE;
+    const int levels = (1 << options.bitDepth) - 1;
+    const bool palette = options.colourType == PNG_COLOR_TYPE_PALETTE;
     std::vector<png_color> colours;
     if (palette) {
         for (int i = 0; i <= levels; ++i)
             colours.push_back({png_byte(i * 255 / levels), png_byte(255 - i * 255 / levels), png_byte(i * 40 & 255)});
         png_set_PLTE(p, info, colours.data(), int(colours.size()));
     }
-    if (spec.transparency) {
+    if (options.transparency) {
         if (palette) {
             png_byte alpha[1] = {0};
             png_set_tRNS(p, info, alpha, 1, nullptr);
@@ -95,7 +95,7 @@ QByteArray png(int width, int height, const PngSpec& spec, QImage* expected)
     }
     png_write_info(p, info);
     const int channels = png_get_channels(p, info);
-    const int bitsPerPixel = channels * spec.bitDepth;
+    const int bitsPerPixel = channels * options.bitDepth;
     const std::size_t rowBytes = (std::size_t(width) * bitsPerPixel + 7) / 8;
     std::vector<std::vector<png_byte>> rows(static_cast<std::size_t>(height), std::vector<png_byte>(rowBytes));
     if (expected)
@@ -111,17 +111,17 @@ QByteArray png(int width, int height, const PngSpec& spec, QImage* expected)
                 std::fill(sample, sample + channels, 0);
             // Write the samples big-endian, packed.
             for (int c = 0; c < channels; ++c) {
-                const std::size_t bit = (std::size_t(x) * channels + c) * spec.bitDepth;
-                if (spec.bitDepth == 16) {
+                const std::size_t bit = (std::size_t(x) * channels + c) * options.bitDepth;
+                if (options.bitDepth == 16) {
                     rows[y][bit / 8] = png_byte(sample[c] >> 8);
                     rows[y][bit / 8 + 1] = png_byte(sample[c]);
                 } else {
-                    rows[y][bit / 8] |= png_byte(sample[c] << (8 - spec.bitDepth - bit % 8));
+                    rows[y][bit / 8] |= png_byte(sample[c] << (8 - options.bitDepth - bit % 8));
                 }
             }
             if (!expected)
                 continue;
-            auto to8 = [&](int v) { return spec.bitDepth == 16 ? (v * 255 + 32767) / 65535 : v * 255 / levels; };
+            auto to8 = [&](int v) { return options.bitDepth == 16 ? (v * 255 + 32767) / 65535 : v * 255 / levels; };
             QRgb colour;
             if (palette)
                 colour = qRgb(colours[sample[0]].red, colours[sample[0]].green, colours[sample[0]].blue);
@@ -151,7 +151,7 @@ int appendGif(GifFileType* gif, const GifByteType* data, int length)
 
 } // namespace
 
-QByteArray gif(int width, int height, const GifSpec& spec, QImage* expected)
+QByteArray gif(int width, int height, const GifOptions& options, QImage* expected)
 {
     QByteArray bytes;
     int error = 0;
@@ -160,18 +160,18 @@ QByteArray gif(int width, int height, const GifSpec& spec, QImage* expected)
     for (int i = 0; i < 16; ++i)
         colours[std::size_t(i)] = {GifByteType(i * 17), GifByteType(255 - i * 17), GifByteType(i * 50 & 255)};
     ColorMapObject* map = GifMakeMapObject(16, colours.data());
-    const int screenWidth = spec.screenWidth ? spec.screenWidth : width;
-    const int screenHeight = spec.screenHeight ? spec.screenHeight : height;
+    const int screenWidth = options.screenWidth ? options.screenWidth : width;
+    const int screenHeight = options.screenHeight ? options.screenHeight : height;
     const int background = 3;
-    EGifPutScreenDesc(g, screenWidth, screenHeight, 4, background, spec.globalMap ? map : nullptr);
+    EGifPutScreenDesc(g, screenWidth, screenHeight, 4, background, options.globalMap ? map : nullptr);
     if (expected) {
         *expected = QImage(screenWidth, screenHeight, QImage::Format_RGB32);
         expected->fill(qRgb(colours[background].Red, colours[background].Green, colours[background].Blue));
     }
-    if (spec.frame) {
-        EGifPutImageDesc(g, spec.left, spec.top, width, height, spec.interlaced, spec.globalMap ? nullptr : map);
+    if (options.frame) {
+        EGifPutImageDesc(g, options.left, options.top, width, height, options.interlaced, options.globalMap ? nullptr : map);
         std::vector<int> order;
-        if (spec.interlaced) {
+        if (options.interlaced) {
             for (int y = 0; y < height; y += 8) order.push_back(y);
             for (int y = 4; y < height; y += 8) order.push_back(y);
             for (int y = 2; y < height; y += 4) order.push_back(y);
@@ -185,7 +185,7 @@ QByteArray gif(int width, int height, const GifSpec& spec, QImage* expected)
                 line[std::size_t(x)] = GifPixelType((x + y * 3) % 16);
                 if (expected) {
                     const GifColorType& c = colours[line[std::size_t(x)]];
-                    expected->setPixel(spec.left + x, spec.top + y, qRgb(c.Red, c.Green, c.Blue));
+                    expected->setPixel(options.left + x, options.top + y, qRgb(c.Red, c.Green, c.Blue));
                 }
             }
             EGifPutLine(g, line.data(), width);
@@ -252,30 +252,30 @@ void encodeRleRow(QByteArray& out, const std::vector<int>& idx, bool four)
 
 } // namespace
 
-QByteArray bmp(const QImage& image, const BmpSpec& spec, const std::vector<QRgb>& palette)
+QByteArray bmp(const QImage& image, const BmpOptions& options, const std::vector<QRgb>& palette)
 {
     const int width = image.width(), height = image.height();
-    const int bpp = spec.bitCount;
+    const int bpp = options.bitCount;
     const bool indexed = bpp <= 8;
     QByteArray pixels;
     const int stride = (width * bpp + 31) / 32 * 4;
-    std::uint32_t masks[3] = {spec.masks[0], spec.masks[1], spec.masks[2]};
-    if (spec.compression != 3 && bpp == 16) {
+    std::uint32_t masks[3] = {options.masks[0], options.masks[1], options.masks[2]};
+    if (options.compression != 3 && bpp == 16) {
         masks[0] = 0x7c00;
         masks[1] = 0x03e0;
         masks[2] = 0x001f;
-    } else if (spec.compression != 3) {
+    } else if (options.compression != 3) {
         masks[0] = 0xff0000;
         masks[1] = 0xff00;
         masks[2] = 0xff;
     }
     for (int i = 0; i < height; ++i) {
-        const int y = spec.topDown ? i : height - 1 - i;
+        const int y = options.topDown ? i : height - 1 - i;
         std::vector<int> idx(static_cast<std::size_t>(width));
         for (int x = 0; x < width; ++x)
             idx[std::size_t(x)] = indexed ? indexOf(palette, image.pixel(x, y)) : 0;
-        if (spec.compression == 1 || spec.compression == 2) {
-            encodeRleRow(pixels, idx, spec.compression == 2);
+        if (options.compression == 1 || options.compression == 2) {
+            encodeRleRow(pixels, idx, options.compression == 2);
             continue;
         }
         QByteArray row(stride, 0);
@@ -305,12 +305,12 @@ QByteArray bmp(const QImage& image, const BmpSpec& spec, const std::vector<QRgb>
         }
         pixels.append(row);
     }
-    if (spec.compression == 1 || spec.compression == 2)
+    if (options.compression == 1 || options.compression == 2)
         pixels.append(char(0)).append(char(1));
 
     QByteArray info;
-    const bool core = spec.headerSize == 12;
-    put32(info, std::uint32_t(spec.headerSize));
+    const bool core = options.headerSize == 12;
+    put32(info, std::uint32_t(options.headerSize));
     if (core) {
         put16(info, width);
         put16(info, height);
@@ -318,22 +318,22 @@ QByteArray bmp(const QImage& image, const BmpSpec& spec, const std::vector<QRgb>
         put16(info, bpp);
     } else {
         put32(info, std::uint32_t(width));
-        put32(info, std::uint32_t(spec.topDown ? -height : height));
+        put32(info, std::uint32_t(options.topDown ? -height : height));
         put16(info, 1);
         put16(info, bpp);
-        put32(info, std::uint32_t(spec.compression));
+        put32(info, std::uint32_t(options.compression));
         put32(info, std::uint32_t(pixels.size()));
         put32(info, 2835);
         put32(info, 2835);
         put32(info, indexed ? std::uint32_t(palette.size()) : 0);
         put32(info, 0);
-        if (spec.headerSize > 40) {
+        if (options.headerSize > 40) {
             put32(info, masks[0]);
             put32(info, masks[1]);
             put32(info, masks[2]);
             put32(info, 0);
-            info.append(QByteArray(spec.headerSize - info.size(), 0));
-        } else if (spec.compression == 3) {
+            info.append(QByteArray(options.headerSize - info.size(), 0));
+        } else if (options.compression == 3) {
             put32(info, masks[0]);
             put32(info, masks[1]);
             put32(info, masks[2]);

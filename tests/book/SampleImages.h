@@ -13,34 +13,34 @@ namespace samples {
 // A picture with a different colour in every pixel (and both 0 and 255 in it), Format_RGB32.
 QImage pattern(int width, int height);
 
-struct JpegSpec {
+struct JpegOptions {
     int subsampling = 2; // TJSAMP_*: 0 4:4:4, 2 4:2:0
     int quality = 90;
     bool progressive = false;
     bool grey = false;
     bool cmyk = false; // inks stored inverted, as print software writes them
 };
-QByteArray jpeg(const QImage& image, const JpegSpec& spec = {});
+QByteArray jpeg(const QImage& image, const JpegOptions& options = {});
 
-struct PngSpec {
+struct PngOptions {
     int colourType = 2; // PNG_COLOR_TYPE_*
     int bitDepth = 8;
     bool interlaced = false;
     bool transparency = false; // a tRNS chunk
 };
 // Samples are derived from (x, y); `expected` is what a decoder must deliver (alpha dropped).
-QByteArray png(int width, int height, const PngSpec& spec, QImage* expected = nullptr);
+QByteArray png(int width, int height, const PngOptions& options, QImage* expected = nullptr);
 
-struct GifSpec {
+struct GifOptions {
     int screenWidth = 0, screenHeight = 0; // 0: the frame's size
     int left = 0, top = 0;
     bool interlaced = false;
     bool globalMap = true; // else the frame carries a local one
     bool frame = true;     // false: a GIF with no frame at all
 };
-QByteArray gif(int width, int height, const GifSpec& spec, QImage* expected = nullptr);
+QByteArray gif(int width, int height, const GifOptions& options, QImage* expected = nullptr);
 
-struct BmpSpec {
+struct BmpOptions {
     int headerSize = 40; // 12 (OS/2 core), 40, 108 (V4), 124 (V5)
     int bitCount = 24;
     int compression = 0; // 0 RGB, 1 RLE8, 2 RLE4, 3 bit fields
@@ -49,7 +49,7 @@ struct BmpSpec {
 };
 // The pixels of `image` (colours of a palette image must be among its first 2^bitCount colours,
 // given by `palette`); RLE files use runs and literal stretches.
-QByteArray bmp(const QImage& image, const BmpSpec& spec, const std::vector<QRgb>& palette = {});
+QByteArray bmp(const QImage& image, const BmpOptions& options, const std::vector<QRgb>& palette = {});
 
 // A palette image: `colours` distinct colours in a pattern.
 QImage palettePattern(int width, int height, const std::vector<QRgb>& colours);
