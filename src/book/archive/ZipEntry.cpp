@@ -1,0 +1,123 @@
+#include "book/archive/ZipEntry.h"
+
+#include "book/archive/ArchiveNames.h"
+#include "book/archive/DiskSpace.h"
+#include "common/ShowMessage.h"
+
+#include <QFile>
+#include <sys/stat.h>
+
+namespace {
+constexpr uLong kNameBuffer = 256;
+constexpr uLong kUtf8NameFlag = 1u << 11;
+constexpr uLong kEncryptedFlag = 1u << 0;
+constexpr uLong kUnixHost = 3;
+
+// Unix-made entries carry their file type; links and devices are never made, only regular files.
+bool isSpecialFile(const unz_file_info64& info)
+{
+    if ((info.version >> 8) != kUnixHost)
+        return false;
+    const uLong type = (info.external_fa >> 16) & S_IFMT;
+    return type != 0 && type != S_IFREG && type != S_IFDIR;
+}
+
+// The data source of one entry: minizip where it can, libarchive where minizip can't.
+class EntryReader {
+public:
+    EntryReader(unzFile zip, ZipFallback& fallback) : m_zip(zip), m_fallback(fallback) {}
+
+    // minizip's result of opening; 0 also when the fallback took over.
+    int open(const QByteArray& rawName, uLong method)
+    {
+        if (method == 0 || method == Z_DEFLATED) {
+            const int r = unzOpenCurrentFile(m_zip);
+            if (r == UNZ_OK) {
+                m_minizip = true;
+                return UNZ_OK;
+            }
+        }
+        return m_fallback.seekEntry(rawName) ? UNZ_OK : UNZ_BADZIPFILE;
+    }
+
+    int read(char* buffer)
+    {
+        if (m_minizip)
+            return unzReadCurrentFile(m_zip, buffer, kZipCopyStep);
+        const long n = m_fallback.read(buffer, kZipCopyStep);
+        return n < 0 ? UNZ_BADZIPFILE : int(n);
+    }
+
+    // The checksum verdict (libarchive checks its own as it reads).
+    int close() { return m_minizip ? unzCloseCurrentFile(m_zip) : UNZ_OK; }
+
+private:
+    unzFile m_zip;
+    ZipFallback& m_fallback;
+    bool m_minizip = false;
+};
+} // namespace
+
+int ExtractZipEntry(unzFile zip, ZipWalk& walk)
+{
+    unz_file_info64 info{};
+    char name[kNameBuffer];
+    const int infoResult = unzGetCurrentFileInfo64(zip, &info, name, kNameBuffer, nullptr, 0, nullptr, 0);
+    if (infoResult != UNZ_OK)
+        return infoResult;
+    if (!walk.output.allocate()) {
+        ShowMessage(QStringLiteral("Error allocating memory\n"), QStringLiteral("Zip Error"));
+        return UNZ_INTERNALERROR;
+    }
+    if (info.size_filename >= kNameBuffer)
+        return UNZ_OK; // the buffer holds no whole name, so there is nothing sure to match or write
+
+    const QByteArray rawName(name, qsizetype(info.size_filename));
+    const QString text = ArchiveNameText(rawName, info.flag & kUtf8NameFlag);
+    QString bare;
+    if (walk.BookChoice.isEmpty() || text.startsWith(walk.BookChoice))
+        bare = SafeBareName(text);
+    if (bare.isEmpty() || isSpecialFile(info))
+        return UNZ_OK;
+    if (info.flag & kEncryptedFlag)
+        return UNZ_BADZIPFILE; // no password is ever asked for; the bytes would be noise
+
+    EntryReader reader(zip, walk.fallback);
+    if (const int r = reader.open(rawName, info.compression_method); r != UNZ_OK)
+        return r;
+    if (!walk.output.open(walk.workDirFd, QFile::encodeName(bare), WritableBudget(walk.workDir)))
+        return reader.close();
+
+    int code = UNZ_OK;
+    for (;;) {
+        char* buffer = walk.output.space(kZipCopyStep);
+        if (!buffer) {
+            code = -1;
+            break;
+        }
+        const int n = reader.read(buffer);
+        if (n <= 0) {
+            code = n;
+            break;
+        }
+        if (!walk.output.commit(std::size_t(n))) {
+            code = -1;
+            break;
+        }
+    }
+    walk.output.close();
+    if (walk.output.status() == OutputFile::Status::DiskFull) {
+        walk.diskFull = true;
+        walk.output.discard(); // a partial file of a bomb only eats the space the reader needs
+        code = -1;
+    } else if (code != UNZ_OK && walk.output.written() == 0) {
+        walk.output.discard(); // nothing came out; an empty file is no page
+    } else if (code == UNZ_OK && walk.output.status() != OutputFile::Status::Ok) {
+        code = -1;
+    }
+    if (code != UNZ_OK) {
+        reader.close();
+        return code;
+    }
+    return reader.close();
+}
