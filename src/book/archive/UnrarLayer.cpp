@@ -15,7 +15,8 @@
 
 struct RarArchive {
     struct archive* reader = nullptr;
-    struct archive_entry* entry = nullptr; // of the last header read
+    struct archive_entry* entry = nullptr;   // of the last header read, until it is processed
+    struct archive_entry* current = nullptr; // the entry being extracted
     bool broken = false;                   // a header failed; nothing after it can be trusted
     OutputFile output;
 };
@@ -77,6 +78,10 @@ int extractTo(RarArchive& rar, const char* destName)
     }
     if (!out.close() && result == ERAR_SUCCESS)
         result = ERAR_EWRITE;
+    // A volume set missing its last volumes can end an entry early without an error from the reader.
+    struct archive_entry* entry = rar.current;
+    if (result == ERAR_SUCCESS && archive_entry_size_is_set(entry) && out.written() != std::uint64_t(archive_entry_size(entry)))
+        result = ERAR_BAD_DATA;
     if (result != ERAR_SUCCESS)
         out.discard(); // half a page is no page
     return result;
@@ -165,8 +170,10 @@ int RARProcessFile(RarHandle rar, int operation, const char*, const char* destNa
         return ERAR_MISSING_PASSWORD; // no password is ever asked for
     if (operation == RAR_TEST)
         return readAll(rar->reader);
-    if (operation == RAR_EXTRACT)
+    if (operation == RAR_EXTRACT) {
+        rar->current = e;
         return extractTo(*rar, destName);
+    }
     return ERAR_UNKNOWN;
 }
 

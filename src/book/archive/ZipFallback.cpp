@@ -9,12 +9,17 @@
 namespace {
 constexpr std::size_t kBlockSize = 1 << 20;
 
-struct archive* openZip(const QString& path)
+// Entries are found through the central directory; `streaming` also lets an archive of nothing but
+// its end record through, which the central-directory reader doesn't recognise.
+struct archive* openZip(const QString& path, bool streaming = false)
 {
     struct archive* a = archive_read_new();
     if (!a)
         return nullptr;
-    archive_read_support_format_zip_seekable(a);
+    if (streaming)
+        archive_read_support_format_zip(a);
+    else
+        archive_read_support_format_zip_seekable(a);
     if (archive_read_open_filename(a, QFile::encodeName(path).constData(), kBlockSize) != ARCHIVE_OK) {
         archive_read_free(a);
         return nullptr;
@@ -76,7 +81,7 @@ long ZipFallback::read(char* buffer, std::size_t size)
 bool ZipFallback::isEmptyArchive(const QString& path)
 {
     ScopedUtf8Locale locale;
-    struct archive* a = openZip(path);
+    struct archive* a = openZip(path, true);
     if (!a)
         return false;
     struct archive_entry* entry = nullptr;
