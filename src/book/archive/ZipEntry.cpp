@@ -5,6 +5,7 @@
 #include "common/ShowMessage.h"
 
 #include <QFile>
+#include <algorithm>
 #include <sys/stat.h>
 
 namespace {
@@ -22,39 +23,80 @@ bool isSpecialFile(const unz_file_info64& info)
     return type != 0 && type != S_IFREG && type != S_IFDIR;
 }
 
-// The data source of one entry: minizip where it can, libarchive where minizip can't.
+// The data source of one entry: minizip where it can, libarchive where minizip can't. Stored entries
+// are located by minizip and then copied from the archive file in the same 8 KiB steps, checksum and
+// all: minizip 1.1 copies stored data one byte at a time, which alone makes a stored book take twice
+// as long as the file system needs.
 class EntryReader {
 public:
-    EntryReader(unzFile zip, ZipFallback& fallback) : m_zip(zip), m_fallback(fallback) {}
+    EntryReader(unzFile zip, ZipWalk& walk, const unz_file_info64& info) : m_zip(zip), m_walk(walk), m_info(info) {}
 
     // minizip's result of opening; 0 also when the fallback took over.
-    int open(const QByteArray& rawName, uLong method)
+    int open(const QByteArray& rawName)
     {
+        const uLong method = m_info.compression_method;
         if (method == 0 || method == Z_DEFLATED) {
             const int r = unzOpenCurrentFile(m_zip);
             if (r == UNZ_OK) {
-                m_minizip = true;
+                m_source = Source::Minizip;
+                if (method == 0 && m_walk.storedData.isOpen() && m_info.compressed_size == m_info.uncompressed_size) {
+                    m_source = Source::Stored;
+                    m_position = unzGetCurrentFileZStreamPos64(m_zip);
+                    m_left = m_info.compressed_size;
+                }
                 return UNZ_OK;
             }
         }
-        return m_fallback.seekEntry(rawName) ? UNZ_OK : UNZ_BADZIPFILE;
+        m_source = Source::Fallback;
+        return m_walk.fallback.seekEntry(rawName) ? UNZ_OK : UNZ_BADZIPFILE;
     }
 
     int read(char* buffer)
     {
-        if (m_minizip)
-            return unzReadCurrentFile(m_zip, buffer, kZipCopyStep);
-        const long n = m_fallback.read(buffer, kZipCopyStep);
+        switch (m_source) {
+        case Source::Minizip: return unzReadCurrentFile(m_zip, buffer, kZipCopyStep);
+        case Source::Stored: return readStored(buffer);
+        case Source::Fallback: break;
+        }
+        const long n = m_walk.fallback.read(buffer, kZipCopyStep);
         return n < 0 ? UNZ_BADZIPFILE : int(n);
     }
 
     // The checksum verdict (libarchive checks its own as it reads).
-    int close() { return m_minizip ? unzCloseCurrentFile(m_zip) : UNZ_OK; }
+    int close()
+    {
+        if (m_source == Source::Fallback)
+            return UNZ_OK;
+        const int r = unzCloseCurrentFile(m_zip);
+        if (m_source == Source::Stored && m_left == 0 && m_crc != m_info.crc)
+            return UNZ_CRCERROR;
+        return r;
+    }
 
 private:
+    enum class Source { Minizip, Stored, Fallback };
+
+    int readStored(char* buffer)
+    {
+        if (m_left == 0)
+            return 0;
+        const std::size_t want = std::size_t(std::min<ZPOS64_T>(m_left, kZipCopyStep));
+        const long n = m_walk.storedData.readAt(m_position, buffer, want);
+        if (n <= 0)
+            return UNZ_ERRNO; // the archive ends inside the entry
+        m_position += ZPOS64_T(n);
+        m_left -= ZPOS64_T(n);
+        m_crc = crc32(m_crc, reinterpret_cast<const Bytef*>(buffer), uInt(n));
+        return int(n);
+    }
+
     unzFile m_zip;
-    ZipFallback& m_fallback;
-    bool m_minizip = false;
+    ZipWalk& m_walk;
+    const unz_file_info64& m_info;
+    Source m_source = Source::Minizip;
+    ZPOS64_T m_position = 0;
+    ZPOS64_T m_left = 0;
+    uLong m_crc = 0;
 };
 } // namespace
 
@@ -82,8 +124,8 @@ int ExtractZipEntry(unzFile zip, ZipWalk& walk)
     if (info.flag & kEncryptedFlag)
         return UNZ_BADZIPFILE; // no password is ever asked for; the bytes would be noise
 
-    EntryReader reader(zip, walk.fallback);
-    if (const int r = reader.open(rawName, info.compression_method); r != UNZ_OK)
+    EntryReader reader(zip, walk, info);
+    if (const int r = reader.open(rawName); r != UNZ_OK)
         return r;
     if (!walk.output.open(walk.workDirFd, QFile::encodeName(bare), WritableBudget(walk.workDir)))
         return reader.close();

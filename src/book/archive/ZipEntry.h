@@ -1,6 +1,7 @@
 #pragma once
 // Extracting the one zip entry minizip points at, flat into the work folder.
 
+#include "book/archive/ArchiveFileReader.h"
 #include "book/archive/OutputFile.h"
 #include "book/archive/ZipFallback.h"
 
@@ -9,13 +10,17 @@
 
 // What stays the same for every entry of one archive.
 struct ZipWalk {
-    ZipWalk(const QString& archivePath, QString dir) : workDir(std::move(dir)), fallback(archivePath) {}
+    ZipWalk(const QString& archivePath, QString dir) : workDir(std::move(dir)), fallback(archivePath)
+    {
+        storedData.open(archivePath);
+    }
 
     QString BookChoice; // empty (everything) or 'Vol1/Chapter2/'
     QString workDir;    // ends in "/"
     int workDirFd = -1;
     OutputFile output;
     ZipFallback fallback;
+    ArchiveFileReader storedData; // stored entries are copied from the archive file directly
     bool diskFull = false; // set when an entry stopped because the disk would get too full
 };
 
