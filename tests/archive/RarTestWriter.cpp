@@ -143,9 +143,23 @@ QByteArray rar5End(bool moreVolumes)
 // One file header with `part` as its data; `splitFlags` marks a part continued from or into a volume.
 QByteArray rar5File(const RarTestEntry& entry, const QByteArray& part, quint64 splitFlags)
 {
+    // An encrypted entry names its cipher in an extra record: AES-256, 2^15 rounds, salt and IV.
+    QByteArray extra;
+    if (entry.encrypted) {
+        QByteArray record;
+        putVint(record, 1); // encryption
+        putVint(record, 0); // AES-256
+        putVint(record, 0);
+        record.append(char(15));
+        record += QByteArray(32, '\x5A');
+        putVint(extra, quint64(record.size()));
+        extra += record;
+    }
     QByteArray h;
     putVint(h, 2); // file header
-    putVint(h, 0x0002 | splitFlags); // a data area, empty for a folder
+    putVint(h, 0x0002 | splitFlags | (extra.isEmpty() ? 0 : 0x0001)); // a data area, empty for a folder
+    if (!extra.isEmpty())
+        putVint(h, quint64(extra.size()));
     putVint(h, quint64(part.size()));
     putVint(h, entry.folder ? 0x0001 : 0x0004); // folder, or "a CRC32 follows"
     putVint(h, quint64(entry.data.size()));
@@ -156,6 +170,7 @@ QByteArray rar5File(const RarTestEntry& entry, const QByteArray& part, quint64 s
     putVint(h, entry.symlink ? 1 : 0); // a link is made on Unix, the rest on Windows
     putVint(h, quint64(entry.name.size()));
     h += entry.name;
+    h += extra;
     return rar5Block(h) + part;
 }
 

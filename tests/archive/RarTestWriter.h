@@ -14,7 +14,7 @@ struct RarTestEntry {
     QByteArray data;
     bool folder = false;
     bool unicode = true;    // RAR 4: store the name in the Unicode form (else as raw legacy bytes)
-    bool encrypted = false; // RAR 4: flag the data as encrypted (the data is left as it is)
+    bool encrypted = false; // flag the data as encrypted (the data is left as it is)
     bool symlink = false;   // RAR 5: a Unix link whose target is `data`
 };
 

@@ -30,11 +30,15 @@ bool OutputFile::open(int dirFd, const QByteArray& name, std::uint64_t budget)
     m_dirFd = dirFd;
     m_name.clear();
     m_status = Status::Ok;
-    // O_NONBLOCK keeps a FIFO planted under the name from blocking the open; for files it means nothing.
-    const int flags = O_WRONLY | O_CREAT | O_TRUNC | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
+    // Whatever is at the name goes first: a symbolic or hard link planted there is never written
+    // through, and a later entry of the same name replaces an earlier one. O_EXCL then makes sure the
+    // file written is the one this call created; O_NONBLOCK keeps a FIFO from blocking the open.
+    if (::unlinkat(dirFd, name.constData(), 0) != 0 && errno != ENOENT) {
+        m_status = Status::OpenFailed;
+        return false;
+    }
+    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
     int fd = ::openat(dirFd, name.constData(), flags, 0644);
-    if (fd < 0 && errno == ELOOP && ::unlinkat(dirFd, name.constData(), 0) == 0)
-        fd = ::openat(dirFd, name.constData(), flags | O_EXCL, 0644);
     struct stat info {};
     if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
         ::close(fd);

@@ -21,8 +21,8 @@ public:
     // Makes the buffer; false when memory is short. Kept across files.
     bool allocate();
 
-    // Creates or truncates `name` inside the folder `dirFd` (or a full path with dirFd = AT_FDCWD).
-    // A link at that name is replaced, never followed; anything but a regular file there is refused.
+    // Creates `name` inside the folder `dirFd` (or a full path with dirFd = AT_FDCWD), replacing what
+    // is there: a file or a link is removed first, never written through; a folder makes it fail.
     // At most `budget` bytes may be written before the file counts as filling the disk.
     bool open(int dirFd, const QByteArray& name, std::uint64_t budget);
 

@@ -2,6 +2,7 @@
 
 #include "book/archive/DiskSpace.h"
 #include "book/archive/OutputFile.h"
+#include "book/archive/Rar5Encryption.h"
 #include "book/archive/RarVolumes.h"
 #include "book/archive/Utf8Locale.h"
 
@@ -18,6 +19,9 @@ struct RarArchive {
     struct archive_entry* entry = nullptr;   // of the last header read, until it is processed
     struct archive_entry* current = nullptr; // the entry being extracted
     bool broken = false;                   // a header failed; nothing after it can be trusted
+    bool encrypted = false;                // the entry of the last header is
+    std::vector<bool> rar5Encrypted;       // per entry, read from the RAR 5 headers
+    std::size_t entriesRead = 0;
     OutputFile output;
 };
 
@@ -123,6 +127,7 @@ RarHandle RAROpenArchiveEx(RAROpenArchiveDataEx* data)
         data->OpenResult = ERAR_BAD_ARCHIVE;
         return nullptr;
     }
+    rar->rar5Encrypted = Rar5EncryptedEntries(volumes);
     data->OpenResult = ERAR_SUCCESS;
     return rar;
 }
@@ -151,7 +156,10 @@ int RARReadHeaderEx(RarHandle rar, RARHeaderDataEx* header)
     const bool directory = archive_entry_filetype(e) == AE_IFDIR;
     header->FileAttr = directory ? RAR_ATTR_DIRECTORY : RAR_ATTR_ARCHIVE;
     header->UnpSize = std::uint64_t(archive_entry_size(e));
-    header->Encrypted = archive_entry_is_data_encrypted(e);
+    const std::size_t index = rar->entriesRead++;
+    rar->encrypted = archive_entry_is_data_encrypted(e)
+                     || (index < rar->rar5Encrypted.size() && rar->rar5Encrypted[index]);
+    header->Encrypted = rar->encrypted;
     header->RegularFile = archive_entry_filetype(e) == AE_IFREG;
     return ERAR_SUCCESS;
 }
@@ -166,7 +174,7 @@ int RARProcessFile(RarHandle rar, int operation, const char*, const char* destNa
     const bool regular = archive_entry_filetype(e) == AE_IFREG;
     if (operation == RAR_SKIP || !regular)
         return archive_read_data_skip(rar->reader) == ARCHIVE_OK ? ERAR_SUCCESS : ERAR_BAD_DATA;
-    if (archive_entry_is_data_encrypted(e))
+    if (rar->encrypted)
         return ERAR_MISSING_PASSWORD; // no password is ever asked for
     if (operation == RAR_TEST)
         return readAll(rar->reader);

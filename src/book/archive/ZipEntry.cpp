@@ -13,11 +13,13 @@ constexpr uLong kNameBuffer = 256;
 constexpr uLong kUtf8NameFlag = 1u << 11;
 constexpr uLong kEncryptedFlag = 1u << 0;
 constexpr uLong kUnixHost = 3;
+constexpr uLong kMacHost = 19; // OS X writes Unix modes as well
 
 // Unix-made entries carry their file type; links and devices are never made, only regular files.
 bool isSpecialFile(const unz_file_info64& info)
 {
-    if ((info.version >> 8) != kUnixHost)
+    const uLong host = info.version >> 8;
+    if (host != kUnixHost && host != kMacHost)
         return false;
     const uLong type = (info.external_fa >> 16) & S_IFMT;
     return type != 0 && type != S_IFREG && type != S_IFDIR;
