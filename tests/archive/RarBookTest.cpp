@@ -161,6 +161,14 @@ TEST_P(RarBookTest, EncryptedEntriesFailWithTheFamilyMessageAndNoPrompt)
     EXPECT_EQ(written(), QStringList{"p1.jpg"});
 }
 
+TEST_P(RarBookTest, EncryptedHeadersFailAsBrokenWithoutAPrompt)
+{
+    const QString path = scratch.write(QStringLiteral("locked.cbr"), WriteRarArchive(GetParam(), volumes(), true));
+    EXPECT_EQ(ExtractRarBook(path, workDir()), 1);
+    EXPECT_EQ(messages.texts(), (QStringList{kHeaderError, kHeaderError}));
+    EXPECT_TRUE(written().isEmpty());
+}
+
 TEST_P(RarBookTest, NotAnArchiveFailsSilently)
 {
     EXPECT_EQ(ExtractRarBook(scratch.write(QStringLiteral("x.cbr"), QByteArray(100, 'x')), workDir()), 1);

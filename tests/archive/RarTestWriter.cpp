@@ -95,10 +95,10 @@ QByteArray rar4File(const RarTestEntry& entry)
     return rar4Block(0x74, flags, body) + entry.data;
 }
 
-QByteArray writeRar4(const std::vector<RarTestEntry>& entries)
+QByteArray writeRar4(const std::vector<RarTestEntry>& entries, bool encryptedHeaders)
 {
     QByteArray out("Rar!\x1A\x07\x00", 7);
-    out += rar4Block(0x73, 0, QByteArray(6, '\0'));
+    out += rar4Block(0x73, encryptedHeaders ? 0x0080 : 0, QByteArray(6, '\0'));
     for (const RarTestEntry& entry : entries)
         out += rar4File(entry);
     out += rar4Block(0x7B, 0x4000, {});
@@ -174,9 +174,19 @@ QByteArray rar5File(const RarTestEntry& entry, const QByteArray& part, quint64 s
     return rar5Block(h) + part;
 }
 
-QByteArray writeRar5(const std::vector<RarTestEntry>& entries)
+QByteArray writeRar5(const std::vector<RarTestEntry>& entries, bool encryptedHeaders)
 {
     QByteArray out("Rar!\x1A\x07\x01\x00", 8);
+    if (encryptedHeaders) {
+        QByteArray h;
+        putVint(h, 4); // archive encryption header: AES-256, 2^15 rounds, a salt
+        putVint(h, 0);
+        putVint(h, 0);
+        putVint(h, 0);
+        h.append(char(15));
+        h += QByteArray(16, '\x33');
+        out += rar5Block(h);
+    }
     out += rar5Main(false, 0);
     for (const RarTestEntry& entry : entries)
         out += rar5File(entry, entry.data, 0);
@@ -185,9 +195,9 @@ QByteArray writeRar5(const std::vector<RarTestEntry>& entries)
 }
 } // namespace
 
-QByteArray WriteRarArchive(RarFormat format, const std::vector<RarTestEntry>& entries)
+QByteArray WriteRarArchive(RarFormat format, const std::vector<RarTestEntry>& entries, bool encryptedHeaders)
 {
-    return format == RarFormat::Rar4 ? writeRar4(entries) : writeRar5(entries);
+    return format == RarFormat::Rar4 ? writeRar4(entries, encryptedHeaders) : writeRar5(entries, encryptedHeaders);
 }
 
 std::vector<QByteArray> WriteRar5Volumes(const std::vector<RarTestEntry>& entries, std::size_t splitEntry)

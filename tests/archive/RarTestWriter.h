@@ -18,7 +18,9 @@ struct RarTestEntry {
     bool symlink = false;   // RAR 5: a Unix link whose target is `data`
 };
 
-QByteArray WriteRarArchive(RarFormat format, const std::vector<RarTestEntry>& entries);
+// `encryptedHeaders`: the archive says every header after its start is encrypted (the headers are
+// written plain all the same; a reader without a password must stop there).
+QByteArray WriteRarArchive(RarFormat format, const std::vector<RarTestEntry>& entries, bool encryptedHeaders = false);
 
 // A RAR 5 volume set whose entry `splitEntry` starts in one volume and ends in the next; every volume
 // is one element of the result.
