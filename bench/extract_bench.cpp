@@ -2,6 +2,7 @@
 // same file system: a stored cbz, a deflated cbz and a stored rar (RAR 5). Best of three runs each.
 //
 //   bench-extract SCRATCH_DIR [CASE]   (CASE: a part of an archive's name below, to run only that one)
+//   bench-extract --extract ARCHIVE DIR  (one extraction of any zip- or rar-family book, for strace/perf)
 
 #include "book/RarBook.h"
 #include "book/ZipBook.h"
@@ -132,6 +133,18 @@ int main(int argc, char** argv)
         return 2;
     }
     SetBookChooser([](const BookTree&, ArchiveFamily) { return QStringList(); });
+    if (argc == 4 && QByteArray(argv[1]) == "--extract") {
+        const QString archive = QString::fromLocal8Bit(argv[2]);
+        const QString out = QDir(QString::fromLocal8Bit(argv[3])).absolutePath() + u'/';
+        QDir().mkpath(out);
+        const bool rarFamily = archive.endsWith(u".rar", Qt::CaseInsensitive) || archive.endsWith(u".cbr", Qt::CaseInsensitive);
+        QElapsedTimer timer;
+        timer.start();
+        const int result = rarFamily ? ExtractRarBook(archive, out) : ExtractZipBook(archive, out);
+        std::printf("result %d, %lld files, %.1f ms\n", result, (long long)QDir(out).entryList(QDir::Files).size(),
+                    timer.nsecsElapsed() / 1e6);
+        return result;
+    }
     const QString dir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(dir);
     const QString stored = dir + "/book-stored.cbz", deflated = dir + "/book-deflated.cbz", rar = dir + "/book-stored.cbr";
