@@ -2,7 +2,7 @@
 
 #include "book/archive/DiskSpace.h"
 #include "book/archive/OutputFile.h"
-#include "book/archive/Rar5Encryption.h"
+#include "book/archive/RarHeaderIndex.h"
 #include "book/archive/RarVolumes.h"
 #include "book/archive/Utf8Locale.h"
 
@@ -13,14 +13,15 @@
 #include <cstring>
 #include <fcntl.h>
 #include <vector>
+#include <zlib.h>
 
 struct RarArchive {
     struct archive* reader = nullptr;
     struct archive_entry* entry = nullptr;   // of the last header read, until it is processed
     struct archive_entry* current = nullptr; // the entry being extracted
     bool broken = false;                   // a header failed; nothing after it can be trusted
-    bool encrypted = false;                // the entry of the last header is
-    std::vector<bool> rar5Encrypted;       // per entry, read from the RAR 5 headers
+    RarEntryFacts facts;                   // of the entry of the last header
+    std::vector<RarEntryFacts> index;      // per entry, read from the headers at open
     std::size_t entriesRead = 0;
     OutputFile output;
 };
@@ -62,6 +63,7 @@ int extractTo(RarArchive& rar, const char* destName)
     if (!out.open(AT_FDCWD, QByteArray(destName), WritableBudget(dir)))
         return ERAR_ECREATE;
     int result = ERAR_SUCCESS;
+    uLong crc = crc32(0, nullptr, 0);
     for (;;) {
         char* buffer = out.space(kCopyStep);
         if (!buffer) {
@@ -75,11 +77,15 @@ int extractTo(RarArchive& rar, const char* destName)
             result = ERAR_BAD_DATA;
             break;
         }
+        if (rar.facts.crc)
+            crc = crc32(crc, reinterpret_cast<const Bytef*>(buffer), uInt(n));
         if (!out.commit(std::size_t(n))) {
             result = ERAR_EWRITE;
             break;
         }
     }
+    if (result == ERAR_SUCCESS && rar.facts.crc && crc != *rar.facts.crc)
+        result = ERAR_BAD_DATA;
     if (!out.close() && result == ERAR_SUCCESS)
         result = ERAR_EWRITE;
     // A volume set missing its last volumes can end an entry early without an error from the reader.
@@ -127,7 +133,7 @@ RarHandle RAROpenArchiveEx(RAROpenArchiveDataEx* data)
         data->OpenResult = ERAR_BAD_ARCHIVE;
         return nullptr;
     }
-    rar->rar5Encrypted = Rar5EncryptedEntries(volumes);
+    rar->index = ReadRarHeaderIndex(volumes);
     data->OpenResult = ERAR_SUCCESS;
     return rar;
 }
@@ -157,9 +163,9 @@ int RARReadHeaderEx(RarHandle rar, RARHeaderDataEx* header)
     header->FileAttr = directory ? RAR_ATTR_DIRECTORY : RAR_ATTR_ARCHIVE;
     header->UnpSize = std::uint64_t(archive_entry_size(e));
     const std::size_t index = rar->entriesRead++;
-    rar->encrypted = archive_entry_is_data_encrypted(e)
-                     || (index < rar->rar5Encrypted.size() && rar->rar5Encrypted[index]);
-    header->Encrypted = rar->encrypted;
+    rar->facts = index < rar->index.size() ? rar->index[index] : RarEntryFacts{};
+    rar->facts.encrypted |= archive_entry_is_data_encrypted(e) != 0;
+    header->Encrypted = rar->facts.encrypted;
     header->RegularFile = archive_entry_filetype(e) == AE_IFREG;
     return ERAR_SUCCESS;
 }
@@ -174,7 +180,7 @@ int RARProcessFile(RarHandle rar, int operation, const char*, const char* destNa
     const bool regular = archive_entry_filetype(e) == AE_IFREG;
     if (operation == RAR_SKIP || !regular)
         return archive_read_data_skip(rar->reader) == ARCHIVE_OK ? ERAR_SUCCESS : ERAR_BAD_DATA;
-    if (rar->encrypted)
+    if (rar->facts.encrypted)
         return ERAR_MISSING_PASSWORD; // no password is ever asked for
     if (operation == RAR_TEST)
         return readAll(rar->reader);
