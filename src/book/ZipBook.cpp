@@ -31,7 +31,8 @@ bool walkEntries(unzFile zip, ZipWalk& walk)
     }
     for (ZPOS64_T i = 0; i < global.number_entry;) {
         if (ExtractZipEntry(zip, walk) != UNZ_OK) {
-            ShowMessage(QStringLiteral("Error within ZIP file, some pages my look strange"), QStringLiteral("Zip Error"));
+            ShowMessage(QStringLiteral("Error within ZIP file, some pages my look strange"),
+                        QStringLiteral("Zip Error"));
             // A disk about to fill stops the walk after one message; the pages written so far open.
             if (walk.diskFull)
                 return true;

@@ -90,7 +90,8 @@ int extractTo(RarArchive& rar, const char* destName)
         result = ERAR_EWRITE;
     // A volume set missing its last volumes can end an entry early without an error from the reader.
     struct archive_entry* entry = rar.current;
-    if (result == ERAR_SUCCESS && archive_entry_size_is_set(entry) && out.written() != std::uint64_t(archive_entry_size(entry)))
+    if (result == ERAR_SUCCESS && archive_entry_size_is_set(entry)
+        && out.written() != std::uint64_t(archive_entry_size(entry)))
         result = ERAR_BAD_DATA;
     if (result != ERAR_SUCCESS)
         out.discard(); // half a page is no page

@@ -26,7 +26,8 @@ BookTree ListZipFolders(const QString& archivePath)
         if (unzGetCurrentFileInfo64(zip, &info, name, sizeof name, nullptr, 0, nullptr, 0) != UNZ_OK)
             break;
         if (info.size_filename < sizeof name) {
-            const QString text = ArchiveNameText(QByteArray(name, qsizetype(info.size_filename)), info.flag & (1u << 11));
+            const QByteArray raw(name, qsizetype(info.size_filename));
+            const QString text = ArchiveNameText(raw, info.flag & (1u << 11)); // the UTF-8 name flag
             if (!IsUnsafeArchivePath(text))
                 InsertEntryFolders(tree, text);
         }
