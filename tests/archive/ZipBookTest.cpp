@@ -4,6 +4,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -111,8 +112,10 @@ TEST_F(ZipBookTest, NothingIsWrittenOutsideTheWorkFolderNorAsALink)
     const QString outside = scratch.write(QStringLiteral("target.jpg"), "keep");
     QFile::link(outside, workDir() + QStringLiteral("planted.jpg"));
     ASSERT_EQ(::link(QFile::encodeName(outside).constData(), QFile::encodeName(workDir() + "hard.jpg").constData()), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(workDir() + "pipe.jpg").constData(), 0644), 0); // would block an open
     const QString path = makeZip({{"../escape.jpg", PageBytes(1)},
                                   {"hard.jpg", PageBytes(8)},
+                                  {"pipe.jpg", PageBytes(9)},
                                   {"/abs.jpg", PageBytes(2)},
                                   {"a\\..\\back.jpg", PageBytes(3)},
                                   {"..", PageBytes(4)},
@@ -123,7 +126,8 @@ TEST_F(ZipBookTest, NothingIsWrittenOutsideTheWorkFolderNorAsALink)
                                   {QByteArray(300, 'n') + ".jpg", PageBytes(7)}});
     EXPECT_EQ(ExtractZipBook(path, workDir()), 0);
     EXPECT_TRUE(messages.texts().isEmpty());
-    EXPECT_EQ(written(), (QStringList{"hard.jpg", "planted.jpg", "unixfile.jpg"}));
+    EXPECT_EQ(written(), (QStringList{"hard.jpg", "pipe.jpg", "planted.jpg", "unixfile.jpg"}));
+    EXPECT_EQ(page("pipe.jpg"), PageBytes(9));
     EXPECT_EQ(page("hard.jpg"), PageBytes(8));
     EXPECT_FALSE(QFileInfo(workDir() + "planted.jpg").isSymLink());
     EXPECT_EQ(page("planted.jpg"), PageBytes(6));
