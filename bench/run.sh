@@ -10,3 +10,9 @@ for program in "$BUILD"/bench/bench_*; do
   echo "== $(basename "$program")"
   "$program" --benchmark_repetitions="${REPS:-3}" --benchmark_report_aggregates_only=true
 done
+
+# Extraction into the work folder against bsdtar (needs libarchive-tools).
+if command -v bsdtar >/dev/null; then
+  echo "== extraction against bsdtar -xf"
+  bash "$(dirname "$0")/extract.sh" "$BUILD"
+fi

@@ -2,13 +2,16 @@
 // same file system: a stored cbz, a deflated cbz and a stored rar (RAR 5). Best of five runs each, as a
 // shared machine makes single runs noisy.
 //
+// The books are the shared test data when $PERFDATA (default /tmp/perfdata) holds comic_stored.cbz,
+// comic_deflate.cbz and pages/p001.jpg.. (the cbr is then made of those pages); otherwise they are drawn.
+//
 //   bench-extract SCRATCH_DIR [CASE]   (CASE: a part of an archive's name below, to run only that one)
 //   bench-extract --extract ARCHIVE DIR  (one extraction of any zip- or rar-family book, for strace/perf)
 
 #include "book/RarBook.h"
 #include "book/ZipBook.h"
 #include "book/archive/BookChooser.h"
-#include "../tests/archive/RarTestWriter.h"
+#include "../../tests/archive/RarTestWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -88,7 +91,7 @@ bool writeRar(const QString& path, const std::vector<QByteArray>& pages)
 {
     std::vector<RarTestEntry> entries;
     for (int i = 0; i < kPages; ++i)
-        entries.push_back({pageName(i).toUtf8(), pages[std::size_t(i % kDistinctPages)]});
+        entries.push_back({pageName(i).toUtf8(), pages[std::size_t(i) % pages.size()]});
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(WriteRarArchive(RarFormat::Rar5, entries)) > 0;
 }
@@ -148,7 +151,23 @@ int main(int argc, char** argv)
     }
     const QString dir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(dir);
-    const QString stored = dir + "/book-stored.cbz", deflated = dir + "/book-deflated.cbz", rar = dir + "/book-stored.cbr";
+    QString stored = dir + "/book-stored.cbz", deflated = dir + "/book-deflated.cbz", rar = dir + "/book-stored.cbr";
+    const QString perf = qEnvironmentVariable("PERFDATA", QStringLiteral("/tmp/perfdata"));
+    if (QFile::exists(perf + "/comic_stored.cbz") && QFile::exists(perf + "/comic_deflate.cbz")
+        && QFile::exists(perf + "/pages/p120.jpg")) {
+        stored = perf + "/comic_stored.cbz";
+        deflated = perf + "/comic_deflate.cbz";
+        rar = dir + "/comic_stored.cbr";
+        if (!QFile::exists(rar)) {
+            std::vector<QByteArray> pages;
+            for (int i = 1; i <= kPages; ++i) {
+                QFile page(perf + QStringLiteral("/pages/p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
+                pages.push_back(page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray());
+            }
+            if (!writeRar(rar, pages))
+                return 1;
+        }
+    }
     if (!QFile::exists(stored) || !QFile::exists(deflated) || !QFile::exists(rar)) {
         std::printf("drawing %d pages of %dx%d...\n", kDistinctPages, kWidth, kHeight);
         std::vector<QByteArray> pages;
