@@ -73,3 +73,9 @@ if sys.argv[2] and "DecodePage/jpeg/plain" in runs:
           f"{runs['DecodePage/jpeg/plain'] / ms:.2f} x, norm = {runs['DecodePage/jpeg/norm'] / ms:.2f} x")
 PY
 done
+
+# Extraction into the work folder against bsdtar (needs libarchive-tools).
+if command -v bsdtar >/dev/null; then
+  echo "== extraction against bsdtar -xf"
+  bash "$(dirname "$0")/extract.sh" "$BUILD"
+fi

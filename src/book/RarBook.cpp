@@ -1,7 +1,74 @@
 #include "book/RarBook.h"
 
-// FIXME: archives open with the archive work; until then every archive fails like an unreadable one.
-int ExtractRarBook(const QString&, const QString&)
+#include "book/archive/ArchiveNames.h"
+#include "book/archive/BookChooser.h"
+#include "book/archive/RarListing.h"
+#include "common/ShowMessage.h"
+
+#include <QFile>
+#include <climits>
+#include <memory>
+
+namespace {
+// The reader's pick. A broken header leaves the partial tree on screen for the reader, so no
+// branching check closes the dialog then.
+QString chooseRarBook(const QString& archivePath)
 {
-    return 1;
+    const RarListing listing = ListRarFolders(archivePath);
+    if (!listing.opened)
+        return {};
+    if (!listing.headerBroken && !FoldersBranch(listing.tree))
+        return {};
+    return BookChoiceText(ChooseBookFolder(listing.tree, ArchiveFamily::Rar), ArchiveFamily::Rar);
+}
+
+// The native destination of an entry, or empty when it must be skipped: not under the choice, a
+// folder, an unsafe name, or a path longer than the system takes.
+QByteArray destinationOf(const RARHeaderDataEx& header, const QString& BookChoice, const QString& workDir)
+{
+    if (IsRarFolderEntry(header))
+        return {};
+    const QString name = RarEntryName(header);
+    if (!BookChoice.isEmpty() && !name.startsWith(BookChoice))
+        return {};
+    const QString bare = SafeBareName(name);
+    if (bare.isEmpty() || QFile::encodeName(bare).size() > NAME_MAX)
+        return {};
+    QByteArray destination = QFile::encodeName(workDir + bare);
+    if (destination.size() >= PATH_MAX)
+        return {};
+    return destination;
+}
+} // namespace
+
+int ExtractRarBook(const QString& archivePath, const QString& workDir)
+{
+    const QString BookChoice = chooseRarBook(archivePath);
+
+    const QByteArray native = QFile::encodeName(archivePath);
+    RAROpenArchiveDataEx open;
+    open.ArcName = native.constData();
+    open.OpenMode = RAR_OM_EXTRACT;
+    RarHandle rar = RAROpenArchiveEx(&open);
+    if (!rar || open.OpenResult != ERAR_SUCCESS)
+        return 1;
+
+    auto header = std::make_unique<RARHeaderDataEx>();
+    int code = ERAR_SUCCESS;
+    while ((code = RARReadHeaderEx(rar, header.get())) == ERAR_SUCCESS) {
+        const QByteArray destination = destinationOf(*header, BookChoice, workDir);
+        const int operation = destination.isEmpty() ? RAR_SKIP : RAR_EXTRACT;
+        if (RARProcessFile(rar, operation, nullptr, destination.isEmpty() ? nullptr : destination.constData())
+            != ERAR_SUCCESS) {
+            ShowMessage(QStringLiteral("Can't decompress your file"), QStringLiteral("Error [RAR COMPRESSION]"));
+            code = ERAR_SUCCESS;
+            break;
+        }
+    }
+    RARCloseArchive(rar);
+    if (code == ERAR_BAD_DATA) {
+        ShowMessage(QStringLiteral("Header is broken"), QStringLiteral("Error [RAR COMPRESSION]"));
+        return 1;
+    }
+    return 0;
 }

@@ -1,0 +1,31 @@
+#pragma once
+// Reads ranges of an archive file through a 1 MiB buffer: the steps may be small (8 KiB), the system
+// calls are not.
+
+#include <QString>
+#include <cstddef>
+#include <cstdint>
+#include <memory>
+
+class ArchiveFileReader {
+public:
+    static constexpr std::size_t kBufferSize = 1 << 20;
+
+    ArchiveFileReader() = default;
+    ~ArchiveFileReader();
+    ArchiveFileReader(const ArchiveFileReader&) = delete;
+    ArchiveFileReader& operator=(const ArchiveFileReader&) = delete;
+
+    bool open(const QString& path);
+    bool isOpen() const { return m_fd >= 0; }
+
+    // Copies up to `size` bytes from `position`; returns the count (0 at the end of the file), -1 on an
+    // error.
+    long readAt(std::uint64_t position, char* out, std::size_t size);
+
+private:
+    int m_fd = -1;
+    std::unique_ptr<char[]> m_buffer;
+    std::uint64_t m_start = 0;
+    std::size_t m_length = 0;
+};

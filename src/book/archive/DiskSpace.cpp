@@ -1,0 +1,41 @@
+#include "book/archive/DiskSpace.h"
+
+#include <QFile>
+#include <algorithm>
+#include <limits>
+#include <sys/statvfs.h>
+
+namespace {
+constexpr std::uint64_t kReserveBytes = 512ull * 1024 * 1024;
+constexpr std::uint64_t kReservePercent = 5;
+
+std::optional<DiskSpace> statvfsProbe(const QString& dir)
+{
+    struct statvfs info {};
+    if (::statvfs(QFile::encodeName(dir).constData(), &info) != 0)
+        return std::nullopt;
+    return DiskSpace{std::uint64_t(info.f_bavail) * info.f_frsize, std::uint64_t(info.f_blocks) * info.f_frsize};
+}
+
+DiskSpaceProbe& currentProbe()
+{
+    static DiskSpaceProbe probe;
+    return probe;
+}
+} // namespace
+
+DiskSpaceProbe SetDiskSpaceProbe(DiskSpaceProbe probe)
+{
+    DiskSpaceProbe previous = std::move(currentProbe());
+    currentProbe() = std::move(probe);
+    return previous;
+}
+
+std::uint64_t WritableBudget(const QString& dir)
+{
+    const std::optional<DiskSpace> space = currentProbe() ? currentProbe()(dir) : statvfsProbe(dir);
+    if (!space)
+        return std::numeric_limits<std::uint64_t>::max();
+    const std::uint64_t reserve = std::max(kReserveBytes, space->total / 100 * kReservePercent);
+    return space->available > reserve ? space->available - reserve : 0;
+}

@@ -1,0 +1,20 @@
+#pragma once
+// What libarchive 3.6 doesn't tell about rar entries, read from their headers once when an archive is
+// opened: whether an entry is encrypted (it reads RAR 5's encryption record not at all and hands back
+// the cipher text of a stored entry as its data) and the checksum of its data (it checks none for
+// stored data, so a damaged page would be written as if it were sound).
+
+#include <QStringList>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+struct RarEntryFacts {
+    bool encrypted = false;
+    std::optional<std::uint32_t> crc; // CRC32 of the whole unpacked data, when the header has it
+};
+
+// One record per entry, in the order libarchive returns the entries (the later parts of an entry split
+// across volumes are not entries of their own). Shorter than the entry list, or empty, when the headers
+// can't be walked to the end; entries past it are left to libarchive alone.
+std::vector<RarEntryFacts> ReadRarHeaderIndex(const QStringList& volumes);

@@ -1,0 +1,55 @@
+#include "book/archive/RarListing.h"
+
+#include "book/archive/ArchiveNames.h"
+#include "common/ShowMessage.h"
+
+#include <QFile>
+#include <cstring>
+#include <memory>
+
+QString RarEntryName(const RARHeaderDataEx& header)
+{
+    if (header.FileNameW[0])
+        return QString::fromWCharArray(header.FileNameW);
+    return ArchiveNameText(QByteArray(header.FileName), false);
+}
+
+bool IsRarFolderEntry(const RARHeaderDataEx& header)
+{
+    const unsigned attr = header.FileAttr;
+    return attr == 0x10 || attr == 0x11 || attr == 0x30;
+}
+
+RarListing ListRarFolders(const QString& archivePath)
+{
+    RarListing listing;
+    const QByteArray native = QFile::encodeName(archivePath);
+    RAROpenArchiveDataEx open;
+    open.ArcName = native.constData();
+    open.OpenMode = RAR_OM_EXTRACT;
+    RarHandle rar = RAROpenArchiveEx(&open);
+    if (!rar || open.OpenResult != ERAR_SUCCESS)
+        return listing;
+    listing.opened = true;
+
+    auto header = std::make_unique<RARHeaderDataEx>();
+    int code = ERAR_SUCCESS;
+    while ((code = RARReadHeaderEx(rar, header.get())) == ERAR_SUCCESS) {
+        if (IsRarFolderEntry(*header)) {
+            const QString name = RarEntryName(*header);
+            if (!name.isEmpty() && !IsUnsafeArchivePath(name))
+                InsertFolderPath(listing.tree, name + u'\\');
+        }
+        if (RARProcessFile(rar, RAR_SKIP, nullptr, nullptr) != ERAR_SUCCESS) {
+            ShowMessage(QStringLiteral("Can't decompress your file"), QStringLiteral("Error [RAR COMPRESSION]"));
+            code = ERAR_SUCCESS;
+            break;
+        }
+    }
+    if (code == ERAR_BAD_DATA) {
+        ShowMessage(QStringLiteral("Header is broken"), QStringLiteral("Error [RAR COMPRESSION]"));
+        listing.headerBroken = true;
+    }
+    RARCloseArchive(rar);
+    return listing;
+}

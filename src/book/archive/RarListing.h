@@ -1,0 +1,26 @@
+#pragma once
+// The folder tree of a rar-family archive, listed before the reader chooses a book, and the
+// name helpers both rar walks share.
+
+#include "book/archive/BookTree.h"
+#include "book/archive/UnrarLayer.h"
+
+#include <QString>
+
+// The entry's name as the program compares and writes it: the Unicode name when the archive has one,
+// else the stored bytes folded and read as Windows-1252.
+QString RarEntryName(const RARHeaderDataEx& header);
+
+// Folder entries are those whose attributes are exactly directory, directory + read-only or
+// directory + archive.
+bool IsRarFolderEntry(const RARHeaderDataEx& header);
+
+struct RarListing {
+    BookTree tree;
+    bool opened = false;       // false: the archive couldn't be opened (nothing is shown)
+    bool headerBroken = false; // "Header is broken" was shown; the reader sees the partial tree
+};
+
+// Lists the folders the archive stores as entries of their own. Shows "Can't decompress your file" when
+// passing over an entry fails and "Header is broken" when a header is damaged.
+RarListing ListRarFolders(const QString& archivePath);
