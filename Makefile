@@ -18,7 +18,7 @@ build: configure
 # file the viewer writes at exit rules.
 run: build
 	@[ -e $(BUILD)/bullevista.ini ] || echo "startstretched=1" > $(BUILD)/bullevista.ini
-	./$(BUILD)/bullevista "$(CURDIR)/$(BUILD)/sample/Sample Book/"
+	./$(BUILD)/bullevista "$(CURDIR)/$(BUILD)/sample/Sample Book.cbz"
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j$(JOBS)

@@ -7,7 +7,7 @@ set -euo pipefail
 BUILD=${1:-build}
 export PERFDATA=${PERFDATA:-/tmp/perfdata}
 export QT_QPA_PLATFORM=${QT_QPA_PLATFORM:-offscreen}
-GEN=${BV_GEN_DATA:-/work/shared/bench/gen_data.sh}
+GEN=${BV_GEN_DATA:-$(cd "$(dirname "$0")/../.." && pwd)/shared/bench/gen_data.sh}
 IM=/usr/bin/convert-im6.q16
 [ -x "$IM" ] || IM=convert
 D=$PERFDATA
