@@ -1,0 +1,107 @@
+#include "book/PreloadWorker.h"
+
+PreloadWorker::PreloadWorker(Decoder decoder) : m_decoder(std::move(decoder))
+{
+    if (!m_decoder)
+        m_decoder = [](PageImage& record, const QString& path, bool flipped, const DecodeOptions& options) {
+            return DecodePage(record, path, flipped, options);
+        };
+}
+
+PreloadWorker::~PreloadWorker()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_stopping = true;
+        m_queued.reset();
+    }
+    m_wake.notify_all();
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void PreloadWorker::submit(PreloadRequest request)
+{
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_stopping)
+            return;
+        m_queued = std::move(request);
+        m_queuedGeneration = m_generation;
+        if (!m_thread.joinable())
+            m_thread = std::thread([this] { run(); });
+    }
+    m_wake.notify_one();
+}
+
+void PreloadWorker::invalidate()
+{
+    std::optional<PreloadedPage> dropped;
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_generation;
+        m_queued.reset();
+        dropped = std::move(m_published);
+        m_published.reset();
+    }
+    m_idle.notify_all(); // a waiter may now see nothing queued
+    // `dropped` frees its pixels here, outside the lock.
+}
+
+std::optional<PreloadedPage> PreloadWorker::take()
+{
+    std::lock_guard lock(m_mutex);
+    std::optional<PreloadedPage> page = std::move(m_published);
+    m_published.reset();
+    return page;
+}
+
+void PreloadWorker::waitIdle()
+{
+    std::unique_lock lock(m_mutex);
+    m_idle.wait(lock, [this] { return !m_running && !m_queued; });
+}
+
+bool PreloadWorker::idle() const
+{
+    std::lock_guard lock(m_mutex);
+    return !m_running && !m_queued;
+}
+
+int PreloadWorker::decodesFinished() const
+{
+    std::lock_guard lock(m_mutex);
+    return m_decodesFinished;
+}
+
+void PreloadWorker::run()
+{
+    std::unique_lock lock(m_mutex);
+    for (;;) {
+        m_wake.wait(lock, [this] { return m_stopping || m_queued.has_value(); });
+        if (m_stopping)
+            break;
+        PreloadedPage page{std::move(*m_queued), {}};
+        const std::uint64_t generation = m_queuedGeneration;
+        m_queued.reset();
+        m_running = true;
+        lock.unlock();
+
+        // The image is the worker's own until it is published, so the decode needs no lock.
+        const bool decoded = m_decoder(page.image, page.request.path, page.request.flipped, page.request.options);
+
+        lock.lock();
+        m_running = false;
+        ++m_decodesFinished;
+        if (decoded && generation == m_generation && !m_stopping) {
+            m_published = std::move(page);
+        } else {
+            // A stale or failed page is freed without the lock held.
+            lock.unlock();
+            page = {};
+            lock.lock();
+        }
+        m_idle.notify_all();
+    }
+    m_idle.notify_all();
+}
