@@ -1,0 +1,93 @@
+#include "view/PageInput.h"
+
+#include "app/AppState.h"
+#include "app/Commands.h"
+#include "view/NavigationMath.h"
+#include "view/SmoothScroll.h"
+
+bool PageInput::fitPageShown() const
+{
+    return m_state.view.stretched && !m_state.settings.wstretched;
+}
+
+void PageInput::leftButtonDown()
+{
+    StopSmoothScroll(m_state);
+    Settings& s = m_state.settings;
+    if (!fitPageShown()) {
+        m_state.navigation.pressPoint = m_port.cursorPos();
+        if (s.explorerstylenav)
+            m_port.startAutoScrollTimer(kAutoScrollStartMs);
+        // `nextonup` doubles as the press time while the option is on (0 or more). The tick is kept
+        // above 0 so that the release, which tests for a positive value, always sees the press.
+        if (s.nextonup >= 0)
+            s.nextonup = std::int32_t(std::max<std::uint32_t>(m_port.tickCount() & kTickMask, 1u));
+    }
+    m_state.navigation.leftDown = true;
+}
+
+void PageInput::leftButtonUp()
+{
+    NavigationState& nav = m_state.navigation;
+    Settings& s = m_state.settings;
+    if (nav.leftDown) {
+        if (s.explorerstylenav) {
+            m_port.stopAutoScrollTimer();
+            m_port.setCursorPos(nav.pressPoint);
+        }
+        if (s.nextonup > 0) {
+            const std::uint32_t pressTick = std::uint32_t(s.nextonup);
+            s.nextonup = 0;
+            if (HeldLongEnough(m_port.tickCount(), pressTick))
+                RunAction(m_state, u"foward");
+        }
+    }
+    nav.leftDown = false;
+    if (m_cursorShown) {
+        m_port.restoreCursor();
+        m_cursorShown = false;
+    }
+}
+
+void PageInput::mouseMoved()
+{
+    NavigationState& nav = m_state.navigation;
+    if (!nav.leftDown || m_state.settings.explorerstylenav)
+        return;
+    const QPoint pointer = m_port.cursorPos();
+    const QPoint delta = DragScrollDelta(nav.pressPoint, pointer);
+    m_state.book.scrollX = SaturatingAdd(m_state.book.scrollX, delta.x());
+    m_state.book.scrollY = SaturatingAdd(m_state.book.scrollY, delta.y());
+    nav.pressPoint = pointer;
+    m_port.redraw();
+}
+
+void PageInput::autoScrollTick()
+{
+    const AutoScrollTick tick = ComputeAutoScrollTick(m_state.navigation.pressPoint, m_port.cursorPos());
+    if (tick.scrolls()) {
+        m_port.startAutoScrollTimer(tick.periodMs);
+        if (!fitPageShown()) {
+            m_state.book.scrollX = SaturatingAdd(m_state.book.scrollX, tick.dx);
+            m_state.book.scrollY = SaturatingAdd(m_state.book.scrollY, tick.dy);
+            m_port.redraw();
+        }
+    }
+    m_port.showDirectionCursor(tick.cursor);
+    m_cursorShown = true;
+}
+
+void PageInput::leftDoubleClick()
+{
+    RunMouseAction(m_state, m_state.settings.dblleftm);
+}
+
+void PageInput::rightButtonDown()
+{
+    RunMouseAction(m_state, m_state.navigation.leftDown ? m_state.settings.leftrightm : m_state.settings.rightm);
+}
+
+void PageInput::middleButtonDown()
+{
+    RunMouseAction(m_state, m_state.settings.middlem);
+}

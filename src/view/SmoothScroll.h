@@ -1,0 +1,36 @@
+#pragma once
+// Smooth wheel scrolling: every notch moves a target, and a 15 ms timer walks the page toward it by
+// 6 pixels a tick. Notches in the same direction extend the target instead of starting over.
+//
+// The timer is a precise Qt timer on the user-interface thread, so the scroll offset, the target and
+// the direction are only ever touched by that thread.
+
+#include <cstdint>
+
+struct AppState;
+
+inline constexpr int kSmoothScrollPeriodMs = 15;
+inline constexpr int kSmoothScrollStepPx = 6;
+
+struct SmoothScrollMotion {
+    int smoothDirection = 0; // 1 down, -1 up, 0 idle
+    std::int32_t smoothTarget = 0;
+};
+
+// One notch down (`down`) or up by `step` pixels, from the offset `scrollY` on a page `pageHeight`
+// rows high. Returns true when scrolling was idle and the timer must start.
+bool SmoothScrollNotch(SmoothScrollMotion& motion, std::int32_t scrollY, std::int32_t pageHeight, bool down,
+                       std::int32_t step);
+
+// One tick: moves `scrollY` 6 pixels toward the target. Returns true when the target is reached
+// (the offset is then exactly the target) and scrolling stops.
+bool SmoothScrollAdvance(SmoothScrollMotion& motion, std::int32_t& scrollY);
+
+// The machinery on the program's state.
+// A wheel notch; the page view is redrawn only by the ticks.
+void SmoothScrollWheel(AppState& state, bool down);
+// The tick of the SmoothScrollTimer.
+void SmoothScrollStep(AppState& state);
+// Stops the timer and forgets the direction; does nothing while idle.
+void StopSmoothScroll(AppState& state);
+bool SmoothScrollRunning(const AppState& state);
