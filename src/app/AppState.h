@@ -5,7 +5,9 @@
 #include "app/AccelTable.h"
 #include "app/Settings.h"
 #include "book/BookState.h"
+#include "book/Preload.h"
 #include "skin/SkinText.h"
+#include "view/NavigationState.h"
 #include "view/ViewState.h"
 
 #include <QPointer>
@@ -35,6 +37,8 @@ struct AppState {
     AccelTable accelTable;
     SkinTexts skinTexts;
     AppWindows windows;
+    NavigationState navigation;
+    PreloadState preload; // its worker thread ends before the records above go
     unsigned TimerResolution = 1;
     bool shutDown = false; // ShutDown has run
 };

@@ -1,35 +1,380 @@
 #include "app/Commands.h"
 
 #include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/OpenDialogs.h"
+#include "app/PopupMenu.h"
 #include "app/ShutDown.h"
+#include "app/WorkDir.h"
+#include "book/DecodePage.h"
+#include "book/OpenBook.h"
+#include "book/Preload.h"
+#include "common/Paths.h"
+#include "common/ShowMessage.h"
+#include "view/NavigationMath.h"
+#include "view/PageView.h"
+#include "view/SmoothScroll.h"
 
-#include <QApplication>
-#include <QWidget>
+#include <QFileInfo>
 
 namespace {
-QWidget* mainWindow()
+
+void repaintPageView(AppState& state)
 {
-    for (QWidget* w : QApplication::topLevelWidgets())
-        if (w->objectName() == QLatin1String("MainStaticClass"))
-            return w;
-    return nullptr;
+    if (state.windows.pageView)
+        state.windows.pageView->update();
 }
+
+void repaintMainWindow(AppState& state)
+{
+    if (state.windows.main)
+        state.windows.main->update();
+}
+
+DecodeOptions decodeOptions(const AppState& state)
+{
+    return {state.settings.norm, state.settings.contrastval};
+}
+
+// Decodes page `pageIndex` into the current record; the page is shown even when this fails.
+void decodeCurrentPage(AppState& state)
+{
+    BookState& book = state.book;
+    DecodePage(book.current, PageFilePath(state, book.pageIndex), state.view.flipped, decodeOptions(state));
+}
+
+void armPreloadIfWanted(AppState& state)
+{
+    if (state.settings.preloadnextpage)
+        ArmPreload(state);
+}
+
+// A new page starts at its top; a smooth scroll still running belongs to the page before.
+void showNewPage(AppState& state)
+{
+    StopSmoothScroll(state);
+    PresentPage(state);
+}
+
+void showLoading(AppState& state)
+{
+    // FIXME: the "main" text reads "loading" once skin texts are drawn.
+    repaintMainWindow(state);
+    repaintPageView(state);
+}
+
+void zoomSetTo(AppState& state, int zoom)
+{
+    state.view.zoom = zoom;
+    ZoomUpdate(state);
+}
+
+void toggleStretched(AppState& state)
+{
+    if (!state.view.stretched) {
+        state.view.stretched = true;
+        ScheduleScaledPageRebuild(state);
+    } else {
+        state.view.stretched = false;
+    }
+    repaintPageView(state);
+}
+
+void scrollBy(AppState& state, std::int32_t& offset, int sign)
+{
+    const Settings& s = state.settings;
+    offset = SaturatingAdd(offset, std::int64_t(sign) * KeyboardScrollStep(s.pixforkb, s.mousewheelval));
+    repaintPageView(state);
+}
+
+// Opening a book path chosen by a command; a resume that didn't reach a shown page is dropped, so it
+// can't carry over to the next book opened.
+void openBookFinished(AppState& state)
+{
+    state.book.resumePending = false;
+}
+
+// --- the action words --------------------------------------------------------------------------
+
+void actionClose(AppState& state)
+{
+    ShutDown(state);
+}
+
+void actionMinimize(AppState& state)
+{
+    if (state.windows.main)
+        state.windows.main->showMinimized();
+}
+
+void actionForward(AppState& state)
+{
+    BookState& book = state.book;
+    if (!book.bookLoaded)
+        return;
+    const int next = book.pageIndex + 1;
+    if (next >= book.PageList.size())
+        return;
+    book.pageIndex = next;
+    if (!TakePreloadedPage(state))
+        decodeCurrentPage(state);
+    showNewPage(state);
+    armPreloadIfWanted(state);
+}
+
+void actionBack(AppState& state)
+{
+    BookState& book = state.book;
+    if (!book.bookLoaded)
+        return;
+    const int previous = book.pageIndex - 1;
+    if (previous < 0)
+        return;
+    book.pageIndex = previous;
+    DiscardPreloadedPage(state);
+    armPreloadIfWanted(state);
+    decodeCurrentPage(state);
+    showNewPage(state);
+}
+
+void actionJump(AppState& state)
+{
+    BookState& book = state.book;
+    if (!book.bookLoaded)
+        return;
+    const int chosen = commandDialogs().jumpPage(state.windows.main);
+    if (chosen <= 0 || chosen > book.PageList.size())
+        return;
+    book.pageIndex = chosen - 1;
+    DiscardPreloadedPage(state);
+    armPreloadIfWanted(state);
+    decodeCurrentPage(state);
+    showNewPage(state);
+}
+
+void actionFlip(AppState& state)
+{
+    state.view.flipped = !state.view.flipped;
+    // Stepping back and forward again decodes the same page turned the new way.
+    state.book.pageIndex -= 1;
+    DiscardPreloadedPage(state);
+    actionForward(state);
+}
+
+void actionFullscreen(AppState& state)
+{
+    if (MainWindow* main = state.windows.main) {
+        if (state.view.fullscreen)
+            main->leaveFullScreen();
+        else
+            main->enterFullScreen();
+    } else {
+        state.view.fullscreen = !state.view.fullscreen;
+    }
+    if (state.view.stretched)
+        ScheduleScaledPageRebuild(state);
+}
+
+void actionOpenLast(AppState& state)
+{
+    const QString previous = state.settings.previousbook;
+    if (previous.isEmpty())
+        return;
+    if (!QFileInfo::exists(previous)) {
+        ShowMessage(QStringLiteral("Your previous file can't be found"), QStringLiteral("Error"));
+        return;
+    }
+    CancelPreload(state);
+    state.book.resumePending = true;
+    if (paths::isDirectory(previous)) {
+        state.book.BookPath.clear();
+        state.book.BookDir = paths::withTrailingSeparator(previous.left(paths::kMaxPathChars));
+        OpenDirectoryBook(state);
+    } else {
+        OpenFileBook(state, previous);
+    }
+    openBookFinished(state);
+}
+
+void actionOpenDir(AppState& state)
+{
+    const QString chosen = commandDialogs().chooseDirectory(state.windows.main, state.settings.currentdirdir);
+    if (chosen.isEmpty())
+        return;
+    BookState& book = state.book;
+    CancelPreload(state);
+    book.BookDir = paths::withTrailingSeparator(chosen).left(paths::kMaxPathChars);
+    state.settings.currentdirdir = book.BookDir;
+    book.bookLoaded = false;
+    book.current.reset();
+    EmptyWorkDir(state.paths);
+    book.BookPath.clear();
+    showLoading(state);
+    OpenDirectoryBook(state);
+}
+
+void actionOpen(AppState& state)
+{
+    const QString chosen = commandDialogs().chooseFile(state.windows.main, state.settings.currentdir);
+    if (chosen.isEmpty())
+        return;
+    BookState& book = state.book;
+    CancelPreload(state);
+    book.bookLoaded = false;
+    book.current.reset();
+    state.settings.currentdir = CurrentDirAfterOpen(chosen).left(paths::kMaxPathChars);
+    showLoading(state);
+    OpenFileBook(state, chosen.left(paths::kMaxPathChars));
+}
+
+void actionInfo(AppState& state)
+{
+    commandDialogs().showInfo(state.windows.main);
+}
+
+void actionOption(AppState& state)
+{
+    commandDialogs().showPreferences(state.windows.main);
+}
+
+struct Action {
+    QStringView word;
+    void (*run)(AppState&);
+};
+
+// In the order they are tried; a word must match one of them whole.
+const Action kActions[] = {
+    {u"menu", [](AppState& s) { RunMouseAction(s, 2); }},
+    {u"close", actionClose},
+    {u"minimize", actionMinimize},
+    {u"flip", actionFlip},
+    {u"stretch", [](AppState& s) { RunMouseAction(s, 3); }},
+    {u"fullscreen", actionFullscreen},
+    {u"openlast", actionOpenLast},
+    {u"opendir", actionOpenDir},
+    {u"open", actionOpen},
+    {u"info", actionInfo},
+    {u"option", actionOption},
+    {u"foward", actionForward},
+    {u"back", actionBack},
+    {u"jump", actionJump},
+};
+
 } // namespace
 
-void RunCommand(AppState& state, int commandId)
+const std::vector<QStringView>& ActionNames()
 {
-    switch (commandId) {
-    case 16: RunAction(state, u"close"); break;
-    default: break; // the other commands arrive with the reading issue
-    }
+    static const std::vector<QStringView> names = [] {
+        std::vector<QStringView> list;
+        for (const Action& action : kActions)
+            list.push_back(action.word);
+        return list;
+    }();
+    return names;
 }
 
 void RunAction(AppState& state, QStringView word)
 {
-    if (word == u"close") {
-        ShutDown(state);
-    } else if (word == u"minimize") {
-        if (QWidget* w = mainWindow())
-            w->showMinimized();
+    for (const Action& action : kActions) {
+        if (word == action.word) {
+            action.run(state);
+            return;
+        }
     }
+}
+
+void RunMouseAction(AppState& state, int code)
+{
+    StopSmoothScroll(state);
+    switch (code) {
+    case 0: RunAction(state, u"foward"); break;
+    case 1: RunAction(state, u"back"); break;
+    case 2: ShowPopupMenu(state); break;
+    case 3: toggleStretched(state); break;
+    case 4: RunAction(state, u"fullscreen"); break;
+    default: break;
+    }
+}
+
+void RunCommand(AppState& state, int commandId)
+{
+    BookState& book = state.book;
+    switch (commandId) {
+    case 1: scrollBy(state, book.scrollY, -1); break;
+    case 2: scrollBy(state, book.scrollY, +1); break;
+    case 3: scrollBy(state, book.scrollX, -1); break;
+    case 4: scrollBy(state, book.scrollX, +1); break;
+    case 5: RunAction(state, u"foward"); break;
+    case 6: RunAction(state, u"back"); break;
+    case 7: RunAction(state, u"jump"); break;
+    case 8: RunAction(state, u"open"); break;
+    case 9: RunAction(state, u"opendir"); break;
+    case 10: RunAction(state, u"info"); break;
+    case 11: RunAction(state, u"option"); break;
+    case 12:
+        StopSmoothScroll(state);
+        RunMouseAction(state, 3);
+        break;
+    case 13: RunAction(state, u"fullscreen"); break;
+    case 14: zoomSetTo(state, ClampedZoom(state.view.zoom, 5)); break;
+    case 15: zoomSetTo(state, ClampedZoom(state.view.zoom, -5)); break;
+    case 16: RunAction(state, u"close"); break;
+    case 17:
+        book.scrollY = 0;
+        repaintPageView(state);
+        break;
+    case 18:
+        book.scrollY = book.current.height();
+        repaintPageView(state);
+        break;
+    case 19: RunAction(state, u"flip"); break;
+    case 20: RunAction(state, u"openlast"); break;
+    case kAboutCommand: ShowAbout(state); break;
+    default: break;
+    }
+}
+
+void RunMenuCommand(AppState& state, int commandId)
+{
+    switch (commandId) {
+    case kMenuOpenFile: RunAction(state, u"open"); break;
+    case kMenuInfo: RunAction(state, u"info"); break;
+    case kMenuNextPage: RunAction(state, u"foward"); break;
+    case kMenuPreviousPage: RunAction(state, u"back"); break;
+    case kMenuFullscreen: RunAction(state, u"fullscreen"); break;
+    case kMenuZoom100: zoomSetTo(state, 0); break;
+    case kMenuZoom125: zoomSetTo(state, 25); break;
+    case kMenuZoom150: zoomSetTo(state, 50); break;
+    case kMenuZoom175: zoomSetTo(state, 75); break;
+    case kMenuZoom200: zoomSetTo(state, 100); break;
+    case kMenuJump: RunAction(state, u"jump"); break;
+    case kMenuPreferences: RunAction(state, u"option"); break;
+    case kMenuQuit: RunAction(state, u"close"); break;
+    case kMenuOpenDirectory: RunAction(state, u"opendir"); break;
+    case kMenuStretched: toggleStretched(state); break;
+    case kMenuFlipped: RunAction(state, u"flip"); break;
+    case kMenuOpenLast: RunAction(state, u"openlast"); break;
+    default: break; // the informational items and anything else
+    }
+}
+
+void ZoomUpdate(AppState& state)
+{
+    // FIXME: the skin's "zoom" slider follows once sliders are drawn.
+    repaintPageView(state);
+    repaintMainWindow(state);
+}
+
+void ScheduleScaledPageRebuild(AppState& state)
+{
+    state.view.rerenderPending = true;
+    // FIXME: starts the page view's 50 ms rebuild once the view has its scaled-page cache.
+    repaintPageView(state);
+}
+
+void ShowAbout(AppState& state)
+{
+    ShowMessage(QStringLiteral("Bullevista " BV_VERSION "\r\n"
+                               "Page images by libjpeg-turbo, libpng, giflib and Qt; archives by minizip and libarchive."),
+                QStringLiteral("About..."), state.windows.main, MessageIcon::Information);
 }

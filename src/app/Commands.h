@@ -1,13 +1,35 @@
 #pragma once
-// Every user command ends here: command ids from the key slots, action words from skin buttons, and
-// the mouse-action codes of the page view's gestures.
+// Every user command ends here: command ids from the key slots and the popup menu, action words from
+// skin buttons, and the mouse-action codes of the page view's gestures.
 
 #include <QStringView>
+#include <vector>
 
 struct AppState;
 
-// Key slot i sends command id i + 1.
+// The command ids of the key slots (slot i sends i + 1) and of the window menu's About item.
+// Any other id does nothing.
 void RunCommand(AppState& state, int commandId);
+inline constexpr int kAboutCommand = 1019;
+
+// The popup menu's command ids 40002..40019, which arrive at the page view. Any other id does nothing.
+void RunMenuCommand(AppState& state, int commandId);
 
 // Performs one action word ("close", "foward", "opendir" ...); a word that matches none does nothing.
 void RunAction(AppState& state, QStringView word);
+
+// The action words in the order they are tried.
+const std::vector<QStringView>& ActionNames();
+
+// The mouse-action codes: 0 next page, 1 previous page, 2 popup menu, 3 stretched view on or off,
+// 4 full screen. Any other code does nothing (smooth scrolling still stops).
+void RunMouseAction(AppState& state, int code);
+
+// After `zoom` changed: the zoom slider follows, then the page view and the main window repaint.
+void ZoomUpdate(AppState& state);
+
+// Sets `rerenderPending` and starts the page view's 50 ms rebuild of the scaled page.
+void ScheduleScaledPageRebuild(AppState& state);
+
+// The About box.
+void ShowAbout(AppState& state);

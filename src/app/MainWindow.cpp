@@ -4,6 +4,7 @@
 #include "app/Commands.h"
 #include "app/ShutDown.h"
 #include "app/VirtualKeys.h"
+#include "app/WindowMenu.h"
 #include "book/DropBook.h"
 #include "view/PageView.h"
 
@@ -15,6 +16,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QWheelEvent>
 
 MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHint), m_state(state)
 {
@@ -59,9 +61,14 @@ void MainWindow::leaveFullScreen()
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this) {
-        const int command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(*static_cast<QKeyEvent*>(event)));
+        const auto& key = *static_cast<QKeyEvent*>(event);
+        const int command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(key));
         if (command != 0) {
             RunCommand(m_state, command);
+            return true;
+        }
+        if (IsWindowMenuKey(key)) {
+            ShowWindowMenu(m_state, this);
             return true;
         }
     }
@@ -109,4 +116,15 @@ void MainWindow::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
+}
+
+void MainWindow::wheelEvent(QWheelEvent* event)
+{
+    // A horizontal wheel is a different wheel; only the vertical one turns.
+    const int notches = m_wheelNotches.add(event->angleDelta().y());
+    for (int i = 0; i < notches; ++i)
+        WheelTurned(m_state, 120);
+    for (int i = 0; i > notches; --i)
+        WheelTurned(m_state, -120);
+    event->accept();
 }

@@ -4,6 +4,7 @@
 // gives it its look.
 
 #include "app/ViewPlacement.h"
+#include "view/WheelInput.h"
 
 #include <QWidget>
 
@@ -34,8 +35,10 @@ protected:
     void dragLeaveEvent(QDragLeaveEvent* event) override;
     void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
 private:
     AppState& m_state;
     PageView* m_pageView = nullptr;
+    WheelNotches m_wheelNotches;
 };

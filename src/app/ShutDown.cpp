@@ -2,6 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/WorkDir.h"
+#include "book/Preload.h"
+#include "view/SmoothScroll.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -17,6 +19,9 @@ void ShutDown(AppState& state)
     if (state.shutDown)
         return;
     state.shutDown = true;
+    // No timer may run into the records released below, and no decode may outlive the book.
+    CancelPreload(state);
+    StopSmoothScroll(state);
     state.accelTable = {};
     QDir::setCurrent(state.paths.ExeDir);
     RemoveWorkDir(state.paths);
@@ -24,6 +29,6 @@ void ShutDown(AppState& state)
     WriteSettings(state.paths.settingsFile, state.settings,
                   {state.book.BookPath, state.book.pageIndex, state.book.scrollX, state.book.scrollY});
     state.book.current.reset();
-    state.book.preloaded.reset();
+    DiscardPreloadedPage(state);
     PostQuit(0);
 }

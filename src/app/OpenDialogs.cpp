@@ -1,0 +1,111 @@
+#include "app/OpenDialogs.h"
+
+#include "common/Paths.h"
+
+#include <QFileDialog>
+
+const std::vector<OpenFileFilter>& OpenFileFilters()
+{
+    static const std::vector<OpenFileFilter> filters = {
+        {QStringLiteral("All supported files"),
+         QStringLiteral("*.bdz;*.cbz;*.cbr;*.zip;*.rar;*.jpg;*.jpeg;*.png;*.bmp;*.gif")},
+        {QStringLiteral("BDz files (*.bdz)"), QStringLiteral("*.bdz")},
+        {QStringLiteral("Cbz and Cbr files (*.cbz;*.cbr)"), QStringLiteral("*.cbz;*.cbr")},
+        {QStringLiteral("Zip files (*.zip)"), QStringLiteral("*.zip")},
+        {QStringLiteral("Rar files (*.rar)"), QStringLiteral("*.rar")},
+        {QStringLiteral("All files (*.*)"), QStringLiteral("*.*")},
+    };
+    return filters;
+}
+
+QStringList OpenFileNameFilters()
+{
+    QStringList result;
+    for (const OpenFileFilter& filter : OpenFileFilters()) {
+        QString patterns = filter.patterns;
+        patterns.replace(u';', u' ');
+        if (patterns == u"*.*")
+            patterns = QStringLiteral("*");
+        // The dialog hides the pattern part after the name, so the name shows exactly as written.
+        result << filter.name + QStringLiteral(" (") + patterns + u')';
+    }
+    return result;
+}
+
+QString CurrentDirAfterOpen(const QString& chosen)
+{
+    static const QStringList kImageEndings = {QStringLiteral("jpg"), QStringLiteral("peg"), QStringLiteral("png"),
+                                              QStringLiteral("gif"), QStringLiteral("bmp")};
+    const int last = chosen.lastIndexOf(paths::kSeparator);
+    if (last < 0)
+        return chosen;
+    if (kImageEndings.contains(chosen.right(3))) {
+        const int second = last > 0 ? chosen.lastIndexOf(paths::kSeparator, last - 1) : -1;
+        // An image right under the root has no parent folder to go up to; its own folder serves.
+        return chosen.left((second >= 0 ? second : last) + 1);
+    }
+    return chosen.left(last + 1);
+}
+
+namespace {
+QString chooseFileWithDialog(QWidget* owner, const QString& startDir)
+{
+    QFileDialog dialog(owner, QString(), startDir);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
+    dialog.setOption(QFileDialog::ReadOnly);
+    dialog.setDefaultSuffix(QStringLiteral("bdz"));
+    const QStringList filters = OpenFileNameFilters();
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.first());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().first();
+}
+
+QString chooseDirectoryWithDialog(QWidget* owner, const QString& startDir)
+{
+    return QFileDialog::getExistingDirectory(owner, QString(), startDir, QFileDialog::ShowDirsOnly);
+}
+
+CommandDialogs builtInDialogs()
+{
+    CommandDialogs d;
+    d.chooseFile = chooseFileWithDialog;
+    d.chooseDirectory = chooseDirectoryWithDialog;
+    d.jumpPage = [](QWidget*) { return 0; }; // the jump dialog arrives with the dialogs
+    d.showInfo = [](QWidget*) {};
+    d.showPreferences = [](QWidget*) {};
+    return d;
+}
+
+CommandDialogs& dialogsInUse()
+{
+    static CommandDialogs dialogs = builtInDialogs();
+    return dialogs;
+}
+} // namespace
+
+CommandDialogs& commandDialogs()
+{
+    return dialogsInUse();
+}
+
+CommandDialogs SetCommandDialogs(CommandDialogs dialogs)
+{
+    CommandDialogs previous = dialogsInUse();
+    const CommandDialogs builtIn = builtInDialogs();
+    if (!dialogs.chooseFile)
+        dialogs.chooseFile = builtIn.chooseFile;
+    if (!dialogs.chooseDirectory)
+        dialogs.chooseDirectory = builtIn.chooseDirectory;
+    if (!dialogs.jumpPage)
+        dialogs.jumpPage = builtIn.jumpPage;
+    if (!dialogs.showInfo)
+        dialogs.showInfo = builtIn.showInfo;
+    if (!dialogs.showPreferences)
+        dialogs.showPreferences = builtIn.showPreferences;
+    dialogsInUse() = std::move(dialogs);
+    return previous;
+}

@@ -1,0 +1,44 @@
+#pragma once
+// The dialogs the commands open: the open-file dialog, the folder chooser, and (until their own
+// dialogs exist) the jump, info and preferences dialogs. Each is a replaceable function, so tests run
+// the commands without a modal dialog.
+
+#include <QString>
+#include <functional>
+#include <vector>
+
+class QWidget;
+
+struct OpenFileFilter {
+    QString name;     // as shown
+    QString patterns; // ";"-separated
+};
+
+// The six filters of the open-file dialog, in order; the first is selected.
+const std::vector<OpenFileFilter>& OpenFileFilters();
+
+// The same as Qt name filters: "name (patterns)", patterns separated by blanks ("*.*" becomes "*",
+// which is what it means to a reader).
+QStringList OpenFileNameFilters();
+
+// Where the next open-file dialog starts after `chosen` was opened: for an image (a lower-case "jpg",
+// "peg", "png", "gif" or "bmp" ending) the parent of its folder, since the folder itself is the book;
+// otherwise the folder holding the file. Both end in the separator.
+QString CurrentDirAfterOpen(const QString& chosen);
+
+struct CommandDialogs {
+    // A file chosen to open, starting in `startDir`; empty when cancelled.
+    std::function<QString(QWidget* owner, const QString& startDir)> chooseFile;
+    // A folder chosen to open, starting at `startDir`; empty when cancelled.
+    std::function<QString(QWidget* owner, const QString& startDir)> chooseDirectory;
+    // The page number chosen in the jump dialog (1-based); 0 or less when cancelled.
+    std::function<int(QWidget* owner)> jumpPage;
+    std::function<void(QWidget* owner)> showInfo;
+    std::function<void(QWidget* owner)> showPreferences;
+};
+
+// The dialogs in use.
+CommandDialogs& commandDialogs();
+
+// Replaces the dialogs in use and returns the ones before; an empty member falls back to the built-in one.
+CommandDialogs SetCommandDialogs(CommandDialogs dialogs);

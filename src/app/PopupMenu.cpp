@@ -1,0 +1,179 @@
+#include "app/PopupMenu.h"
+
+#include "app/AppState.h"
+#include "app/Commands.h"
+#include "common/Paths.h"
+#include "view/PageView.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QCursor>
+#include <QMenu>
+#include <QMouseEvent>
+
+namespace {
+constexpr const char* kContext = "PopupMenu";
+using E = MenuEntry;
+
+// The "Open" submenu runs from position 5 of the popup; its entries are listed in the table below.
+const std::vector<MenuEntry> kOpenEntries = {
+    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "A File..."), kMenuOpenFile},
+    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "A Directory..."), kMenuOpenDirectory},
+    {E::Separator, "", 0},
+    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Book from last session"), kMenuOpenLast},
+};
+
+std::vector<MenuEntry> makePopupEntries()
+{
+    std::vector<MenuEntry> entries = {
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Toggle Fullscreen"), kMenuFullscreen},
+        {E::Separator, "", 0},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Stretched View"), kMenuStretched},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Flipped View"), kMenuFlipped},
+        {E::Separator, "", 0},
+        {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Open"), 0},
+    };
+    entries.insert(entries.end(), kOpenEntries.begin(), kOpenEntries.end());
+    const std::vector<MenuEntry> rest = {
+        {E::EndSubmenu, "", 0},
+        {E::Separator, "", 0},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Info... \t"), kMenuInfo},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Preferences...\t"), kMenuPreferences},
+        {E::Separator, "", 0},
+        {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Zoom"), 0},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "100%"), kMenuZoom100},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "125%"), kMenuZoom125},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "150%"), kMenuZoom150},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "175%"), kMenuZoom175},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "200%"), kMenuZoom200},
+        {E::EndSubmenu, "", 0},
+        {E::Separator, "", 0},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Next Page \t"), kMenuNextPage},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Previous Page \t"), kMenuPreviousPage},
+        {E::Separator, "", 0},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Jump To... \t"), kMenuJump},
+        {E::Separator, "", 0},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Quit"), kMenuQuit},
+    };
+    entries.insert(entries.end(), rest.begin(), rest.end());
+    return entries;
+}
+
+QString tr(const char* text)
+{
+    return QCoreApplication::translate(kContext, text);
+}
+
+QAction* addItem(QMenu& menu, const QString& text, int id)
+{
+    QAction* action = menu.addAction(text);
+    action->setData(id);
+    action->setObjectName(QString::number(id));
+    return action;
+}
+
+// Steps 2 and 3 of preparing the menu: the previous-run items, or "Book from last session" disabled.
+void prepareOpenMenu(QMenu& open, const AppState& state)
+{
+    const Settings& s = state.settings;
+    if (!s.previousbook.isEmpty()) {
+        addItem(open, PreviousBookLabel(s.previousbook), kMenuInfoItemId)->setEnabled(false);
+        const QString page = tr(QT_TRANSLATE_NOOP("PopupMenu", "Page number : "))
+                             + QString::number(qint64(s.previouspage) + 1);
+        addItem(open, page, kMenuInfoItemId)->setEnabled(false);
+    } else {
+        open.actions().at(3)->setEnabled(false);
+    }
+}
+
+void addEntries(QMenu& menu, std::vector<MenuEntry>::const_iterator& it, std::vector<MenuEntry>::const_iterator end)
+{
+    for (; it != end; ++it) {
+        switch (it->kind) {
+        case E::Item: addItem(menu, tr(it->text), it->id); break;
+        case E::Separator: menu.addSeparator(); break;
+        case E::Submenu: {
+            QMenu* sub = menu.addMenu(tr(it->text));
+            ++it;
+            addEntries(*sub, it, end);
+            break;
+        }
+        case E::EndSubmenu: return;
+        }
+    }
+}
+
+MenuTracker& trackerInUse()
+{
+    static MenuTracker tracker;
+    return tracker;
+}
+} // namespace
+
+const std::vector<MenuEntry>& PopupMenuEntries()
+{
+    static const std::vector<MenuEntry> entries = makePopupEntries();
+    return entries;
+}
+
+QString PreviousBookLabel(const QString& previousbook)
+{
+    // Search from the character before the last, so a folder's own trailing separator is kept.
+    if (previousbook.size() < 2)
+        return previousbook;
+    const int cut = previousbook.lastIndexOf(paths::kSeparator, previousbook.size() - 2);
+    return previousbook.mid(cut + 1);
+}
+
+std::unique_ptr<QMenu> BuildPopupMenu(const AppState& state, QWidget* parent)
+{
+    auto menu = std::make_unique<QMenu>(parent);
+    auto it = PopupMenuEntries().cbegin();
+    addEntries(*menu, it, PopupMenuEntries().cend());
+    const QList<QAction*> items = menu->actions();
+    prepareOpenMenu(*items.at(5)->menu(), state);
+    items.at(2)->setCheckable(true);
+    items.at(2)->setChecked(state.view.stretched);
+    items.at(3)->setCheckable(true);
+    items.at(3)->setChecked(state.view.flipped);
+    return menu;
+}
+
+std::unique_ptr<QMenu> BuildOpenMenu(const AppState& state, QWidget* parent)
+{
+    auto menu = std::make_unique<QMenu>(parent);
+    auto it = kOpenEntries.cbegin();
+    addEntries(*menu, it, kOpenEntries.cend());
+    prepareOpenMenu(*menu, state);
+    return menu;
+}
+
+MenuTracker SetMenuTracker(MenuTracker tracker)
+{
+    MenuTracker previous = std::move(trackerInUse());
+    trackerInUse() = std::move(tracker);
+    return previous;
+}
+
+int TrackMenu(QMenu& menu, const QPoint& screenPos)
+{
+    if (trackerInUse())
+        return trackerInUse()(menu, screenPos);
+    QAction* chosen = menu.exec(screenPos);
+    return chosen ? chosen->data().toInt() : 0;
+}
+
+void ShowPopupMenu(AppState& state)
+{
+    PageView* view = state.windows.pageView;
+    if (view) {
+        // A left-button gesture in progress ends here, as if the button had come up.
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(0, 0), QPointF(0, 0), Qt::LeftButton,
+                            Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(view, &release);
+    }
+    std::unique_ptr<QMenu> menu = BuildPopupMenu(state, view);
+    const int id = TrackMenu(*menu, QCursor::pos());
+    menu.reset();
+    RunMenuCommand(state, id);
+}
