@@ -1,12 +1,17 @@
 #include "book/PreloadWorker.h"
 
-PreloadWorker::PreloadWorker(Decoder decoder) : m_decoder(std::move(decoder))
+namespace {
+PreloadWorker::Decoder orDecodePage(PreloadWorker::Decoder decoder)
 {
-    if (!m_decoder)
-        m_decoder = [](PageImage& record, const QString& path, bool flipped, const DecodeOptions& options) {
-            return DecodePage(record, path, flipped, options);
-        };
+    if (decoder)
+        return decoder;
+    return [](PageImage& record, const QString& path, bool flipped, const DecodeOptions& options) {
+        return DecodePage(record, path, flipped, options);
+    };
 }
+} // namespace
+
+PreloadWorker::PreloadWorker(Decoder decoder) : m_decoder(orDecodePage(std::move(decoder))) {}
 
 PreloadWorker::~PreloadWorker()
 {
@@ -18,6 +23,13 @@ PreloadWorker::~PreloadWorker()
     m_wake.notify_all();
     if (m_thread.joinable())
         m_thread.join();
+}
+
+void PreloadWorker::setDecoder(Decoder decoder)
+{
+    waitIdle();
+    std::lock_guard lock(m_mutex);
+    m_decoder = orDecodePage(std::move(decoder));
 }
 
 void PreloadWorker::submit(PreloadRequest request)
@@ -82,13 +94,14 @@ void PreloadWorker::run()
         if (m_stopping)
             break;
         PreloadedPage page{std::move(*m_queued), {}};
+        const Decoder decode = m_decoder;
         const std::uint64_t generation = m_queuedGeneration;
         m_queued.reset();
         m_running = true;
         lock.unlock();
 
         // The image is the worker's own until it is published, so the decode needs no lock.
-        const bool decoded = m_decoder(page.image, page.request.path, page.request.flipped, page.request.options);
+        const bool decoded = decode(page.image, page.request.path, page.request.flipped, page.request.options);
 
         lock.lock();
         m_running = false;

@@ -40,6 +40,10 @@ public:
     PreloadWorker(const PreloadWorker&) = delete;
     PreloadWorker& operator=(const PreloadWorker&) = delete;
 
+    // Replaces the decoder (tests: a slow or counting one; empty: DecodePage again). Waits for a
+    // running decode first.
+    void setDecoder(Decoder decoder);
+
     // Queues a decode in the current generation. A queued request not yet started is replaced, so at
     // most one decode runs and one waits.
     void submit(PreloadRequest request);
