@@ -173,7 +173,11 @@ TEST(PreloadWorker, AFailedDecodeLeavesNothing)
 
 class PreloadOnState : public ::testing::Test {
 protected:
-    void SetUp() override { UseDefaultSettings(state); }
+    void SetUp() override
+    {
+        UseDefaultSettings(state);
+        state.settings.norm = false; // pages are compared by their pixels
+    }
     AppState state;
     MessageRecorder messages;
 };
@@ -240,6 +244,7 @@ TEST_F(PreloadOnState, EveryOtherPageChangeThrowsThePreloadedPageAway)
         SCOPED_TRACE(c.name);
         AppState s;
         UseDefaultSettings(s);
+        s.settings.norm = false;
         TestBook book(4);
         book.openIn(s, 1);
         PreloadPage(s); // page 3 (index 2) preloaded
