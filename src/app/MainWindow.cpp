@@ -7,11 +7,13 @@
 #include "app/WindowMenu.h"
 #include "book/DropBook.h"
 #include "view/PageView.h"
+#include "view/PageViewInput.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QPainter>
@@ -25,6 +27,7 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(savedPlacement());
     m_pageView = new PageView(state, this);
+    new PageViewInput(state, m_pageView);
     placePageView();
     setAcceptDrops(true);
     // Accelerators see every key press while this window is the active one, whichever child has focus.
@@ -64,11 +67,17 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         const auto& key = *static_cast<QKeyEvent*>(event);
         const int command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(key));
         if (command != 0) {
-            RunCommand(m_state, command);
+            if (!m_keyRepeat.drop(key.timestamp(), key.isAutoRepeat())) {
+                QElapsedTimer took;
+                took.start();
+                RunCommand(m_state, command);
+                m_keyRepeat.ran(key.timestamp(), took.elapsed());
+            }
             return true;
         }
         if (IsWindowMenuKey(key)) {
-            ShowWindowMenu(m_state, this);
+            // Opened once the key press is over, so the menu doesn't see the rest of the key stroke.
+            QMetaObject::invokeMethod(this, [this] { ShowWindowMenu(m_state, this); }, Qt::QueuedConnection);
             return true;
         }
     }

@@ -3,6 +3,7 @@
 // hands them to the command handler, and takes one book file or folder dropped on it; the skin issue
 // gives it its look.
 
+#include "app/KeyRepeat.h"
 #include "app/ViewPlacement.h"
 #include "view/WheelInput.h"
 
@@ -41,4 +42,5 @@ private:
     AppState& m_state;
     PageView* m_pageView = nullptr;
     WheelNotches m_wheelNotches;
+    KeyRepeatThrottle m_keyRepeat;
 };

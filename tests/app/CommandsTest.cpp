@@ -3,6 +3,7 @@
 
 #include "app/AppState.h"
 #include "app/Commands.h"
+#include "app/KeyRepeat.h"
 #include "app/OpenDialogs.h"
 #include "app/PopupMenu.h"
 #include "support/TestState.h"
@@ -392,4 +393,16 @@ TEST_F(Commands, TheMenuActionShowsThePopupAndRunsTheChoice)
     SetMenuTracker(std::move(previous));
     EXPECT_EQ(shown, QStringList({"Toggle Fullscreen"}));
     EXPECT_EQ(state.book.pageIndex, 1);
+}
+
+TEST(KeyRepeatThrottle, DropsOnlyRepeatsMadeWhileTheLastCommandRan)
+{
+    KeyRepeatThrottle throttle;
+    EXPECT_FALSE(throttle.drop(1000, true));
+    throttle.ran(1000, 100); // a page turn that took 100 ms
+    EXPECT_TRUE(throttle.drop(1040, true)) << "repeated while the turn ran";
+    EXPECT_FALSE(throttle.drop(1040, false)) << "a fresh press is never dropped";
+    EXPECT_FALSE(throttle.drop(1100, true));
+    throttle.ran(1100, 0);
+    EXPECT_FALSE(throttle.drop(1100, true));
 }
