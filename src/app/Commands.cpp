@@ -11,6 +11,7 @@
 #include "book/Preload.h"
 #include "common/Paths.h"
 #include "common/ShowMessage.h"
+#include "skin/SkinText.h"
 #include "view/NavigationMath.h"
 #include "view/PageView.h"
 #include "view/SmoothScroll.h"
@@ -40,7 +41,7 @@ DecodeOptions decodeOptions(const AppState& state)
 void decodeCurrentPage(AppState& state)
 {
     BookState& book = state.book;
-    DecodePage(book.current, PageFilePath(state, book.pageIndex), state.view.flipped, decodeOptions(state));
+    DecodePage(book.current, PagePath(book, book.pageIndex), state.view.flipped, decodeOptions(state));
 }
 
 void armPreloadIfWanted(AppState& state)
@@ -58,7 +59,7 @@ void showNewPage(AppState& state)
 
 void showLoading(AppState& state)
 {
-    // FIXME: the "main" text reads "loading" once skin texts are drawn.
+    SetSkinText(state, QStringLiteral("main"), QStringLiteral("loading"));
     repaintMainWindow(state);
     repaintPageView(state);
 }
@@ -113,7 +114,7 @@ void actionForward(AppState& state)
     if (!book.bookLoaded)
         return;
     const int next = book.pageIndex + 1;
-    if (next >= book.PageList.size())
+    if (next >= book.PageList.count())
         return;
     book.pageIndex = next;
     if (!TakePreloadedPage(state))
@@ -143,7 +144,7 @@ void actionJump(AppState& state)
     if (!book.bookLoaded)
         return;
     const int chosen = commandDialogs().jumpPage(state.windows.main);
-    if (chosen <= 0 || chosen > book.PageList.size())
+    if (chosen <= 0 || chosen > book.PageList.count())
         return;
     book.pageIndex = chosen - 1;
     DiscardPreloadedPage(state);
@@ -367,9 +368,10 @@ void ZoomUpdate(AppState& state)
 
 void ScheduleScaledPageRebuild(AppState& state)
 {
-    state.view.rerenderPending = true;
-    // FIXME: starts the page view's 50 ms rebuild once the view has its scaled-page cache.
-    repaintPageView(state);
+    if (state.windows.pageView)
+        state.windows.pageView->startCacheTimer();
+    else
+        state.view.rerenderPending = true;
 }
 
 void ShowAbout(AppState& state)

@@ -3,11 +3,6 @@
 #include "app/AppState.h"
 #include "common/ShowMessage.h"
 
-QString PageFilePath(const AppState& state, int index)
-{
-    return state.book.BookDir + state.book.PageList.value(index);
-}
-
 void ArmPreload(AppState& state)
 {
     PreloadState& preload = state.preload;
@@ -30,9 +25,9 @@ void PreloadPage(AppState& state)
     if (state.shutDown || !book.bookLoaded)
         return;
     const int next = book.pageIndex + 1;
-    if (next < 0 || next >= book.PageList.size())
+    if (next < 0 || next >= book.PageList.count())
         return;
-    state.preload.worker.submit({PageFilePath(state, next), state.view.flipped,
+    state.preload.worker.submit({PagePath(book, next), state.view.flipped,
                                  DecodeOptions{state.settings.norm, state.settings.contrastval}, next});
 }
 
@@ -42,7 +37,7 @@ bool TakePreloadedPage(AppState& state)
     if (std::optional<PreloadedPage> page = state.preload.worker.take()) {
         // Only the page the reader has just turned to, from this book and turned the same way, will do.
         const PreloadRequest& made = page->request;
-        if (made.pageIndex == book.pageIndex && made.path == PageFilePath(state, book.pageIndex)
+        if (made.pageIndex == book.pageIndex && made.path == PagePath(book, book.pageIndex)
             && made.flipped == state.view.flipped)
             book.preloaded = std::move(page->image);
     }

@@ -37,6 +37,3 @@ void DiscardPreloadedPage(AppState& state);
 // Stops the timer, discards the preloaded page and waits for a running decode: before a book changes
 // and at the end of the run.
 void CancelPreload(AppState& state);
-
-// The full path of page `index` of the open book.
-QString PageFilePath(const AppState& state, int index);

@@ -1,14 +1,17 @@
 #include "view/PageViewInput.h"
 
 #include "view/DirectionCursors.h"
+#include "view/PageView.h"
+#include "view/SmoothScroll.h"
 
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
-#include <QWidget>
 
-PageViewInput::PageViewInput(AppState& state, QWidget* view) : QObject(view), m_view(view), m_input(state, *this)
+PageViewInput::PageViewInput(AppState& state, PageView* view) : QObject(view), m_view(view), m_input(state, *this)
 {
+    // The paint found the page's end: smooth scrolling has nowhere further to go.
+    connect(view, &PageView::scrollReachedPageEnd, this, [&state] { StopSmoothScroll(state); });
     m_autoScroll.setTimerType(Qt::PreciseTimer);
     connect(&m_autoScroll, &QTimer::timeout, this, [this] { m_input.autoScrollTick(); });
     m_clock.start();

@@ -9,13 +9,13 @@
 #include <QObject>
 #include <QTimer>
 
-class QWidget;
+class PageView;
 
 class PageViewInput : public QObject, private PointerPort {
     Q_OBJECT
 public:
     // Filters `view`'s events from now on; owned by `view`.
-    PageViewInput(AppState& state, QWidget* view);
+    PageViewInput(AppState& state, PageView* view);
 
     QTimer& autoScrollTimer() { return m_autoScroll; }
 
@@ -32,7 +32,7 @@ private:
     std::uint32_t tickCount() const override;
     void redraw() override;
 
-    QWidget* m_view;
+    PageView* m_view;
     PageInput m_input;
     QTimer m_autoScroll; // timer 11
     QElapsedTimer m_clock;

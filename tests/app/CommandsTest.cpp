@@ -59,17 +59,19 @@ protected:
     // A book of `pages` pages on disk, page i grey level 10 * i, open at `index`.
     void openBook(int pages, int index = 0)
     {
+        QStringList names;
         for (int i = 0; i < pages; ++i) {
             QImage page(4, 3, QImage::Format_RGB32);
             page.fill(QColor(10 * i, 10 * i, 10 * i));
             const QString name = QStringLiteral("p%1.png").arg(i);
             page.save(dir.file(name));
-            state.book.PageList << name;
+            names << name;
         }
+        SetPages(state.book, names);
         state.book.BookDir = dir.path();
         state.book.bookLoaded = true;
         state.book.pageIndex = index;
-        state.book.current.pixels = QImage(dir.file(state.book.PageList[index]));
+        state.book.current.pixels = QImage(dir.file(names[index]));
     }
     int shownGrey() const { return state.book.current.isNull() ? -1 : qRed(state.book.current.pixels.pixel(0, 0)); }
 
@@ -175,7 +177,7 @@ TEST_F(Commands, FlipTwiceReturnsToTheUnflippedPage)
     page.setPixel(1, 0, qRgb(0, 0, 255));
     page.save(dir.file("a.png"));
     page.save(dir.file("b.png"));
-    state.book.PageList = {"a.png", "b.png"};
+    SetPages(state.book, {"a.png", "b.png"});
     state.book.BookDir = dir.path();
     state.book.bookLoaded = true;
     state.book.pageIndex = 1;

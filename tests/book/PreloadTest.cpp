@@ -39,7 +39,7 @@ struct TestBook {
     void openIn(AppState& state, int pageIndex = 0) const
     {
         state.book.BookDir = dir.path();
-        state.book.PageList = names;
+        SetPages(state.book, names);
         state.book.pageIndex = pageIndex;
         state.book.bookLoaded = true;
         state.book.current.pixels = QImage(dir.file(names.value(pageIndex)));
