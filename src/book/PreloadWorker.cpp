@@ -1,5 +1,7 @@
 #include "book/PreloadWorker.h"
 
+#include "common/ThreadPriority.h"
+
 namespace {
 PreloadWorker::Decoder orDecodePage(PreloadWorker::Decoder decoder)
 {
@@ -88,6 +90,8 @@ int PreloadWorker::decodesFinished() const
 
 void PreloadWorker::run()
 {
+    // The decode may take its time (the reader pauses for seconds), but never the reader's scrolling.
+    LowerCurrentThreadPriority();
     std::unique_lock lock(m_mutex);
     for (;;) {
         m_wake.wait(lock, [this] { return m_stopping || m_queued.has_value(); });

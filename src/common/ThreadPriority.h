@@ -1,0 +1,5 @@
+#pragma once
+// Background work that must never delay the user-interface thread runs at a lower priority.
+
+// Lowers the priority of the calling thread only (not the process).
+void LowerCurrentThreadPriority();
