@@ -88,9 +88,9 @@ void scrollBy(AppState& state, std::int32_t& offset, int sign)
     repaintPageView(state);
 }
 
-// Opening a book path chosen by a command; a resume that didn't reach a shown page is dropped, so it
-// can't carry over to the next book opened.
-void openBookFinished(AppState& state)
+// After "openlast" opened its book: a resume that didn't reach a shown page (the book failed to open)
+// is dropped, so the next book opened doesn't start at the old page and position.
+void dropUnusedResume(AppState& state)
 {
     state.book.resumePending = false;
 }
@@ -194,7 +194,7 @@ void actionOpenLast(AppState& state)
     } else {
         OpenFileBook(state, previous);
     }
-    openBookFinished(state);
+    dropUnusedResume(state);
 }
 
 void actionOpenDir(AppState& state)

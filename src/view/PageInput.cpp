@@ -14,7 +14,8 @@ void PageInput::leftButtonDown()
 {
     StopSmoothScroll(m_state);
     Settings& s = m_state.settings;
-    if (!fitPageShown()) {
+    m_pressRecorded = !fitPageShown();
+    if (m_pressRecorded) {
         m_state.navigation.pressPoint = m_port.cursorPos();
         if (s.explorerstylenav)
             m_port.startAutoScrollTimer(kAutoScrollStartMs);
@@ -33,7 +34,10 @@ void PageInput::leftButtonUp()
     if (nav.leftDown) {
         if (s.explorerstylenav) {
             m_port.stopAutoScrollTimer();
-            m_port.setCursorPos(nav.pressPoint);
+            // Only a press that recorded where it began sends the pointer back there; a press in the
+            // fit-page view would otherwise throw it to wherever an earlier press had been.
+            if (m_pressRecorded)
+                m_port.setCursorPos(nav.pressPoint);
         }
         if (s.nextonup > 0) {
             const std::uint32_t pressTick = std::uint32_t(s.nextonup);
@@ -43,6 +47,7 @@ void PageInput::leftButtonUp()
         }
     }
     nav.leftDown = false;
+    m_pressRecorded = false;
     if (m_cursorShown) {
         m_port.restoreCursor();
         m_cursorShown = false;

@@ -42,4 +42,5 @@ private:
     AppState& m_state;
     PointerPort& m_port;
     bool m_cursorShown = false;
+    bool m_pressRecorded = false; // this press set the press point (not in the fit-page view)
 };

@@ -184,13 +184,15 @@ TEST_F(Navigation, TheFitPageViewNeitherDragsNorAutoScrolls)
     state.view.stretched = true;
     state.settings.wstretched = false;
     port.pointer = {300, 300};
-    state.navigation.pressPoint = {300, 300};
+    state.navigation.pressPoint = {10, 10}; // where an earlier press was
     input.leftButtonDown();
     EXPECT_TRUE(state.navigation.leftDown) << "the press is still taken";
     EXPECT_EQ(port.timerPeriod, 0);
     port.pointer = {300, 500};
     input.autoScrollTick();
     EXPECT_EQ(state.book.scrollY, 0);
+    input.leftButtonUp();
+    EXPECT_FALSE(port.warpedTo.has_value()) << "the pointer stays where the reader let go";
 }
 
 TEST_F(Navigation, DraggingTenPixelsRightLowersScrollXByTwenty)
