@@ -1,5 +1,6 @@
 #include "app/AppState.h"
 #include "app/MainWindow.h"
+#include "app/OpenDialogs.h"
 #include "app/Settings.h"
 #include "app/SettingsReader.h"
 #include "app/WorkDir.h"
@@ -63,7 +64,11 @@ TEST(ShutDown, CtrlQWritesTheSettingsAndRemovesTheScratchFolder)
         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         EXPECT_EQ(window.pageView()->geometry(), QRect(0, 0, 640, 430));
 
+        CommandDialogs cancelled; // the folder chooser answers "cancel" at once
+        cancelled.chooseDirectory = [](QWidget*, const QString&) { return QString(); };
+        const CommandDialogs previous = SetCommandDialogs(cancelled);
         QTest::keyClick(window.pageView(), Qt::Key_Q); // "opendir": does not end the run
+        SetCommandDialogs(previous);
         EXPECT_FALSE(state.shutDown);
         QTest::keyClick(window.pageView(), Qt::Key_Q, Qt::ControlModifier);
         EXPECT_TRUE(state.shutDown);
