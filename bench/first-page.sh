@@ -50,3 +50,13 @@ SETTINGS
 python3 "$HARNESS" --rounds "$ROUNDS" \
   bullevista="$BUILD/bullevista '$PAGES/'" \
   qimgv="qimgv '$PAGES/p001.jpg'"
+
+# The same book as a stored and a deflated cbz, beside MComix (apt-get install mcomix).
+if command -v mcomix >/dev/null && [ -s "$PERFDATA/comic_stored.cbz" ]; then
+  for kind in stored deflate; do
+    echo "== comic_$kind.cbz"
+    python3 "$HARNESS" --rounds "$ROUNDS" \
+      bullevista="$BUILD/bullevista '$PERFDATA/comic_$kind.cbz'" \
+      mcomix="mcomix '$PERFDATA/comic_$kind.cbz'"
+  done
+fi

@@ -8,6 +8,11 @@
 #include "common/ShowMessage.h"
 
 #include <QFile>
+#include <algorithm>
+#include <atomic>
+#include <memory>
+#include <thread>
+#include <vector>
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -21,28 +26,88 @@ QString chooseZipBook(const QString& archivePath)
     return BookChoiceText(ChooseBookFolder(tree, ArchiveFamily::Zip), ArchiveFamily::Zip);
 }
 
-// Walks every entry; true when the walk reached the last one.
-bool walkEntries(unzFile zip, ZipWalk& walk)
+// One entry that failed, by its place in the archive.
+struct EntryFailure {
+    ZPOS64_T index;
+    bool diskFull;
+};
+
+// Walks the entries whose place is `first`, `first` + `step`, ... (all of them with a step of 1) and
+// notes the ones that fail. True when the walk reached the last entry; a disk about to fill stops it
+// early, and `stop` tells the other walk to stop too.
+bool walkEntries(unzFile zip, ZipWalk& walk, ZPOS64_T count, ZPOS64_T first, ZPOS64_T step,
+                 std::atomic<bool>& stop, std::vector<EntryFailure>& failures)
+{
+    for (ZPOS64_T i = 0; i < count && !stop.load(std::memory_order_relaxed);) {
+        if (i % step == first && ExtractZipEntry(zip, walk) != UNZ_OK) {
+            failures.push_back({i, walk.diskFull});
+            if (walk.diskFull) {
+                stop = true;
+                return true;
+            }
+        }
+        if (++i == count)
+            break;
+        if (unzGoToNextFile(zip) != UNZ_OK)
+            return false;
+    }
+    return true;
+}
+
+// Inflating is the slow part of a deflated book, so a second walk on a second handle of the archive
+// takes every other entry when the machine has a core for it. Messages are shown afterwards, on this
+// thread, in entry order.
+bool extractAll(unzFile zip, ZipWalk& walk, const QString& archivePath, const QString& workDir)
 {
     unz_global_info64 global{};
     if (const int r = unzGetGlobalInfo64(zip, &global); r != UNZ_OK) {
         ShowMessage(QStringLiteral("error %1 with zipfile in unzGetGlobalInfo \n").arg(r), QStringLiteral("Zip Error"));
         return false;
     }
-    for (ZPOS64_T i = 0; i < global.number_entry;) {
-        if (ExtractZipEntry(zip, walk) != UNZ_OK) {
-            ShowMessage(QStringLiteral("Error within ZIP file, some pages my look strange"),
-                        QStringLiteral("Zip Error"));
-            // A disk about to fill stops the walk after one message; the pages written so far open.
-            if (walk.diskFull)
-                return true;
+    std::atomic<bool> stop{false};
+    std::vector<EntryFailure> failures;
+    bool completed = false;
+
+    unzFile second = nullptr;
+    std::unique_ptr<ZipWalk> secondWalk;
+    if (global.number_entry >= 4 && std::thread::hardware_concurrency() > 1) {
+        second = OpenZipArchive(archivePath);
+        secondWalk = std::make_unique<ZipWalk>(archivePath, workDir);
+        if (!second || !secondWalk->output.allocate()) {
+            if (second)
+                unzClose(second);
+            second = nullptr;
         }
-        if (++i == global.number_entry)
-            break;
-        if (unzGoToNextFile(zip) != UNZ_OK)
-            return false;
     }
-    return true;
+    if (!walk.output.allocate()) {
+        ShowMessage(QStringLiteral("Error allocating memory\n"), QStringLiteral("Zip Error"));
+        failures.push_back({0, false});
+    }
+    if (second) {
+        secondWalk->BookChoice = walk.BookChoice;
+        secondWalk->workDirFd = walk.workDirFd;
+        walk.writers = secondWalk->writers = 2;
+        std::vector<EntryFailure> secondFailures;
+        bool secondCompleted = false;
+        std::thread helper([&] {
+            secondCompleted = walkEntries(second, *secondWalk, global.number_entry, 1, 2, stop, secondFailures);
+        });
+        completed = walkEntries(zip, walk, global.number_entry, 0, 2, stop, failures);
+        helper.join();
+        unzClose(second);
+        completed = completed && secondCompleted;
+        failures.insert(failures.end(), secondFailures.begin(), secondFailures.end());
+        std::sort(failures.begin(), failures.end(),
+                  [](const EntryFailure& a, const EntryFailure& b) { return a.index < b.index; });
+    } else {
+        completed = walkEntries(zip, walk, global.number_entry, 0, 1, stop, failures);
+    }
+    for (const EntryFailure& failure : failures) {
+        ShowMessage(QStringLiteral("Error within ZIP file, some pages my look strange"), QStringLiteral("Zip Error"));
+        if (failure.diskFull)
+            return true; // one message; the pages written so far open
+    }
+    return completed || stop;
 }
 } // namespace
 
@@ -62,7 +127,7 @@ int ExtractZipBook(const QString& archivePath, const QString& workDir)
     walk.workDirFd = ::open(QFile::encodeName(workDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     bool completed = false;
     if (walk.workDirFd >= 0) {
-        completed = walkEntries(zip, walk);
+        completed = extractAll(zip, walk, archivePath, workDir);
         ::close(walk.workDirFd);
     }
     unzClose(zip);

@@ -129,7 +129,8 @@ int ExtractZipEntry(unzFile zip, ZipWalk& walk)
     EntryReader reader(zip, walk, info);
     if (const int r = reader.open(rawName); r != UNZ_OK)
         return r;
-    if (!walk.output.open(walk.workDirFd, QFile::encodeName(bare), WritableBudget(walk.workDir)))
+    const std::uint64_t budget = WritableBudget(walk.workDir) / std::uint64_t(qMax(1, walk.writers));
+    if (!walk.output.open(walk.workDirFd, QFile::encodeName(bare), budget))
         return reader.close();
 
     int code = UNZ_OK;

@@ -22,6 +22,7 @@ struct ZipWalk {
     ZipFallback fallback;
     ArchiveFileReader storedData; // stored entries are copied from the archive file directly
     bool diskFull = false; // set when an entry stopped because the disk would get too full
+    int writers = 1;       // walks writing into the work folder at once; they share the free space
 };
 
 // Copy steps go 8 KiB at a time, as minizip inflates them.
