@@ -1,25 +1,8 @@
 #include "RarTestWriter.h"
 
-#include <zlib.h>
+#include "ArchiveBytes.h"
 
 namespace {
-quint32 crcOf(const QByteArray& bytes)
-{
-    return quint32(crc32(0, reinterpret_cast<const Bytef*>(bytes.constData()), uInt(bytes.size())));
-}
-
-void put16(QByteArray& out, quint32 v)
-{
-    out.append(char(v & 0xFF));
-    out.append(char((v >> 8) & 0xFF));
-}
-
-void put32(QByteArray& out, quint32 v)
-{
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
 void putVint(QByteArray& out, quint64 v)
 {
     do {

@@ -1,26 +1,9 @@
 #include "ZipTestWriter.h"
 
+#include "ArchiveBytes.h"
+
 #include <QFile>
 #include <minizip/zip.h>
-
-namespace {
-void put16(QByteArray& out, quint32 v)
-{
-    out.append(char(v & 0xFF));
-    out.append(char((v >> 8) & 0xFF));
-}
-
-void put32(QByteArray& out, quint32 v)
-{
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
-}
-
-quint32 crcOf(const QByteArray& data)
-{
-    return quint32(crc32(0, reinterpret_cast<const Bytef*>(data.constData()), uInt(data.size())));
-}
-} // namespace
 
 bool WriteZipArchive(const QString& path, const std::vector<ZipTestEntry>& entries)
 {
