@@ -45,12 +45,8 @@ int ExtractRarBook(const QString& archivePath, const QString& workDir)
 {
     const QString BookChoice = chooseRarBook(archivePath);
 
-    const QByteArray native = QFile::encodeName(archivePath);
-    RAROpenArchiveDataEx open;
-    open.ArcName = native.constData();
-    open.OpenMode = RAR_OM_EXTRACT;
-    RarHandle rar = RAROpenArchiveEx(&open);
-    if (!rar || open.OpenResult != ERAR_SUCCESS)
+    RarHandle rar = OpenRarArchive(archivePath);
+    if (!rar)
         return 1;
 
     auto header = std::make_unique<RARHeaderDataEx>();

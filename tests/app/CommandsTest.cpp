@@ -57,22 +57,7 @@ protected:
         state.settings.currentdirdir = QStringLiteral("/start/dirs/");
     }
     // A book of `pages` pages on disk, page i grey level 10 * i, open at `index`.
-    void openBook(int pages, int index = 0)
-    {
-        QStringList names;
-        for (int i = 0; i < pages; ++i) {
-            QImage page(4, 3, QImage::Format_RGB32);
-            page.fill(QColor(10 * i, 10 * i, 10 * i));
-            const QString name = QStringLiteral("p%1.png").arg(i);
-            page.save(dir.file(name));
-            names << name;
-        }
-        SetPages(state.book, names);
-        state.book.BookDir = dir.path();
-        state.book.bookLoaded = true;
-        state.book.pageIndex = index;
-        state.book.current.pixels = QImage(dir.file(names[index]));
-    }
+    void openBook(int pages, int index = 0) { OpenGreyBook(state, dir, pages, QSize(4, 3), 10, index); }
     int shownGrey() const { return state.book.current.isNull() ? -1 : qRed(state.book.current.pixels.pixel(0, 0)); }
 
     AppState state;

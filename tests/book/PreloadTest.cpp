@@ -26,26 +26,9 @@ namespace {
 struct TestBook {
     ScratchDir dir;
     QStringList names;
-    explicit TestBook(int count)
-    {
-        for (int i = 0; i < count; ++i) {
-            const QString name = QStringLiteral("p%1.png").arg(i, 3, 10, QLatin1Char('0'));
-            QImage page(8, 6, QImage::Format_RGB32);
-            page.fill(QColor(i % 256, i % 256, i % 256));
-            page.save(dir.file(name));
-            names << name;
-        }
-    }
-    void openIn(AppState& state, int pageIndex = 0) const
-    {
-        state.book.BookDir = dir.path();
-        SetPages(state.book, names);
-        state.book.pageIndex = pageIndex;
-        state.book.bookLoaded = true;
-        state.book.current.pixels = QImage(dir.file(names.value(pageIndex)));
-    }
+    explicit TestBook(int count) : names(WriteGreyPages(dir, count, QSize(8, 6), 1)) {}
+    void openIn(AppState& state, int pageIndex = 0) const { OpenPagesIn(state, dir, names, pageIndex); }
 };
-
 int greyOf(const PageImage& page)
 {
     return page.isNull() ? -1 : qRed(page.pixels.pixel(0, 0));
@@ -84,6 +67,14 @@ struct GatedDecoder {
         std::lock_guard lock(mutex);
         open = true;
         changed.notify_all();
+    }
+    // Opens the gate a little later, from another thread, while the caller blocks on the decode.
+    std::thread releaseSoon()
+    {
+        return std::thread([this] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+            release();
+        });
     }
 };
 
@@ -305,10 +296,7 @@ TEST_F(PreloadOnState, CancelWaitsForARunningDecodeAndDropsIt)
     ArmPreload(state);
     PreloadPage(state);
     gate.waitEntered(1);
-    std::thread opener([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        gate.release();
-    });
+    std::thread opener = gate.releaseSoon();
     CancelPreload(state); // returns only once the decode is over
     EXPECT_TRUE(state.preload.worker.idle());
     EXPECT_FALSE(state.preload.timer.isActive());
@@ -358,10 +346,7 @@ TEST_F(PreloadOnState, ShutDownStopsThePreloadAndFreesBothPages)
     ArmPreload(state);
     PreloadPage(state);
     gate.waitEntered(1);
-    std::thread opener([&] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(50));
-        gate.release();
-    });
+    std::thread opener = gate.releaseSoon();
     RunAction(state, u"close");
     opener.join();
     EXPECT_TRUE(state.shutDown);

@@ -53,19 +53,7 @@ struct FakePointer : PointerPort {
 // A book of plain pages on disk, open at `index`.
 void openBook(AppState& state, const ScratchDir& dir, int pages, int index = 0)
 {
-    QStringList names;
-    for (int i = 0; i < pages; ++i) {
-        QImage page(10, 1000, QImage::Format_RGB32);
-        page.fill(QColor(i, i, i));
-        const QString name = QStringLiteral("p%1.png").arg(i);
-        page.save(dir.file(name));
-        names << name;
-    }
-    SetPages(state.book, names);
-    state.book.BookDir = dir.path();
-    state.book.bookLoaded = true;
-    state.book.pageIndex = index;
-    state.book.current.pixels = QImage(dir.file(names[index]));
+    OpenGreyBook(state, dir, pages, QSize(10, 1000), 1, index);
 }
 
 class Navigation : public ::testing::Test {

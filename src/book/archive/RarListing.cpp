@@ -20,15 +20,25 @@ bool IsRarFolderEntry(const RARHeaderDataEx& header)
     return attr == 0x10 || attr == 0x11 || attr == 0x30;
 }
 
-RarListing ListRarFolders(const QString& archivePath)
+RarHandle OpenRarArchive(const QString& archivePath)
 {
-    RarListing listing;
     const QByteArray native = QFile::encodeName(archivePath);
-    RAROpenArchiveDataEx open;
+    RAROpenArchiveDataEx open{};
     open.ArcName = native.constData();
     open.OpenMode = RAR_OM_EXTRACT;
     RarHandle rar = RAROpenArchiveEx(&open);
-    if (!rar || open.OpenResult != ERAR_SUCCESS)
+    if (rar && open.OpenResult != ERAR_SUCCESS) {
+        RARCloseArchive(rar);
+        return nullptr;
+    }
+    return rar;
+}
+
+RarListing ListRarFolders(const QString& archivePath)
+{
+    RarListing listing;
+    RarHandle rar = OpenRarArchive(archivePath);
+    if (!rar)
         return listing;
     listing.opened = true;
 

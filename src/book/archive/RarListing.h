@@ -23,4 +23,8 @@ struct RarListing {
 
 // Lists the folders the archive stores as entries of their own. Shows "Can't decompress your file" when
 // passing over an entry fails and "Header is broken" when a header is damaged.
+// Opens a rar-family archive (every volume of its set) to extract or skip its entries; nullptr when
+// it can't be opened.
+RarHandle OpenRarArchive(const QString& archivePath);
+
 RarListing ListRarFolders(const QString& archivePath);
