@@ -1,14 +1,12 @@
 #include "common/ShowMessage.h"
 
+#include "common/Seam.h"
+
 #include <QApplication>
 #include <QMessageBox>
 
 namespace {
-MessageSink& currentSink()
-{
-    static MessageSink sink;
-    return sink;
-}
+using SinkSeam = Seam<MessageSink, struct SinkTag>;
 
 QMessageBox::Icon boxIcon(MessageIcon icon)
 {
@@ -24,7 +22,7 @@ QMessageBox::Icon boxIcon(MessageIcon icon)
 
 void ShowMessage(const QString& text, const QString& caption, QWidget* owner, MessageIcon icon)
 {
-    if (const auto& sink = currentSink()) {
+    if (const auto& sink = SinkSeam::current()) {
         sink({text, caption, icon});
         return;
     }
@@ -36,7 +34,5 @@ void ShowMessage(const QString& text, const QString& caption, QWidget* owner, Me
 
 MessageSink SetMessageSink(MessageSink sink)
 {
-    MessageSink previous = std::move(currentSink());
-    currentSink() = std::move(sink);
-    return previous;
+    return SinkSeam::replace(std::move(sink));
 }

@@ -1,25 +1,20 @@
 #include "book/archive/BookChooser.h"
 
+#include "common/Seam.h"
 #include "dialogs/BookChoiceDialog.h"
 
 namespace {
-BookChooser& currentChooser()
-{
-    static BookChooser chooser;
-    return chooser;
-}
+using ChooserSeam = Seam<BookChooser, struct ChooserTag>;
 } // namespace
 
 BookChooser SetBookChooser(BookChooser chooser)
 {
-    BookChooser previous = std::move(currentChooser());
-    currentChooser() = std::move(chooser);
-    return previous;
+    return ChooserSeam::replace(std::move(chooser));
 }
 
 QStringList ChooseBookFolder(const BookTree& tree, ArchiveFamily family)
 {
-    if (const auto& chooser = currentChooser())
+    if (const auto& chooser = ChooserSeam::current())
         return chooser(tree, family);
     return RunBookChoiceDialog(tree, family);
 }

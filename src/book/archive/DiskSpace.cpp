@@ -1,5 +1,7 @@
 #include "book/archive/DiskSpace.h"
 
+#include "common/Seam.h"
+
 #include <QFile>
 #include <algorithm>
 #include <limits>
@@ -17,23 +19,17 @@ std::optional<DiskSpace> statvfsProbe(const QString& dir)
     return DiskSpace{std::uint64_t(info.f_bavail) * info.f_frsize, std::uint64_t(info.f_blocks) * info.f_frsize};
 }
 
-DiskSpaceProbe& currentProbe()
-{
-    static DiskSpaceProbe probe;
-    return probe;
-}
+using ProbeSeam = Seam<DiskSpaceProbe, struct ProbeTag>;
 } // namespace
 
 DiskSpaceProbe SetDiskSpaceProbe(DiskSpaceProbe probe)
 {
-    DiskSpaceProbe previous = std::move(currentProbe());
-    currentProbe() = std::move(probe);
-    return previous;
+    return ProbeSeam::replace(std::move(probe));
 }
 
 std::uint64_t WritableBudget(const QString& dir)
 {
-    const std::optional<DiskSpace> space = currentProbe() ? currentProbe()(dir) : statvfsProbe(dir);
+    const std::optional<DiskSpace> space = ProbeSeam::current() ? ProbeSeam::current()(dir) : statvfsProbe(dir);
     if (!space)
         return std::numeric_limits<std::uint64_t>::max();
     const std::uint64_t reserve = std::max(kReserveBytes, space->total / 100 * kReservePercent);
