@@ -5,8 +5,10 @@
 //   ./build/bench/bench_turn                      (QT_QPA_PLATFORM=offscreen is set when unset)
 
 #include "app/AppState.h"
+#include "app/Commands.h"
+#include "app/OpenBooks.h"
 #include "app/MainWindow.h"
-#include "app/Settings.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "book/OpenBook.h"
 #include "book/Preload.h"
@@ -93,7 +95,6 @@ struct Viewer {
 
     Viewer()
     {
-        setAppState(&state);
         state.settings = ReadSettings(SettingsReader(), QString());
         state.settings.wndxpos = 0;
         state.settings.wndypos = 0;
@@ -107,16 +108,15 @@ struct Viewer {
         window->activateWindow();
         wait(50);
         state.book.BookDir = bookDir();
-        OpenDirectoryBook(state);
+        OpenBookDir(state);
         state.view.stretched = true;
         state.settings.wstretched = false;
         settle();
     }
     ~Viewer()
     {
-        CancelPreload(state);
+        CancelPreload(state.preload, state.book);
         window.reset();
-        setAppState(nullptr);
     }
     // Lets the cache timer and any paint run.
     static void settle() { wait(80); }
@@ -124,9 +124,9 @@ struct Viewer {
     void backToFirstPage(bool preload)
     {
         state.book.pageIndex = 0;
-        DiscardPreloadedPage(state);
+        DiscardPreloadedPage(state.preload, state.book);
         if (preload) {
-            PreloadPage(state); // what the two-second timer does
+            PreloadNextPage(state); // what the two-second timer does
             state.preload.worker.waitIdle();
         }
         settle();
@@ -203,7 +203,7 @@ void smoothScrollCadence(benchmark::State& bench, bool decoding)
         QTimer feeder; // keeps the other core decoding
         QObject::connect(&feeder, &QTimer::timeout, [&] {
             if (decoding && viewer.state.preload.worker.idle())
-                PreloadPage(viewer.state);
+                PreloadNextPage(viewer.state);
         });
         feeder.start(5);
         QEventLoop loop;
@@ -213,7 +213,7 @@ void smoothScrollCadence(benchmark::State& bench, bool decoding)
             WheelTurned(viewer.state, -120);
         loop.exec();
         feeder.stop();
-        StopSmoothScroll(viewer.state);
+        StopSmoothScroll(viewer.state.navigation);
         viewer.state.preload.worker.waitIdle();
         decodes += viewer.state.preload.worker.decodesFinished() - decodedBefore;
     }

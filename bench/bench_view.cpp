@@ -6,6 +6,8 @@
 // and the directory benchmarks are skipped.
 
 #include "app/AppState.h"
+#include "app/OpenBooks.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "book/DecodePage.h"
 #include "book/OpenBook.h"
@@ -137,7 +139,7 @@ void BM_OpenDirectoryBook(benchmark::State& state)
     for (auto _ : state) {
         app.book.BookDir = perfData() + QStringLiteral("pages/");
         app.book.BookPath.clear();
-        OpenDirectoryBook(app);
+        OpenBookDir(app);
         if (!app.book.bookLoaded)
             state.SkipWithError("the book didn't open");
     }

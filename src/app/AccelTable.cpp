@@ -1,6 +1,6 @@
 #include "app/AccelTable.h"
 
-#include "app/Settings.h"
+#include "common/Settings.h"
 
 std::uint8_t AccelFlagsForModifier(std::int32_t modifierCode)
 {

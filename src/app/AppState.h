@@ -1,14 +1,14 @@
 #pragma once
-// The process-wide records. One AppState is created by main() and lives for the whole run; code that is
-// called back by Qt reaches it through appState(). Subsystems take the record they need as a parameter.
+// The process-wide records. One AppState is created by RunBullevista and lives for the whole run. Only the
+// app sees it whole: the layers below take the record they work on (BookState&, ViewRecords, SkinTexts&,
+// a path), and reach back up only through the hooks the app installs (AppHooks).
 
 #include "app/AccelTable.h"
-#include "app/Settings.h"
+#include "common/Settings.h"
 #include "book/BookState.h"
 #include "book/Preload.h"
 #include "skin/SkinText.h"
-#include "view/NavigationState.h"
-#include "view/ViewState.h"
+#include "view/ViewRecords.h"
 
 #include <QPointer>
 #include <QString>
@@ -39,10 +39,11 @@ struct AppState {
     AppWindows windows;
     NavigationState navigation;
     PreloadState preload; // its worker thread ends before the records above go
-    unsigned TimerResolution = 1;
     bool shutDown = false; // ShutDown has run
 };
 
-// The one AppState of the running program (set by main()).
-AppState& appState();
-void setAppState(AppState* state);
+// The page view's share of the records.
+inline ViewRecords viewRecords(AppState& state)
+{
+    return {state.book, state.view, state.settings, state.navigation};
+}

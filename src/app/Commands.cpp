@@ -2,19 +2,19 @@
 
 #include "app/AppState.h"
 #include "app/MainWindow.h"
+#include "app/OpenBooks.h"
 #include "app/OpenDialogs.h"
 #include "app/PopupMenu.h"
+#include "app/PresentPage.h"
 #include "app/ShutDown.h"
 #include "app/WorkDir.h"
-#include "book/DecodePage.h"
-#include "book/OpenBook.h"
 #include "book/Preload.h"
 #include "common/Paths.h"
 #include "common/ShowMessage.h"
-#include "skin/SkinText.h"
 #include "view/NavigationMath.h"
 #include "view/PageView.h"
 #include "view/SmoothScroll.h"
+#include "view/WheelInput.h"
 
 #include <QFileInfo>
 
@@ -32,52 +32,24 @@ void repaintMainWindow(AppState& state)
         state.windows.main->update();
 }
 
-DecodeOptions decodeOptions(const AppState& state)
-{
-    return {state.settings.norm, state.settings.contrastval};
-}
-
 // Decodes page `pageIndex` into the current record; the page is shown even when this fails.
 void decodeCurrentPage(AppState& state)
 {
     BookState& book = state.book;
-    DecodePage(book.current, PagePath(book, book.pageIndex), state.view.flipped, decodeOptions(state));
-}
-
-void armPreloadIfWanted(AppState& state)
-{
-    if (state.settings.preloadnextpage)
-        ArmPreload(state);
+    DecodePage(book.current, PagePath(book, book.pageIndex), state.view.flipped, DecodeOptionsOf(state));
 }
 
 // A new page starts at its top; a smooth scroll still running belongs to the page before.
 void showNewPage(AppState& state)
 {
-    StopSmoothScroll(state);
+    StopSmoothScroll(state.navigation);
     PresentPage(state);
 }
 
 void showLoading(AppState& state)
 {
-    SetSkinText(state, QStringLiteral("main"), QStringLiteral("loading"));
+    ShowMainText(state, QStringLiteral("loading"));
     repaintMainWindow(state);
-    repaintPageView(state);
-}
-
-void zoomSetTo(AppState& state, int zoom)
-{
-    state.view.zoom = zoom;
-    ZoomUpdate(state);
-}
-
-void toggleStretched(AppState& state)
-{
-    if (!state.view.stretched) {
-        state.view.stretched = true;
-        ScheduleScaledPageRebuild(state);
-    } else {
-        state.view.stretched = false;
-    }
     repaintPageView(state);
 }
 
@@ -117,10 +89,10 @@ void actionForward(AppState& state)
     if (next >= book.PageList.count())
         return;
     book.pageIndex = next;
-    if (!TakePreloadedPage(state))
+    if (!TakePreloadedPage(state.preload, book, state.view.flipped))
         decodeCurrentPage(state);
     showNewPage(state);
-    armPreloadIfWanted(state);
+    ArmPreloadIfWanted(state);
 }
 
 void actionBack(AppState& state)
@@ -132,8 +104,8 @@ void actionBack(AppState& state)
     if (previous < 0)
         return;
     book.pageIndex = previous;
-    DiscardPreloadedPage(state);
-    armPreloadIfWanted(state);
+    DiscardPreloadedPage(state.preload, book);
+    ArmPreloadIfWanted(state);
     decodeCurrentPage(state);
     showNewPage(state);
 }
@@ -143,12 +115,12 @@ void actionJump(AppState& state)
     BookState& book = state.book;
     if (!book.bookLoaded)
         return;
-    const int chosen = commandDialogs().jumpPage(state.windows.main);
+    const int chosen = AskJumpPage(state.windows.main);
     if (chosen <= 0 || chosen > book.PageList.count())
         return;
     book.pageIndex = chosen - 1;
-    DiscardPreloadedPage(state);
-    armPreloadIfWanted(state);
+    DiscardPreloadedPage(state.preload, book);
+    ArmPreloadIfWanted(state);
     decodeCurrentPage(state);
     showNewPage(state);
 }
@@ -158,7 +130,7 @@ void actionFlip(AppState& state)
     state.view.flipped = !state.view.flipped;
     // Stepping back and forward again decodes the same page turned the new way.
     state.book.pageIndex -= 1;
-    DiscardPreloadedPage(state);
+    DiscardPreloadedPage(state.preload, state.book);
     actionForward(state);
 }
 
@@ -185,25 +157,19 @@ void actionOpenLast(AppState& state)
         ShowMessage(QStringLiteral("Your previous file can't be found"), QStringLiteral("Error"));
         return;
     }
-    CancelPreload(state);
+    CancelPreload(state.preload, state.book);
     state.book.resumePending = true;
-    if (paths::isDirectory(previous)) {
-        state.book.BookPath.clear();
-        state.book.BookDir = paths::withTrailingSeparator(previous.left(paths::kMaxPathChars));
-        OpenDirectoryBook(state);
-    } else {
-        OpenFileBook(state, previous);
-    }
+    OpenBookAt(state, previous);
     dropUnusedResume(state);
 }
 
 void actionOpenDir(AppState& state)
 {
-    const QString chosen = commandDialogs().chooseDirectory(state.windows.main, state.settings.currentdirdir);
+    const QString chosen = ChooseFolderToOpen(state.windows.main, state.settings.currentdirdir);
     if (chosen.isEmpty())
         return;
     BookState& book = state.book;
-    CancelPreload(state);
+    CancelPreload(state.preload, book);
     book.BookDir = paths::withTrailingSeparator(chosen).left(paths::kMaxPathChars);
     state.settings.currentdirdir = book.BookDir;
     book.bookLoaded = false;
@@ -211,31 +177,31 @@ void actionOpenDir(AppState& state)
     EmptyWorkDir(state.paths);
     book.BookPath.clear();
     showLoading(state);
-    OpenDirectoryBook(state);
+    OpenBookDir(state);
 }
 
 void actionOpen(AppState& state)
 {
-    const QString chosen = commandDialogs().chooseFile(state.windows.main, state.settings.currentdir);
+    const QString chosen = ChooseFileToOpen(state.windows.main, state.settings.currentdir);
     if (chosen.isEmpty())
         return;
     BookState& book = state.book;
-    CancelPreload(state);
+    CancelPreload(state.preload, book);
     book.bookLoaded = false;
     book.current.reset();
     state.settings.currentdir = CurrentDirAfterOpen(chosen).left(paths::kMaxPathChars);
     showLoading(state);
-    OpenFileBook(state, chosen.left(paths::kMaxPathChars));
+    OpenBookFile(state, chosen.left(paths::kMaxPathChars));
 }
 
 void actionInfo(AppState& state)
 {
-    commandDialogs().showInfo(state.windows.main);
+    ShowBookInfo(state.windows.main);
 }
 
 void actionOption(AppState& state)
 {
-    commandDialogs().showPreferences(state.windows.main);
+    ShowPreferences(state.windows.main);
 }
 
 struct Action {
@@ -263,17 +229,6 @@ const Action kActions[] = {
 
 } // namespace
 
-const std::vector<QStringView>& ActionNames()
-{
-    static const std::vector<QStringView> names = [] {
-        std::vector<QStringView> list;
-        for (const Action& action : kActions)
-            list.push_back(action.word);
-        return list;
-    }();
-    return names;
-}
-
 void RunAction(AppState& state, QStringView word)
 {
     for (const Action& action : kActions) {
@@ -286,12 +241,12 @@ void RunAction(AppState& state, QStringView word)
 
 void RunMouseAction(AppState& state, int code)
 {
-    StopSmoothScroll(state);
+    StopSmoothScroll(state.navigation);
     switch (code) {
     case 0: RunAction(state, u"foward"); break;
     case 1: RunAction(state, u"back"); break;
     case 2: ShowPopupMenu(state); break;
-    case 3: toggleStretched(state); break;
+    case 3: ToggleStretched(state); break;
     case 4: RunAction(state, u"fullscreen"); break;
     default: break;
     }
@@ -313,12 +268,12 @@ void RunCommand(AppState& state, int commandId)
     case 10: RunAction(state, u"info"); break;
     case 11: RunAction(state, u"option"); break;
     case 12:
-        StopSmoothScroll(state);
+        StopSmoothScroll(state.navigation);
         RunMouseAction(state, 3);
         break;
     case 13: RunAction(state, u"fullscreen"); break;
-    case 14: zoomSetTo(state, ClampedZoom(state.view.zoom, 5)); break;
-    case 15: zoomSetTo(state, ClampedZoom(state.view.zoom, -5)); break;
+    case 14: SetZoom(state, ClampedZoom(state.view.zoom, 5)); break;
+    case 15: SetZoom(state, ClampedZoom(state.view.zoom, -5)); break;
     case 16: RunAction(state, u"close"); break;
     case 17:
         book.scrollY = 0;
@@ -335,29 +290,49 @@ void RunCommand(AppState& state, int commandId)
     }
 }
 
-void RunMenuCommand(AppState& state, int commandId)
+void SetZoom(AppState& state, int zoom)
 {
-    switch (commandId) {
-    case kMenuOpenFile: RunAction(state, u"open"); break;
-    case kMenuInfo: RunAction(state, u"info"); break;
-    case kMenuNextPage: RunAction(state, u"foward"); break;
-    case kMenuPreviousPage: RunAction(state, u"back"); break;
-    case kMenuFullscreen: RunAction(state, u"fullscreen"); break;
-    case kMenuZoom100: zoomSetTo(state, 0); break;
-    case kMenuZoom125: zoomSetTo(state, 25); break;
-    case kMenuZoom150: zoomSetTo(state, 50); break;
-    case kMenuZoom175: zoomSetTo(state, 75); break;
-    case kMenuZoom200: zoomSetTo(state, 100); break;
-    case kMenuJump: RunAction(state, u"jump"); break;
-    case kMenuPreferences: RunAction(state, u"option"); break;
-    case kMenuQuit: RunAction(state, u"close"); break;
-    case kMenuOpenDirectory: RunAction(state, u"opendir"); break;
-    case kMenuStretched: toggleStretched(state); break;
-    case kMenuFlipped: RunAction(state, u"flip"); break;
-    case kMenuOpenLast: RunAction(state, u"openlast"); break;
-    default: break; // the informational items and anything else
+    state.view.zoom = zoom;
+    ZoomUpdate(state);
+}
+
+void ToggleStretched(AppState& state)
+{
+    if (!state.view.stretched) {
+        state.view.stretched = true;
+        ScheduleScaledPageRebuild(state);
+    } else {
+        state.view.stretched = false;
+    }
+    repaintPageView(state);
+}
+
+void WheelTurned(AppState& state, int delta)
+{
+    const Settings& s = state.settings;
+    const bool down = delta <= 0;
+    switch (WheelBehaviourFor(s.mousewheelact)) {
+    case WheelBehaviour::Zoom:
+        state.view.zoom = ClampedZoom(state.view.zoom, delta >= 0 ? std::int64_t(s.mousewheelval)
+                                                                  : -std::int64_t(s.mousewheelval));
+        ZoomUpdate(state);
+        return;
+    case WheelBehaviour::TurnPages:
+        RunAction(state, down ? u"foward" : u"back");
+        return;
+    case WheelBehaviour::Scroll:
+        if (s.smoothscroll) {
+            SmoothScrollWheel(viewRecords(state), down, state.windows.pageView);
+            return;
+        }
+        state.book.scrollY = SaturatingAdd(state.book.scrollY, down ? std::int64_t(s.mousewheelval)
+                                                                    : -std::int64_t(s.mousewheelval));
+        if (state.windows.pageView)
+            state.windows.pageView->update();
+        return;
     }
 }
+
 
 void ZoomUpdate(AppState& state)
 {

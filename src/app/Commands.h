@@ -3,7 +3,6 @@
 // skin buttons, and the mouse-action codes of the page view's gestures.
 
 #include <QStringView>
-#include <vector>
 
 struct AppState;
 
@@ -12,18 +11,22 @@ struct AppState;
 void RunCommand(AppState& state, int commandId);
 inline constexpr int kAboutCommand = 1019;
 
-// The popup menu's command ids 40002..40019, which arrive at the page view. Any other id does nothing.
-void RunMenuCommand(AppState& state, int commandId);
-
 // Performs one action word ("close", "foward", "opendir" ...); a word that matches none does nothing.
 void RunAction(AppState& state, QStringView word);
-
-// The action words in the order they are tried.
-const std::vector<QStringView>& ActionNames();
 
 // The mouse-action codes: 0 next page, 1 previous page, 2 popup menu, 3 stretched view on or off,
 // 4 full screen. Any other code does nothing (smooth scrolling still stops).
 void RunMouseAction(AppState& state, int code);
+
+// Sets `zoom` (0..100) and updates what follows it.
+void SetZoom(AppState& state, int zoom);
+
+// The stretched view on or off; turned on, the scaled page is rebuilt.
+void ToggleStretched(AppState& state);
+
+// One wheel turn of `delta` (positive: away from the user) as `mousewheelact` says. Down is delta <= 0,
+// except that zooming zooms in for delta >= 0.
+void WheelTurned(AppState& state, int delta);
 
 // After `zoom` changed: the zoom slider follows, then the page view and the main window repaint.
 void ZoomUpdate(AppState& state);

@@ -2,10 +2,10 @@
 
 #include "app/AppState.h"
 #include "app/Commands.h"
+#include "app/DropBook.h"
 #include "app/ShutDown.h"
 #include "app/VirtualKeys.h"
 #include "app/WindowMenu.h"
-#include "book/DropBook.h"
 #include "view/PageView.h"
 #include "view/PageViewInput.h"
 
@@ -26,8 +26,8 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     setWindowTitle(QStringLiteral("Bullevista"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setGeometry(savedPlacement());
-    m_pageView = new PageView(state, this);
-    new PageViewInput(state, m_pageView);
+    m_pageView = new PageView(viewRecords(state), this);
+    new PageViewInput(viewRecords(state), m_pageView);
     placePageView();
     setAcceptDrops(true);
     // Accelerators see every key press while this window is the active one, whichever child has focus.

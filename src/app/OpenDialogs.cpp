@@ -1,6 +1,7 @@
 #include "app/OpenDialogs.h"
 
 #include "common/Paths.h"
+#include "common/Seam.h"
 
 #include <QFileDialog>
 
@@ -69,43 +70,41 @@ QString chooseDirectoryWithDialog(QWidget* owner, const QString& startDir)
     return QFileDialog::getExistingDirectory(owner, QString(), startDir, QFileDialog::ShowDirsOnly);
 }
 
-CommandDialogs builtInDialogs()
-{
-    CommandDialogs d;
-    d.chooseFile = chooseFileWithDialog;
-    d.chooseDirectory = chooseDirectoryWithDialog;
-    d.jumpPage = [](QWidget*) { return 0; }; // the jump dialog arrives with the dialogs
-    d.showInfo = [](QWidget*) {};
-    d.showPreferences = [](QWidget*) {};
-    return d;
-}
-
-CommandDialogs& dialogsInUse()
-{
-    static CommandDialogs dialogs = builtInDialogs();
-    return dialogs;
-}
+using DialogsSeam = Seam<CommandDialogs, struct DialogsTag>;
 } // namespace
-
-CommandDialogs& commandDialogs()
-{
-    return dialogsInUse();
-}
 
 CommandDialogs SetCommandDialogs(CommandDialogs dialogs)
 {
-    CommandDialogs previous = dialogsInUse();
-    const CommandDialogs builtIn = builtInDialogs();
-    if (!dialogs.chooseFile)
-        dialogs.chooseFile = builtIn.chooseFile;
-    if (!dialogs.chooseDirectory)
-        dialogs.chooseDirectory = builtIn.chooseDirectory;
-    if (!dialogs.jumpPage)
-        dialogs.jumpPage = builtIn.jumpPage;
-    if (!dialogs.showInfo)
-        dialogs.showInfo = builtIn.showInfo;
-    if (!dialogs.showPreferences)
-        dialogs.showPreferences = builtIn.showPreferences;
-    dialogsInUse() = std::move(dialogs);
-    return previous;
+    return DialogsSeam::replace(std::move(dialogs));
+}
+
+QString ChooseFileToOpen(QWidget* owner, const QString& startDir)
+{
+    const auto& replaced = DialogsSeam::current().chooseFile;
+    return replaced ? replaced(owner, startDir) : chooseFileWithDialog(owner, startDir);
+}
+
+QString ChooseFolderToOpen(QWidget* owner, const QString& startDir)
+{
+    const auto& replaced = DialogsSeam::current().chooseDirectory;
+    return replaced ? replaced(owner, startDir) : chooseDirectoryWithDialog(owner, startDir);
+}
+
+// The jump, info and preferences dialogs arrive with the dialogs library; until then they do nothing.
+int AskJumpPage(QWidget* owner)
+{
+    const auto& replaced = DialogsSeam::current().jumpPage;
+    return replaced ? replaced(owner) : 0;
+}
+
+void ShowBookInfo(QWidget* owner)
+{
+    if (const auto& replaced = DialogsSeam::current().showInfo)
+        replaced(owner);
+}
+
+void ShowPreferences(QWidget* owner)
+{
+    if (const auto& replaced = DialogsSeam::current().showPreferences)
+        replaced(owner);
 }

@@ -26,6 +26,7 @@ QStringList OpenFileNameFilters();
 // otherwise the folder holding the file. Both end in the separator.
 QString CurrentDirAfterOpen(const QString& chosen);
 
+// The dialogs as replaceable functions; an empty member means the program's own dialog.
 struct CommandDialogs {
     // A file chosen to open, starting in `startDir`; empty when cancelled.
     std::function<QString(QWidget* owner, const QString& startDir)> chooseFile;
@@ -37,8 +38,11 @@ struct CommandDialogs {
     std::function<void(QWidget* owner)> showPreferences;
 };
 
-// The dialogs in use.
-CommandDialogs& commandDialogs();
-
-// Replaces the dialogs in use and returns the ones before; an empty member falls back to the built-in one.
+// Replaces the dialogs in use and returns the ones before.
 CommandDialogs SetCommandDialogs(CommandDialogs dialogs);
+
+QString ChooseFileToOpen(QWidget* owner, const QString& startDir);
+QString ChooseFolderToOpen(QWidget* owner, const QString& startDir);
+int AskJumpPage(QWidget* owner);
+void ShowBookInfo(QWidget* owner);
+void ShowPreferences(QWidget* owner);

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "common/Paths.h"
+#include "common/Seam.h"
 #include "view/PageView.h"
 
 #include <QAction>
@@ -15,45 +16,55 @@ namespace {
 constexpr const char* kContext = "PopupMenu";
 using E = MenuEntry;
 
-// The "Open" submenu runs from position 5 of the popup; its entries are listed in the table below.
+void run(AppState& state, QStringView word)
+{
+    RunAction(state, word);
+}
+
+// The "Open" submenu, which the skin's "open" button also shows on its own.
 const std::vector<MenuEntry> kOpenEntries = {
-    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "A File..."), kMenuOpenFile},
-    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "A Directory..."), kMenuOpenDirectory},
-    {E::Separator, "", 0},
-    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Book from last session"), kMenuOpenLast},
+    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "A File..."), kMenuOpenFile, [](AppState& s) { run(s, u"open"); }},
+    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "A Directory..."), kMenuOpenDirectory,
+     [](AppState& s) { run(s, u"opendir"); }},
+    {E::Separator},
+    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Book from last session"), kMenuOpenLast,
+     [](AppState& s) { run(s, u"openlast"); }},
 };
 
 std::vector<MenuEntry> makePopupEntries()
 {
     std::vector<MenuEntry> entries = {
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Toggle Fullscreen"), kMenuFullscreen},
-        {E::Separator, "", 0},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Stretched View"), kMenuStretched},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Flipped View"), kMenuFlipped},
-        {E::Separator, "", 0},
-        {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Open"), 0},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Toggle Fullscreen"), kMenuFullscreen,
+         [](AppState& s) { run(s, u"fullscreen"); }},
+        {E::Separator},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Stretched View"), kMenuStretched, ToggleStretched},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Flipped View"), kMenuFlipped, [](AppState& s) { run(s, u"flip"); }},
+        {E::Separator},
+        {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Open")},
     };
     entries.insert(entries.end(), kOpenEntries.begin(), kOpenEntries.end());
     const std::vector<MenuEntry> rest = {
-        {E::EndSubmenu, "", 0},
-        {E::Separator, "", 0},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Info... \t"), kMenuInfo},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Preferences...\t"), kMenuPreferences},
-        {E::Separator, "", 0},
-        {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Zoom"), 0},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "100%"), kMenuZoom100},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "125%"), kMenuZoom125},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "150%"), kMenuZoom150},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "175%"), kMenuZoom175},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "200%"), kMenuZoom200},
-        {E::EndSubmenu, "", 0},
-        {E::Separator, "", 0},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Next Page \t"), kMenuNextPage},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Previous Page \t"), kMenuPreviousPage},
-        {E::Separator, "", 0},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Jump To... \t"), kMenuJump},
-        {E::Separator, "", 0},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Quit"), kMenuQuit},
+        {E::EndSubmenu},
+        {E::Separator},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Info... \t"), kMenuInfo, [](AppState& s) { run(s, u"info"); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Preferences...\t"), kMenuPreferences,
+         [](AppState& s) { run(s, u"option"); }},
+        {E::Separator},
+        {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Zoom")},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "100%"), kMenuZoom100, [](AppState& s) { SetZoom(s, 0); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "125%"), kMenuZoom125, [](AppState& s) { SetZoom(s, 25); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "150%"), kMenuZoom150, [](AppState& s) { SetZoom(s, 50); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "175%"), kMenuZoom175, [](AppState& s) { SetZoom(s, 75); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "200%"), kMenuZoom200, [](AppState& s) { SetZoom(s, 100); }},
+        {E::EndSubmenu},
+        {E::Separator},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Next Page \t"), kMenuNextPage, [](AppState& s) { run(s, u"foward"); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Previous Page \t"), kMenuPreviousPage,
+         [](AppState& s) { run(s, u"back"); }},
+        {E::Separator},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Jump To... \t"), kMenuJump, [](AppState& s) { run(s, u"jump"); }},
+        {E::Separator},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Quit"), kMenuQuit, [](AppState& s) { run(s, u"close"); }},
     };
     entries.insert(entries.end(), rest.begin(), rest.end());
     return entries;
@@ -103,11 +114,7 @@ void addEntries(QMenu& menu, std::vector<MenuEntry>::const_iterator& it, std::ve
     }
 }
 
-MenuTracker& trackerInUse()
-{
-    static MenuTracker tracker;
-    return tracker;
-}
+using TrackerSeam = Seam<MenuTracker, struct TrackerTag>;
 } // namespace
 
 const std::vector<MenuEntry>& PopupMenuEntries()
@@ -148,17 +155,25 @@ std::unique_ptr<QMenu> BuildOpenMenu(const AppState& state, QWidget* parent)
     return menu;
 }
 
+void RunMenuCommand(AppState& state, int commandId)
+{
+    for (const MenuEntry& entry : PopupMenuEntries()) {
+        if (entry.kind == E::Item && entry.id == commandId) {
+            entry.run(state);
+            return;
+        }
+    }
+}
+
 MenuTracker SetMenuTracker(MenuTracker tracker)
 {
-    MenuTracker previous = std::move(trackerInUse());
-    trackerInUse() = std::move(tracker);
-    return previous;
+    return TrackerSeam::replace(std::move(tracker));
 }
 
 int TrackMenu(QMenu& menu, const QPoint& screenPos)
 {
-    if (trackerInUse())
-        return trackerInUse()(menu, screenPos);
+    if (const MenuTracker& tracker = TrackerSeam::current())
+        return tracker(menu, screenPos);
     QAction* chosen = menu.exec(screenPos);
     return chosen ? chosen->data().toInt() : 0;
 }

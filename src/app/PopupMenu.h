@@ -35,15 +35,20 @@ enum MenuCommand : int {
 // The id of the informational items the menu adds; they are disabled and never chosen.
 inline constexpr int kMenuInfoItemId = 1;
 
+// One row of the popup: what it shows and, for an item, the command its id runs.
 struct MenuEntry {
     enum Kind { Item, Separator, Submenu, EndSubmenu };
     Kind kind = Item;
     const char* text = ""; // untranslated
     int id = 0;
+    void (*run)(AppState& state) = nullptr;
 };
 
 // Menu 106's popup as built in, in order: items, separators and the two submenus with their items.
 const std::vector<MenuEntry>& PopupMenuEntries();
+
+// Runs the popup item with this id (40002..40019, arriving at the page view); any other id does nothing.
+void RunMenuCommand(AppState& state, int commandId);
 
 // The text of the previous-run item: the last component of `previousbook`, a folder keeping its
 // trailing separator ("/books/vol1/" gives "vol1/").
@@ -56,7 +61,8 @@ std::unique_ptr<QMenu> BuildPopupMenu(const AppState& state, QWidget* parent);
 // The "Open" submenu alone, prepared the same way.
 std::unique_ptr<QMenu> BuildOpenMenu(const AppState& state, QWidget* parent);
 
-// Shows a menu at a screen position and answers the id chosen, 0 for none. Replaceable for tests.
+// Shows a menu at a screen position and answers the id chosen, 0 for none. Replaceable for tests:
+// SetMenuTracker returns the tracker it replaces; an empty one shows the menu.
 using MenuTracker = std::function<int(QMenu& menu, const QPoint& screenPos)>;
 MenuTracker SetMenuTracker(MenuTracker tracker);
 int TrackMenu(QMenu& menu, const QPoint& screenPos);

@@ -1,6 +1,7 @@
 #include "app/ShutDown.h"
 
 #include "app/AppState.h"
+#include "app/SettingsFile.h"
 #include "app/WorkDir.h"
 #include "book/Preload.h"
 #include "view/SmoothScroll.h"
@@ -20,8 +21,8 @@ void ShutDown(AppState& state)
         return;
     state.shutDown = true;
     // No timer may run into the records released below, and no decode may outlive the book.
-    CancelPreload(state);
-    StopSmoothScroll(state);
+    CancelPreload(state.preload, state.book);
+    StopSmoothScroll(state.navigation);
     state.accelTable = {};
     QDir::setCurrent(state.paths.ExeDir);
     RemoveWorkDir(state.paths);
@@ -29,6 +30,6 @@ void ShutDown(AppState& state)
     WriteSettings(state.paths.settingsFile, state.settings,
                   {state.book.BookPath, state.book.pageIndex, state.book.scrollX, state.book.scrollY});
     state.book.current.reset();
-    DiscardPreloadedPage(state);
+    DiscardPreloadedPage(state.preload, state.book);
     PostQuit(0);
 }

@@ -1,18 +1,19 @@
 #include "app/Startup.h"
 
+#include "app/AppHooks.h"
 #include "app/AppPaths.h"
 #include "app/AppState.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/OpenBooks.h"
+#include "app/PresentPage.h"
 #include "app/ProductTitle.h"
 #include "app/QuitSignals.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "app/ShutDown.h"
 #include "app/WorkDir.h"
-#include "book/OpenBook.h"
-#include "skin/SkinText.h"
 #include "view/PageView.h"
-#include "common/Paths.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -31,15 +32,8 @@ std::mt19937 seededRandom()
 void openCommandLineBook(AppState& state, const QStringList& arguments)
 {
     const QString path = CommandLineBookPath(arguments);
-    if (path.isEmpty())
-        return;
-    // A path that can't be read counts as a directory; opening it then says there is no book.
-    if (paths::isDirectory(path) || !paths::exists(path)) {
-        state.book.BookDir = paths::withTrailingSeparator(path).left(paths::kMaxPathChars);
-        OpenDirectoryBook(state);
-    } else {
-        OpenFileBook(state, path);
-    }
+    if (!path.isEmpty())
+        OpenBookAt(state, path);
 }
 } // namespace
 
@@ -50,7 +44,7 @@ int RunBullevista(int argc, char** argv)
     QApplication::setQuitOnLastWindowClosed(false); // only ShutDown ends the run
 
     AppState state;
-    setAppState(&state);
+    const AppHooks hooks(state);
 
     std::mt19937 random = seededRandom();
     const QString exePath = QCoreApplication::applicationFilePath();
@@ -64,13 +58,12 @@ int RunBullevista(int argc, char** argv)
 
     MainWindow window(state);
     state.windows = {&window, window.pageView()};
-    SetSkinText(state, QStringLiteral("main"), ProductTitle());
+    ShowMainText(state, ProductTitle());
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     openCommandLineBook(state, arguments);
 
     state.accelTable = BuildAccelTable(state.settings);
-    state.TimerResolution = 1;
 
     InstallQuitSignals([&state] { ShutDown(state); });
     window.show();
@@ -78,6 +71,5 @@ int RunBullevista(int argc, char** argv)
         window.enterFullScreen();
 
     const int code = QApplication::exec();
-    setAppState(nullptr);
     return code;
 }

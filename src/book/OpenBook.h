@@ -1,23 +1,30 @@
 #pragma once
 // Opening a book: a directory of page images, or a file (an image, a zip-family or rar-family archive).
+// These only open and decode; showing the result, the preload and the scratch folder's emptying belong
+// to the caller.
+
+#include "book/BookState.h"
+#include "book/DecodePage.h"
 
 #include <QString>
 
-struct AppState;
+// How the first page is decoded, and where "openlast" resumes.
+struct BookOpening {
+    bool flipped = false;
+    DecodeOptions decode;
+    std::int32_t resumePage = 0; // the page shown first while resumePending is set
+};
 
 // Opens the directory in BookDir (ending in "/") as a book. BookPath is empty for a newly chosen
-// directory and holds the archive's path when an archive's pages were extracted into WorkDir. On
-// success the first page (or the remembered one when resumePending is set) is decoded and shown; on
-// failure no book is open and the title returns, without a message.
-void OpenDirectoryBook(AppState& state);
+// directory and holds the archive's path when an archive's pages were extracted into WorkDir. Returns
+// true when the book is open at its first page (or the remembered one when resumePending is set). A
+// page that fails to decode is still shown, as an empty page, like any later damaged page. A directory
+// without pages leaves no book open, without a message.
+bool OpenDirectoryBook(BookState& book, const BookOpening& how);
 
-// Opens a book file by its path: an archive through extraction into WorkDir, an image through its
-// directory. Shows "Unsupported extension file" for any other kind.
-void OpenFileBook(AppState& state, const QString& path);
+// Opens a book file by its absolute path: an archive through extraction into `workDir` (emptied by the
+// caller), an image through its directory. Shows "Unsupported extension file" for any other kind.
+bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workDir, const BookOpening& how);
 
-// Writes the page counter ("PAGE : 3/24 (name)") into the skin text "main" and shows the page. Called
-// whenever the current page has been decoded and pageIndex names it.
-void PresentPage(AppState& state);
-
-// Back to no book: the "main" text shows the product title again.
-void ShowNoBook(AppState& state);
+// Leaves no book open: the page list, the flag, the remembered position and the page go.
+void CloseBook(BookState& book);

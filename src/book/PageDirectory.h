@@ -7,7 +7,7 @@
 #include <optional>
 
 // The page images in `dir` (ending in "/"), sorted into reading order; nullopt when the directory can't
-// be listed. Sub-directories are never pages, whatever their name. The kind of an entry comes from the
-// listing itself; only links and entries of unknown kind are looked up, so a large book costs one pass
-// over the directory and no file is opened.
+// be listed. Every entry with a page-like name is listed, a sub-directory too (opening it as a page
+// then fails like a damaged file); names alone decide, so a large book costs one pass over the
+// directory and no file is opened or looked up.
 std::optional<PageNameList> ScanPageDirectory(const QString& dir);

@@ -1,17 +1,20 @@
 #include "book/Preload.h"
 
-#include "app/AppState.h"
 #include "common/ShowMessage.h"
 
-void ArmPreload(AppState& state)
+PreloadState::PreloadState()
 {
-    PreloadState& preload = state.preload;
-    if (!preload.timerConnected) {
-        preload.timer.setSingleShot(true);
-        preload.timer.setTimerType(Qt::PreciseTimer);
-        QObject::connect(&preload.timer, &QTimer::timeout, [&state] { PreloadPage(state); });
-        preload.timerConnected = true;
-    }
+    timer.setSingleShot(true);
+    timer.setTimerType(Qt::PreciseTimer);
+    QObject::connect(&timer, &QTimer::timeout, [this] {
+        if (whenDue)
+            whenDue();
+    });
+}
+
+void ArmPreload(PreloadState& preload, std::function<void()> whenDue)
+{
+    preload.whenDue = std::move(whenDue);
     // A decode already queued for the previous page is of no use any more.
     preload.worker.invalidate();
     preload.timer.start(kPreloadDelayMs);
@@ -19,26 +22,22 @@ void ArmPreload(AppState& state)
         ShowMessage(QStringLiteral("error making timerpreload, report"), QStringLiteral("error"));
 }
 
-void PreloadPage(AppState& state)
+void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options)
 {
-    const BookState& book = state.book;
-    if (state.shutDown || !book.bookLoaded)
+    if (!book.bookLoaded)
         return;
     const int next = book.pageIndex + 1;
     if (next < 0 || next >= book.PageList.count())
         return;
-    state.preload.worker.submit({PagePath(book, next), state.view.flipped,
-                                 DecodeOptions{state.settings.norm, state.settings.contrastval}, next});
+    preload.worker.submit({PagePath(book, next), flipped, options, next});
 }
 
-bool TakePreloadedPage(AppState& state)
+bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped)
 {
-    BookState& book = state.book;
-    if (std::optional<PreloadedPage> page = state.preload.worker.take()) {
+    if (std::optional<PreloadedPage> page = preload.worker.take()) {
         // Only the page the reader has just turned to, from this book and turned the same way, will do.
         const PreloadRequest& made = page->request;
-        if (made.pageIndex == book.pageIndex && made.path == PagePath(book, book.pageIndex)
-            && made.flipped == state.view.flipped)
+        if (made.pageIndex == book.pageIndex && made.path == PagePath(book, book.pageIndex) && made.flipped == flipped)
             book.preloaded = std::move(page->image);
     }
     if (book.preloaded.isNull())
@@ -48,15 +47,15 @@ bool TakePreloadedPage(AppState& state)
     return true;
 }
 
-void DiscardPreloadedPage(AppState& state)
+void DiscardPreloadedPage(PreloadState& preload, BookState& book)
 {
-    state.preload.worker.invalidate();
-    state.book.preloaded.reset();
+    preload.worker.invalidate();
+    book.preloaded.reset();
 }
 
-void CancelPreload(AppState& state)
+void CancelPreload(PreloadState& preload, BookState& book)
 {
-    state.preload.timer.stop();
-    DiscardPreloadedPage(state);
-    state.preload.worker.waitIdle();
+    preload.timer.stop();
+    DiscardPreloadedPage(preload, book);
+    preload.worker.waitIdle();
 }

@@ -1,39 +1,41 @@
 #pragma once
 // Preloading the page after the current one, on a worker thread, two seconds after each page change.
 //
-// The two-second timer runs on the user-interface thread; when it fires, PreloadPage reads the book
-// there and hands the worker a finished request (file path, flipped, corrections), so the worker never
-// sees the page list change under it. A decoded page waits inside the worker until a forward turn
-// takes it; every other page change or book change throws it away.
+// The two-second timer runs on the user-interface thread; when it fires, the caller's work (normally
+// PreloadPage) reads the book there and hands the worker a finished request (file path, flipped,
+// corrections), so the worker never sees the page list change under it. A decoded page waits inside
+// the worker until a forward turn takes it; every other page change or book change throws it away.
 
+#include "book/BookState.h"
 #include "book/PreloadWorker.h"
 
 #include <QTimer>
+#include <functional>
 
-struct AppState;
-
-// The preload machinery of the running program (a member of AppState).
+// The preload machinery of the running program.
 struct PreloadState {
-    QTimer timer;              // the one-shot two-second PreloadTimer
-    bool timerConnected = false;
+    PreloadState();
+    QTimer timer; // the one-shot two-second PreloadTimer
+    std::function<void()> whenDue;
     PreloadWorker worker;
 };
 
 inline constexpr int kPreloadDelayMs = 2000;
 
-// Restarts the two-second preload timer (callers check `preloadnextpage`).
-void ArmPreload(AppState& state);
+// Restarts the two-second timer; `whenDue` runs on this thread when it fires (callers check
+// `preloadnextpage`).
+void ArmPreload(PreloadState& preload, std::function<void()> whenDue);
 
 // The timer's work: queues the decode of the page after the current one, if there is one.
-void PreloadPage(AppState& state);
+void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options);
 
 // Moves a completely decoded preloaded page into the current record; false when there is none, or when
-// the page that was preloaded is not the current page any more.
-bool TakePreloadedPage(AppState& state);
+// the page that was preloaded is not the current page (turned the `flipped` way) any more.
+bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped);
 
 // Throws the preloaded page away, together with the result of a decode still running for it.
-void DiscardPreloadedPage(AppState& state);
+void DiscardPreloadedPage(PreloadState& preload, BookState& book);
 
 // Stops the timer, discards the preloaded page and waits for a running decode: before a book changes
 // and at the end of the run.
-void CancelPreload(AppState& state);
+void CancelPreload(PreloadState& preload, BookState& book);

@@ -1,16 +1,11 @@
 #include "skin/SkinText.h"
 
-#include "app/AppState.h"
-#include "app/MainWindow.h"
-
-void SetSkinText(AppState& state, const QString& name, const QString& text)
+void SetSkinText(SkinTexts& texts, const QString& name, const QString& text)
 {
-    state.skinTexts.byName.insert(name, text);
-    if (name == u"main" && state.windows.main)
-        state.windows.main->setWindowTitle(text);
+    texts.byName.insert(name, text);
 }
 
-QString SkinTextOf(const AppState& state, const QString& name)
+QString SkinTextOf(const SkinTexts& texts, const QString& name)
 {
-    return state.skinTexts.byName.value(name);
+    return texts.byName.value(name);
 }

@@ -6,14 +6,12 @@
 #include <QHash>
 #include <QString>
 
-struct AppState;
-
 struct SkinTexts {
     QHash<QString, QString> byName;
 };
 
 // Stores `text` under `name`. Draws nothing; the caller redraws.
-void SetSkinText(AppState& state, const QString& name, const QString& text);
+void SetSkinText(SkinTexts& texts, const QString& name, const QString& text);
 
 // What was last stored under `name`; empty when nothing was.
-QString SkinTextOf(const AppState& state, const QString& name);
+QString SkinTextOf(const SkinTexts& texts, const QString& name);

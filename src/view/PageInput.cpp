@@ -1,22 +1,21 @@
 #include "view/PageInput.h"
 
-#include "app/AppState.h"
-#include "app/Commands.h"
+#include "view/MouseActions.h"
 #include "view/NavigationMath.h"
 #include "view/SmoothScroll.h"
 
 bool PageInput::fitPageShown() const
 {
-    return m_state.view.stretched && !m_state.settings.wstretched;
+    return m_records.view.stretched && !m_records.settings.wstretched;
 }
 
 void PageInput::leftButtonDown()
 {
-    StopSmoothScroll(m_state);
-    Settings& s = m_state.settings;
+    StopSmoothScroll(m_records.navigation);
+    Settings& s = m_records.settings;
     m_pressRecorded = !fitPageShown();
     if (m_pressRecorded) {
-        m_state.navigation.pressPoint = m_port.cursorPos();
+        m_records.navigation.pressPoint = m_port.cursorPos();
         if (s.explorerstylenav)
             m_port.startAutoScrollTimer(kAutoScrollStartMs);
         // `nextonup` doubles as the press time while the option is on (0 or more). The tick is kept
@@ -24,13 +23,13 @@ void PageInput::leftButtonDown()
         if (s.nextonup >= 0)
             s.nextonup = std::int32_t(std::max<std::uint32_t>(m_port.tickCount() & kTickMask, 1u));
     }
-    m_state.navigation.leftDown = true;
+    m_records.navigation.leftDown = true;
 }
 
 void PageInput::leftButtonUp()
 {
-    NavigationState& nav = m_state.navigation;
-    Settings& s = m_state.settings;
+    NavigationState& nav = m_records.navigation;
+    Settings& s = m_records.settings;
     if (nav.leftDown) {
         if (s.explorerstylenav) {
             m_port.stopAutoScrollTimer();
@@ -43,7 +42,7 @@ void PageInput::leftButtonUp()
             const std::uint32_t pressTick = std::uint32_t(s.nextonup);
             s.nextonup = 0;
             if (HeldLongEnough(m_port.tickCount(), pressTick))
-                RunAction(m_state, u"foward");
+                RunViewMouseAction(kMouseActionNextPage);
         }
     }
     nav.leftDown = false;
@@ -56,25 +55,25 @@ void PageInput::leftButtonUp()
 
 void PageInput::mouseMoved()
 {
-    NavigationState& nav = m_state.navigation;
-    if (!nav.leftDown || m_state.settings.explorerstylenav)
+    NavigationState& nav = m_records.navigation;
+    if (!nav.leftDown || m_records.settings.explorerstylenav)
         return;
     const QPoint pointer = m_port.cursorPos();
     const QPoint delta = DragScrollDelta(nav.pressPoint, pointer);
-    m_state.book.scrollX = SaturatingAdd(m_state.book.scrollX, delta.x());
-    m_state.book.scrollY = SaturatingAdd(m_state.book.scrollY, delta.y());
+    m_records.book.scrollX = SaturatingAdd(m_records.book.scrollX, delta.x());
+    m_records.book.scrollY = SaturatingAdd(m_records.book.scrollY, delta.y());
     nav.pressPoint = pointer;
     m_port.redraw();
 }
 
 void PageInput::autoScrollTick()
 {
-    const AutoScrollTick tick = ComputeAutoScrollTick(m_state.navigation.pressPoint, m_port.cursorPos());
+    const AutoScrollTick tick = ComputeAutoScrollTick(m_records.navigation.pressPoint, m_port.cursorPos());
     if (tick.scrolls()) {
         m_port.startAutoScrollTimer(tick.periodMs);
         if (!fitPageShown()) {
-            m_state.book.scrollX = SaturatingAdd(m_state.book.scrollX, tick.dx);
-            m_state.book.scrollY = SaturatingAdd(m_state.book.scrollY, tick.dy);
+            m_records.book.scrollX = SaturatingAdd(m_records.book.scrollX, tick.dx);
+            m_records.book.scrollY = SaturatingAdd(m_records.book.scrollY, tick.dy);
             m_port.redraw();
         }
     }
@@ -84,15 +83,15 @@ void PageInput::autoScrollTick()
 
 void PageInput::leftDoubleClick()
 {
-    RunMouseAction(m_state, m_state.settings.dblleftm);
+    RunViewMouseAction(m_records.settings.dblleftm);
 }
 
 void PageInput::rightButtonDown()
 {
-    RunMouseAction(m_state, m_state.navigation.leftDown ? m_state.settings.leftrightm : m_state.settings.rightm);
+    RunViewMouseAction(m_records.navigation.leftDown ? m_records.settings.leftrightm : m_records.settings.rightm);
 }
 
 void PageInput::middleButtonDown()
 {
-    RunMouseAction(m_state, m_state.settings.middlem);
+    RunViewMouseAction(m_records.settings.middlem);
 }

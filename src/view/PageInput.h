@@ -5,11 +5,10 @@
 // PointerPort, so the rules run in tests without a real pointer.
 
 #include "view/AutoScroll.h"
+#include "view/ViewRecords.h"
 
 #include <QPoint>
 #include <cstdint>
-
-struct AppState;
 
 class PointerPort {
 public:
@@ -26,7 +25,7 @@ public:
 
 class PageInput {
 public:
-    PageInput(AppState& state, PointerPort& port) : m_state(state), m_port(port) {}
+    PageInput(ViewRecords records, PointerPort& port) : m_records(records), m_port(port) {}
 
     void leftButtonDown();
     void leftButtonUp();
@@ -39,7 +38,7 @@ public:
 private:
     bool fitPageShown() const;
 
-    AppState& m_state;
+    ViewRecords m_records;
     PointerPort& m_port;
     bool m_cursorShown = false;
     bool m_pressRecorded = false; // this press set the press point (not in the fit-page view)

@@ -1,8 +1,8 @@
 #include "view/PageShown.h"
 
-#include "app/AppState.h"
-#include "app/MainWindow.h"
-#include "view/PageView.h"
+#include "book/BookState.h"
+#include "common/Settings.h"
+#include "view/ViewState.h"
 
 bool ApplyPageShown(BookState& book, ViewState& view, const Settings& settings)
 {
@@ -18,16 +18,4 @@ bool ApplyPageShown(BookState& book, ViewState& view, const Settings& settings)
     if (view.stretched)
         view.rerenderPending = true;
     return view.stretched;
-}
-
-void OnPageShown(AppState& state)
-{
-    const bool rebuild = ApplyPageShown(state.book, state.view, state.settings);
-    if (PageView* view = state.windows.pageView) {
-        if (rebuild)
-            view->startCacheTimer();
-        view->update();
-    }
-    if (state.windows.main)
-        state.windows.main->update();
 }

@@ -1,7 +1,6 @@
 #pragma once
 // What the page view does when a new page has become current.
 
-struct AppState;
 struct BookState;
 struct Settings;
 struct ViewState;
@@ -10,6 +9,3 @@ struct ViewState;
 // (once); `startstretched` turns the stretched view on. Returns true when the stretched view is on, so
 // the scaled page must be rebuilt for the new page (`rerenderPending` is then set).
 bool ApplyPageShown(BookState& book, ViewState& view, const Settings& settings);
-
-// ApplyPageShown, then the cache timer when needed and a redraw of the main window and the page view.
-void OnPageShown(AppState& state);

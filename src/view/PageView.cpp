@@ -1,12 +1,11 @@
 #include "view/PageView.h"
 
-#include "app/AppState.h"
 #include "view/PageGeometry.h"
 #include "view/PageRender.h"
 
 #include <QPainter>
 
-PageView::PageView(AppState& state, QWidget* parent) : QWidget(parent), m_state(state)
+PageView::PageView(ViewRecords records, QWidget* parent) : QWidget(parent), m_records(records)
 {
     setObjectName(QStringLiteral("BmpStaticClass"));
     // Every paint covers every pixel, so nothing is erased first.
@@ -26,42 +25,42 @@ QSize PageView::viewPixels() const
 void PageView::RebuildScaledPage()
 {
     m_cache = QImage(); // the old cache goes first, so two are never held at once
-    const QImage& page = m_state.book.current.pixels;
+    const QImage& page = m_records.book.current.pixels;
     if (page.isNull())
         return;
-    const QSize size = ScaledPageCacheSize(page.size(), viewPixels(), m_state.settings.wstretched);
-    m_cache = ScalePage(page, size, m_state.settings.halftone);
+    const QSize size = ScaledPageCacheSize(page.size(), viewPixels(), m_records.settings.wstretched);
+    m_cache = ScalePage(page, size, m_records.settings.halftone);
     m_cacheSource = page.cacheKey();
 }
 
 void PageView::startCacheTimer()
 {
-    m_state.view.rerenderPending = true;
+    m_records.view.rerenderPending = true;
     m_cacheTimer.start();
 }
 
 void PageView::setResizeDragInProgress(bool inProgress)
 {
     m_resizeDrag = inProgress;
-    if (!inProgress && !m_state.book.current.isNull() && m_state.view.stretched)
+    if (!inProgress && !m_records.book.current.isNull() && m_records.view.stretched)
         startCacheTimer();
 }
 
 void PageView::onCacheTimer()
 {
-    m_state.view.rerenderPending = false;
+    m_records.view.rerenderPending = false;
     RebuildScaledPage();
     update(); // show the area-averaged copy in place of the quick scaling
 }
 
 bool PageView::cacheUsable() const
 {
-    const QImage& page = m_state.book.current.pixels;
+    const QImage& page = m_records.book.current.pixels;
     // The size and source checks keep a cache left over from another page or view size from ever
     // being copied, whoever forgot to schedule a rebuild.
-    return m_state.view.stretched && !m_state.view.rerenderPending && !m_cache.isNull()
+    return m_records.view.stretched && !m_records.view.rerenderPending && !m_cache.isNull()
         && m_cacheSource == page.cacheKey()
-        && m_cache.size() == ScaledPageCacheSize(page.size(), viewPixels(), m_state.settings.wstretched);
+        && m_cache.size() == ScaledPageCacheSize(page.size(), viewPixels(), m_records.settings.wstretched);
 }
 
 void PageView::paintEvent(QPaintEvent*)
@@ -71,16 +70,16 @@ void PageView::paintEvent(QPaintEvent*)
     if (ratio != 1.0)
         painter.scale(1.0 / ratio, 1.0 / ratio);
     const QSize view = viewPixels();
-    const QImage& page = m_state.book.current.pixels;
-    const ViewState& mode = m_state.view;
-    const Settings& settings = m_state.settings;
+    const QImage& page = m_records.book.current.pixels;
+    const ViewState& mode = m_records.view;
+    const Settings& settings = m_records.settings;
     if (page.isNull()) {
         painter.fillRect(QRect(QPoint(0, 0), view), Qt::black);
         m_cache = QImage(); // no book: nothing to keep a scaled copy of
         return;
     }
 
-    BookState& book = m_state.book;
+    BookState& book = m_records.book;
     const PageLayout layout = LayoutPage(page.size(), view, {mode.stretched, settings.wstretched, mode.zoom},
                                          book.scrollX, book.scrollY);
     book.scrollX = layout.scrollX; // the stored offset never leaves the page
@@ -94,12 +93,12 @@ void PageView::paintEvent(QPaintEvent*)
 void PageView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
-    if (m_state.book.current.isNull() || !m_state.view.stretched)
+    if (m_records.book.current.isNull() || !m_records.view.stretched)
         return;
     m_cache = QImage();
     // A burst of size changes costs one rebuild: none while the drag runs, and no restart while one is
     // already scheduled.
-    if (!m_resizeDrag && !m_state.view.rerenderPending)
+    if (!m_resizeDrag && !m_records.view.rerenderPending)
         m_cacheTimer.start();
-    m_state.view.rerenderPending = true;
+    m_records.view.rerenderPending = true;
 }

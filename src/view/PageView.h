@@ -4,16 +4,16 @@
 // The view's size is taken in device pixels, so a page is drawn 1:1 and as sharp on a high-density screen
 // as anywhere.
 
+#include "view/ViewRecords.h"
+
 #include <QImage>
 #include <QTimer>
 #include <QWidget>
 
-struct AppState;
-
 class PageView : public QWidget {
     Q_OBJECT
 public:
-    explicit PageView(AppState& state, QWidget* parent = nullptr);
+    explicit PageView(ViewRecords records, QWidget* parent = nullptr);
 
     // Discards the scaled-page cache and builds it again from the current page for the current view size
     // and the `wstretched` and `halftone` settings, whatever the display mode. The preferences call it
@@ -45,7 +45,7 @@ private:
     void onCacheTimer();
     bool cacheUsable() const;
 
-    AppState& m_state;
+    ViewRecords m_records;
     QTimer m_cacheTimer;
     QImage m_cache;            // the whole page scaled for the stretched view; null when there is none
     qint64 m_cacheSource = 0;  // the page image the cache was built from

@@ -8,10 +8,10 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 
-PageViewInput::PageViewInput(AppState& state, PageView* view) : QObject(view), m_view(view), m_input(state, *this)
+PageViewInput::PageViewInput(ViewRecords records, PageView* view) : QObject(view), m_view(view), m_input(records, *this)
 {
     // The paint found the page's end: smooth scrolling has nowhere further to go.
-    connect(view, &PageView::scrollReachedPageEnd, this, [&state] { StopSmoothScroll(state); });
+    connect(view, &PageView::scrollReachedPageEnd, this, [records] { StopSmoothScroll(records.navigation); });
     m_autoScroll.setTimerType(Qt::PreciseTimer);
     connect(&m_autoScroll, &QTimer::timeout, this, [this] { m_input.autoScrollTick(); });
     m_clock.start();

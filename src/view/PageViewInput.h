@@ -15,7 +15,7 @@ class PageViewInput : public QObject, private PointerPort {
     Q_OBJECT
 public:
     // Filters `view`'s events from now on; owned by `view`.
-    PageViewInput(AppState& state, PageView* view);
+    PageViewInput(ViewRecords records, PageView* view);
 
     QTimer& autoScrollTimer() { return m_autoScroll; }
 

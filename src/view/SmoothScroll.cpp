@@ -1,8 +1,9 @@
 #include "view/SmoothScroll.h"
 
-#include "app/AppState.h"
 #include "view/NavigationMath.h"
-#include "view/PageView.h"
+
+#include <QPointer>
+#include <QWidget>
 
 bool SmoothScrollNotch(SmoothScrollMotion& motion, std::int32_t scrollY, std::int32_t pageHeight, bool down,
                        std::int32_t step)
@@ -42,49 +43,43 @@ bool SmoothScrollAdvance(SmoothScrollMotion& motion, std::int32_t& scrollY)
     return false;
 }
 
-namespace {
-void redrawPageView(AppState& state)
+void SmoothScrollWheel(ViewRecords records, bool down, QWidget* pageView)
 {
-    if (state.windows.pageView)
-        state.windows.pageView->update();
-}
-} // namespace
-
-void SmoothScrollWheel(AppState& state, bool down)
-{
-    NavigationState& nav = state.navigation;
+    NavigationState& nav = records.navigation;
     SmoothScrollMotion motion{nav.smoothDirection, nav.smoothTarget};
-    SmoothScrollNotch(motion, state.book.scrollY, state.book.current.height(), down, state.settings.mousewheelval);
+    SmoothScrollNotch(motion, records.book.scrollY, records.book.current.height(), down,
+                      records.settings.mousewheelval);
     nav.smoothDirection = motion.smoothDirection;
     nav.smoothTarget = motion.smoothTarget;
     if (!nav.smoothScrollTimer.isActive()) {
         if (!nav.smoothTimerConnected) {
             nav.smoothScrollTimer.setTimerType(Qt::PreciseTimer);
             nav.smoothScrollTimer.setInterval(kSmoothScrollPeriodMs);
-            QObject::connect(&nav.smoothScrollTimer, &QTimer::timeout, [&state] { SmoothScrollStep(state); });
+            QObject::connect(&nav.smoothScrollTimer, &QTimer::timeout,
+                             [records, view = QPointer<QWidget>(pageView)] { SmoothScrollStep(records, view); });
             nav.smoothTimerConnected = true;
         }
         nav.smoothScrollTimer.start();
     }
 }
 
-void SmoothScrollStep(AppState& state)
+void SmoothScrollStep(ViewRecords records, QWidget* pageView)
 {
-    NavigationState& nav = state.navigation;
+    NavigationState& nav = records.navigation;
     SmoothScrollMotion motion{nav.smoothDirection, nav.smoothTarget};
-    if (SmoothScrollAdvance(motion, state.book.scrollY))
-        StopSmoothScroll(state);
-    redrawPageView(state);
+    if (SmoothScrollAdvance(motion, records.book.scrollY))
+        StopSmoothScroll(nav);
+    if (pageView)
+        pageView->update();
 }
 
-void StopSmoothScroll(AppState& state)
+void StopSmoothScroll(NavigationState& navigation)
 {
-    NavigationState& nav = state.navigation;
-    nav.smoothScrollTimer.stop();
-    nav.smoothDirection = 0;
+    navigation.smoothScrollTimer.stop();
+    navigation.smoothDirection = 0;
 }
 
-bool SmoothScrollRunning(const AppState& state)
+bool SmoothScrollRunning(const NavigationState& navigation)
 {
-    return state.navigation.smoothDirection != 0;
+    return navigation.smoothDirection != 0;
 }

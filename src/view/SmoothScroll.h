@@ -5,9 +5,11 @@
 // The timer is a precise Qt timer on the user-interface thread, so the scroll offset, the target and
 // the direction are only ever touched by that thread.
 
+#include "view/ViewRecords.h"
+
 #include <cstdint>
 
-struct AppState;
+class QWidget;
 
 inline constexpr int kSmoothScrollPeriodMs = 15;
 inline constexpr int kSmoothScrollStepPx = 6;
@@ -26,11 +28,11 @@ bool SmoothScrollNotch(SmoothScrollMotion& motion, std::int32_t scrollY, std::in
 // (the offset is then exactly the target) and scrolling stops.
 bool SmoothScrollAdvance(SmoothScrollMotion& motion, std::int32_t& scrollY);
 
-// The machinery on the program's state.
-// A wheel notch; the page view is redrawn only by the ticks.
-void SmoothScrollWheel(AppState& state, bool down);
+// The machinery on the page's records: a wheel notch of `mousewheelval` pixels; the ticks move the
+// page's vertical offset and redraw `pageView` (which may be null).
+void SmoothScrollWheel(ViewRecords records, bool down, QWidget* pageView);
 // The tick of the SmoothScrollTimer.
-void SmoothScrollStep(AppState& state);
+void SmoothScrollStep(ViewRecords records, QWidget* pageView);
 // Stops the timer and forgets the direction; does nothing while idle.
-void StopSmoothScroll(AppState& state);
-bool SmoothScrollRunning(const AppState& state);
+void StopSmoothScroll(NavigationState& navigation);
+bool SmoothScrollRunning(const NavigationState& navigation);

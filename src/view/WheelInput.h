@@ -1,18 +1,13 @@
 #pragma once
 // The mouse wheel over the main window: zoom, turn pages or scroll, as `mousewheelact` says.
+// The commands themselves run in the app (WheelTurned).
 
 #include <cstdint>
-
-struct AppState;
 
 enum class WheelBehaviour { Zoom, TurnPages, Scroll };
 
 // 0 zooms, 2 turns pages, any other value scrolls.
 WheelBehaviour WheelBehaviourFor(std::int32_t mousewheelact);
-
-// One wheel turn of `delta` (positive: away from the user). Down is delta <= 0, except that zooming
-// zooms in for delta >= 0.
-void WheelTurned(AppState& state, int delta);
 
 // Collects the wheel's eighths of a degree into whole notches of 120, so a fine-grained wheel or a
 // touchpad gives one turn per notch instead of one per event. Returns the notches completed (signed).

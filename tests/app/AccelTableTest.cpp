@@ -1,5 +1,5 @@
 #include "app/AccelTable.h"
-#include "app/Settings.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "app/VirtualKeys.h"
 

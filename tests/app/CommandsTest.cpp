@@ -68,15 +68,6 @@ protected:
 
 } // namespace
 
-TEST(ActionNames, AreTriedInTheirFixedOrder)
-{
-    QStringList names;
-    for (QStringView name : ActionNames())
-        names << name.toString();
-    EXPECT_EQ(names.join(u' '), QStringLiteral("menu close minimize flip stretch fullscreen openlast opendir open "
-                                               "info option foward back jump"));
-}
-
 TEST_F(Commands, ActionWordsMatchOnlyWhole)
 {
     for (const char* word : {"ope", "openx", "open ", "OPEN", "", "zoom", "forward", "opendi"})

@@ -1,5 +1,6 @@
 #include "app/AppState.h"
 #include "app/MainWindow.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "view/PageView.h"
 

@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 
 #include "TestSupport.h"

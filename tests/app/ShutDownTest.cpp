@@ -1,7 +1,7 @@
 #include "app/AppState.h"
 #include "app/MainWindow.h"
 #include "app/OpenDialogs.h"
-#include "app/Settings.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "app/WorkDir.h"
 #include "view/PageView.h"
@@ -49,7 +49,6 @@ TEST(ShutDown, CtrlQWritesTheSettingsAndRemovesTheScratchFolder)
 {
     ScratchDir dir;
     AppState state;
-    setAppState(&state);
     state.paths.ExeDir = dir.path();
     state.paths.settingsFile = dir.file("bullevista.ini");
     std::mt19937 random(5);
@@ -77,7 +76,6 @@ TEST(ShutDown, CtrlQWritesTheSettingsAndRemovesTheScratchFolder)
     const QByteArray written = ReadWholeFile(state.paths.settingsFile);
     EXPECT_EQ(written.count('\n'), 70);
     EXPECT_TRUE(written.startsWith("wndxpos=33\nwndypos=20\nwndwidth=640\n"));
-    setAppState(nullptr);
 }
 
 TEST(ProgramRun, StartsAtTheStoredPlaceAndEndsCleanly)

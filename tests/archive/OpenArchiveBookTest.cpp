@@ -5,6 +5,8 @@
 #include "RarTestWriter.h"
 #include "ZipTestWriter.h"
 #include "app/AppState.h"
+#include "app/OpenBooks.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "app/WorkDir.h"
 #include "book/OpenBook.h"
@@ -51,14 +53,14 @@ TEST_F(OpenArchiveBook, ZipBookOpensAtItsFirstPageWithTheChosenFolderOnly)
                                        {"Vol2/p1.png", pngPage(Qt::blue)},
                                        {"Vol2/caf\x82.png", pngPage(Qt::yellow)}}));
     answer = {"Vol2"};
-    OpenFileBook(state, path);
+    OpenBookFile(state, path);
     EXPECT_TRUE(state.book.bookLoaded);
     EXPECT_EQ(state.book.BookPath, path);
     EXPECT_EQ(state.book.BookDir, state.paths.WorkDir);
     EXPECT_EQ(state.book.PageList.count(), 2);
     EXPECT_EQ(inWorkDir(), (QStringList{QString::fromUtf8("café.png"), "p1.png"}));
     EXPECT_EQ(shown(), QColor(Qt::yellow)); // 'café' sorts before 'p1'
-    EXPECT_TRUE(SkinTextOf(state, "main").endsWith(QStringLiteral("(Comic.CBZ)")));
+    EXPECT_TRUE(SkinTextOf(state.skinTexts, "main").endsWith(QStringLiteral("(Comic.CBZ)")));
     EXPECT_TRUE(messages.texts().isEmpty());
 }
 
@@ -66,7 +68,7 @@ TEST_F(OpenArchiveBook, RarBooksOfBothFormatsOpenAndReplaceThePreviousBook)
 {
     const QString zip = scratch.file(QStringLiteral("a.cbz"));
     ASSERT_TRUE(WriteZipArchive(zip, {{"z1.png", pngPage(Qt::gray)}}));
-    OpenFileBook(state, zip);
+    OpenBookFile(state, zip);
     ASSERT_TRUE(state.book.bookLoaded);
 
     for (RarFormat format : {RarFormat::Rar4, RarFormat::Rar5}) {
@@ -74,7 +76,7 @@ TEST_F(OpenArchiveBook, RarBooksOfBothFormatsOpenAndReplaceThePreviousBook)
                                           WriteRarArchive(format, {{"Book", {}, true},
                                                                    {"Book/02.png", pngPage(Qt::green)},
                                                                    {QString::fromUtf8("Book/01 ページ.png").toUtf8(), pngPage(Qt::red)}}));
-        OpenFileBook(state, rar);
+        OpenBookFile(state, rar);
         EXPECT_TRUE(state.book.bookLoaded);
         EXPECT_EQ(inWorkDir(), (QStringList{QString::fromUtf8("01 ページ.png"), "02.png"})); // z1.png is gone
         EXPECT_EQ(shown(), QColor(Qt::red));
@@ -87,14 +89,14 @@ TEST_F(OpenArchiveBook, AnEmptyOrBrokenArchiveOpensNoBook)
 {
     const QString empty = scratch.file(QStringLiteral("empty.cbz"));
     ASSERT_TRUE(WriteZipArchive(empty, {}));
-    OpenFileBook(state, empty);
+    OpenBookFile(state, empty);
     EXPECT_FALSE(state.book.bookLoaded);
     EXPECT_TRUE(messages.texts().isEmpty());
 
     QByteArray bytes = WriteRarArchive(RarFormat::Rar5, {{"p1.png", pngPage(Qt::red)}, {"p2.png", pngPage(Qt::blue)}});
     bytes[bytes.indexOf("p2.png")] = 'q';
-    OpenFileBook(state, scratch.write(QStringLiteral("broken.cbr"), bytes));
+    OpenBookFile(state, scratch.write(QStringLiteral("broken.cbr"), bytes));
     EXPECT_FALSE(state.book.bookLoaded);
     EXPECT_EQ(messages.texts(), (QStringList{"Header is broken", "Header is broken"}));
-    EXPECT_EQ(SkinTextOf(state, "main"), QStringLiteral("Bullevista 1.26"));
+    EXPECT_EQ(SkinTextOf(state.skinTexts, "main"), QStringLiteral("Bullevista 1.26"));
 }

@@ -2,6 +2,7 @@
 // change but a forward turn, and never outliving its book or the program.
 
 #include "app/AppState.h"
+#include "app/OpenBooks.h"
 #include "app/Commands.h"
 #include "book/Preload.h"
 #include "book/PreloadWorker.h"
@@ -177,7 +178,7 @@ TEST_F(PreloadOnState, TheTimerDecodesTheNextPageTwoSecondsAfterArming)
 {
     TestBook book(3);
     book.openIn(state);
-    ArmPreload(state);
+    ArmPreloadIfWanted(state);
     EXPECT_TRUE(state.preload.timer.isActive());
     EXPECT_EQ(state.preload.timer.interval(), 2000);
     EXPECT_TRUE(state.preload.timer.isSingleShot());
@@ -185,7 +186,7 @@ TEST_F(PreloadOnState, TheTimerDecodesTheNextPageTwoSecondsAfterArming)
     EXPECT_EQ(state.preload.worker.decodesFinished(), 0) << "nothing before two seconds";
     QTRY_COMPARE_WITH_TIMEOUT(state.preload.worker.decodesFinished(), 1, 2000);
     state.book.pageIndex = 1;
-    ASSERT_TRUE(TakePreloadedPage(state));
+    ASSERT_TRUE(TakePreloadedPage(state.preload, state.book, state.view.flipped));
     EXPECT_EQ(greyOf(state.book.current), 1);
     EXPECT_TRUE(state.book.preloaded.isNull());
     EXPECT_TRUE(messages.texts().isEmpty());
@@ -195,7 +196,7 @@ TEST_F(PreloadOnState, AForwardTurnAfterAPauseShowsThePageWithoutDecodingIt)
 {
     TestBook book(3);
     book.openIn(state);
-    PreloadPage(state); // as the timer would
+    PreloadNextPage(state); // as the timer would
     state.preload.worker.waitIdle();
     // The file is gone, so only the preloaded copy can show page 2.
     QFile::remove(book.dir.file(book.names[1]));
@@ -226,10 +227,10 @@ TEST_F(PreloadOnState, EveryOtherPageChangeThrowsThePreloadedPageAway)
         {"flip", [](AppState& s) { RunAction(s, u"flip"); }, 1},
         {"contrast re-decode", [](AppState& s) {
              s.book.pageIndex -= 1;
-             DiscardPreloadedPage(s);
+             DiscardPreloadedPage(s.preload, s.book);
              RunAction(s, u"foward");
          }, 1},
-        {"book change", [](AppState& s) { CancelPreload(s); }, 1},
+        {"book change", [](AppState& s) { CancelPreload(s.preload, s.book); }, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -238,12 +239,12 @@ TEST_F(PreloadOnState, EveryOtherPageChangeThrowsThePreloadedPageAway)
         s.settings.norm = false;
         TestBook book(4);
         book.openIn(s, 1);
-        PreloadPage(s); // page 3 (index 2) preloaded
+        PreloadNextPage(s); // page 3 (index 2) preloaded
         s.preload.worker.waitIdle();
         c.change(s);
         EXPECT_EQ(s.book.pageIndex, c.expectedIndex);
         s.book.pageIndex = 2; // whatever comes now must not be the old page 3
-        EXPECT_FALSE(TakePreloadedPage(s));
+        EXPECT_FALSE(TakePreloadedPage(s.preload, s.book, s.view.flipped));
     }
 }
 
@@ -252,27 +253,27 @@ TEST_F(PreloadOnState, APreloadForAnotherPageOrBookIsNotTaken)
     TestBook book(4);
     TestBook other(4);
     book.openIn(state);
-    PreloadPage(state);
+    PreloadNextPage(state);
     state.preload.worker.waitIdle();
     state.book.pageIndex = 2; // jumped past the preloaded page without a discard
-    EXPECT_FALSE(TakePreloadedPage(state));
+    EXPECT_FALSE(TakePreloadedPage(state.preload, state.book, state.view.flipped));
 
     state.book.pageIndex = 0;
-    PreloadPage(state);
+    PreloadNextPage(state);
     state.preload.worker.waitIdle();
     other.openIn(state, 1); // same index, different book
-    EXPECT_FALSE(TakePreloadedPage(state));
+    EXPECT_FALSE(TakePreloadedPage(state.preload, state.book, state.view.flipped));
 }
 
 TEST_F(PreloadOnState, TheLastPageAndAClosedBookPreloadNothing)
 {
     TestBook book(2);
     book.openIn(state, 1);
-    PreloadPage(state);
+    PreloadNextPage(state);
     EXPECT_TRUE(state.preload.worker.idle());
     book.openIn(state, 0);
     state.book.bookLoaded = false;
-    PreloadPage(state);
+    PreloadNextPage(state);
     EXPECT_TRUE(state.preload.worker.idle());
     EXPECT_EQ(state.preload.worker.decodesFinished(), 0);
 }
@@ -293,16 +294,16 @@ TEST_F(PreloadOnState, CancelWaitsForARunningDecodeAndDropsIt)
     book.openIn(state);
     GatedDecoder gate;
     state.preload.worker.setDecoder(gate.decoder());
-    ArmPreload(state);
-    PreloadPage(state);
+    ArmPreloadIfWanted(state);
+    PreloadNextPage(state);
     gate.waitEntered(1);
     std::thread opener = gate.releaseSoon();
-    CancelPreload(state); // returns only once the decode is over
+    CancelPreload(state.preload, state.book); // returns only once the decode is over
     EXPECT_TRUE(state.preload.worker.idle());
     EXPECT_FALSE(state.preload.timer.isActive());
     opener.join();
     state.book.pageIndex = 1;
-    EXPECT_FALSE(TakePreloadedPage(state));
+    EXPECT_FALSE(TakePreloadedPage(state.preload, state.book, state.view.flipped));
 }
 
 // Holding the next-page key: page turns come faster than pages decode, and the timer may fire between
@@ -329,11 +330,11 @@ TEST_F(PreloadOnState, TurningFasterThanTheDecoderStaysBoundedAndEndsOnTheLastPa
         RunAction(state, u"foward");
         ASSERT_EQ(greyOf(state.book.current), std::min(i, kPages - 1) % 256);
         if (i % 3 == 0)
-            PreloadPage(state); // the reader paused just long enough for the timer
+            PreloadNextPage(state); // the reader paused just long enough for the timer
     }
     EXPECT_EQ(state.book.pageIndex, kPages - 1);
     EXPECT_LE(maxInFlight.load(), 1);
-    CancelPreload(state);
+    CancelPreload(state.preload, state.book);
     EXPECT_TRUE(state.book.preloaded.isNull());
 }
 
@@ -343,8 +344,8 @@ TEST_F(PreloadOnState, ShutDownStopsThePreloadAndFreesBothPages)
     book.openIn(state);
     GatedDecoder gate;
     state.preload.worker.setDecoder(gate.decoder());
-    ArmPreload(state);
-    PreloadPage(state);
+    ArmPreloadIfWanted(state);
+    PreloadNextPage(state);
     gate.waitEntered(1);
     std::thread opener = gate.releaseSoon();
     RunAction(state, u"close");
@@ -354,6 +355,6 @@ TEST_F(PreloadOnState, ShutDownStopsThePreloadAndFreesBothPages)
     EXPECT_FALSE(state.preload.timer.isActive());
     EXPECT_TRUE(state.book.current.isNull());
     EXPECT_TRUE(state.book.preloaded.isNull());
-    PreloadPage(state); // a late timer after the end does nothing
+    PreloadNextPage(state); // a late timer after the end does nothing
     EXPECT_TRUE(state.preload.worker.idle());
 }

@@ -2,7 +2,7 @@
 // An AppState for tests, with every setting at its default as a missing settings file gives them.
 
 #include "app/AppState.h"
-#include "app/Settings.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 
 #include "TestSupport.h"

@@ -1,6 +1,7 @@
 // Moving around a page: the auto-scroll steps, cursors and timer periods, dragging, smooth wheel
 // scrolling, the wheel's three behaviours, holding the button to turn, and the button gestures.
 
+#include "app/AppHooks.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/PopupMenu.h"
@@ -64,8 +65,9 @@ protected:
         state.settings.preloadnextpage = false;
     }
     AppState state;
+    AppHooks hooks{state};
     FakePointer port;
-    PageInput input{state, port};
+    PageInput input{viewRecords(state), port};
 };
 
 } // namespace
@@ -222,12 +224,13 @@ TEST_F(Navigation, HoldingTheButtonLongerThanTenSecondsTurnsThePage)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.heldMs);
         AppState s;
+        AppHooks hooks(s);
         UseDefaultSettings(s);
         s.settings.preloadnextpage = false;
         ScratchDir dir;
         openBook(s, dir, 3);
         FakePointer p;
-        PageInput in(s, p);
+        PageInput in(viewRecords(s), p);
         s.settings.nextonup = c.nextonup;
         p.tick = c.pressAt;
         in.leftButtonDown();
@@ -355,9 +358,9 @@ TEST_F(Navigation, SmoothScrollingStopsOnAPressEveryMouseActionAndKeyCommandTwel
     };
     for (const auto& stop : stops) {
         WheelTurned(state, -120);
-        ASSERT_TRUE(SmoothScrollRunning(state));
+        ASSERT_TRUE(SmoothScrollRunning(state.navigation));
         stop();
-        EXPECT_FALSE(SmoothScrollRunning(state));
+        EXPECT_FALSE(SmoothScrollRunning(state.navigation));
         EXPECT_FALSE(state.navigation.smoothScrollTimer.isActive());
         input.leftButtonUp();
     }

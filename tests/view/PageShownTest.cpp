@@ -1,6 +1,7 @@
 #include "view/PageShown.h"
 
 #include "app/AppState.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 
 #include <gtest/gtest.h>

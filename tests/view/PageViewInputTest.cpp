@@ -1,6 +1,7 @@
 // The page view's mouse input in a real (offscreen) window: presses, the auto-scroll timer, the
 // gestures, the popup ending a press, and the wheel reaching the main window.
 
+#include "app/AppHooks.h"
 #include "app/AppState.h"
 #include "app/MainWindow.h"
 #include "app/PopupMenu.h"
@@ -20,7 +21,6 @@ protected:
     void SetUp() override
     {
         UseDefaultSettings(state);
-        setAppState(&state);
         window = std::make_unique<MainWindow>(state);
         state.windows = {window.get(), window->pageView()};
         window->show();
@@ -32,10 +32,10 @@ protected:
     void TearDown() override
     {
         window.reset();
-        setAppState(nullptr);
     }
 
     AppState state;
+    AppHooks hooks{state};
     std::unique_ptr<MainWindow> window;
     PageView* view = nullptr;
     PageViewInput* input = nullptr;

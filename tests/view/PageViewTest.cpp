@@ -1,6 +1,8 @@
 #include "view/PageView.h"
 
 #include "app/AppState.h"
+#include "app/PresentPage.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "view/PageShown.h"
 
@@ -26,7 +28,7 @@ QImage coordinatePage(int width, int height)
 
 class PageViewTest : public ::testing::Test {
 protected:
-    PageViewTest() : view(state)
+    PageViewTest() : view(viewRecords(state))
     {
         state.settings = ReadSettings(SettingsReader(), QStringLiteral("/"));
         state.windows.pageView = &view;
@@ -39,7 +41,7 @@ protected:
     void showPage(const QImage& page)
     {
         state.book.current.pixels = page;
-        OnPageShown(state);
+        PresentPage(state);
     }
 
     QImage picture() { return view.grab().toImage().convertToFormat(QImage::Format_RGB32); }

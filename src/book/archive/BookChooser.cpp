@@ -1,7 +1,6 @@
 #include "book/archive/BookChooser.h"
 
 #include "common/Seam.h"
-#include "dialogs/BookChoiceDialog.h"
 
 namespace {
 using ChooserSeam = Seam<BookChooser, struct ChooserTag>;
@@ -14,7 +13,7 @@ BookChooser SetBookChooser(BookChooser chooser)
 
 QStringList ChooseBookFolder(const BookTree& tree, ArchiveFamily family)
 {
-    if (const auto& chooser = ChooserSeam::current())
+    if (const BookChooser& chooser = ChooserSeam::current())
         return chooser(tree, family);
-    return RunBookChoiceDialog(tree, family);
+    return {};
 }

@@ -21,10 +21,10 @@ struct RarListing {
     bool headerBroken = false; // "Header is broken" was shown; the reader sees the partial tree
 };
 
-// Lists the folders the archive stores as entries of their own. Shows "Can't decompress your file" when
-// passing over an entry fails and "Header is broken" when a header is damaged.
 // Opens a rar-family archive (every volume of its set) to extract or skip its entries; nullptr when
 // it can't be opened.
 RarHandle OpenRarArchive(const QString& archivePath);
 
+// Lists the folders the archive stores as entries of their own. Shows "Can't decompress your file" when
+// passing over an entry fails and "Header is broken" when a header is damaged.
 RarListing ListRarFolders(const QString& archivePath);

@@ -1,7 +1,8 @@
-#include "book/DropBook.h"
+#include "app/DropBook.h"
 
 #include "support/TestSupport.h"
 #include "app/AppState.h"
+#include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 
 #include <QDir>

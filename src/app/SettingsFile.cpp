@@ -1,4 +1,4 @@
-#include "app/Settings.h"
+#include "app/SettingsFile.h"
 
 #include "app/SettingsReader.h"
 
@@ -7,18 +7,6 @@
 #include <climits>
 
 namespace {
-using IntMember = Settings::Int Settings::*;
-
-constexpr std::array<IntMember, Settings::kKeySlots> kVkMembers = {
-    &Settings::vk0,  &Settings::vk1,  &Settings::vk2,  &Settings::vk3,  &Settings::vk4,
-    &Settings::vk5,  &Settings::vk6,  &Settings::vk7,  &Settings::vk8,  &Settings::vk9,
-    &Settings::vk10, &Settings::vk11, &Settings::vk12, &Settings::vk13, &Settings::vk14,
-    &Settings::vk15, &Settings::vk16, &Settings::vk17, &Settings::vk18, &Settings::vk19};
-constexpr std::array<IntMember, Settings::kKeySlots> kSkMembers = {
-    &Settings::sk0,  &Settings::sk1,  &Settings::sk2,  &Settings::sk3,  &Settings::sk4,
-    &Settings::sk5,  &Settings::sk6,  &Settings::sk7,  &Settings::sk8,  &Settings::sk9,
-    &Settings::sk10, &Settings::sk11, &Settings::sk12, &Settings::sk13, &Settings::sk14,
-    &Settings::sk15, &Settings::sk16, &Settings::sk17, &Settings::sk18, &Settings::sk19};
 
 bool isCBlank(char c)
 {
@@ -53,8 +41,6 @@ QByteArray writtenValue(Settings::Flag v) { return v ? "true" : "false"; }
 QByteArray writtenValue(const QString& v) { return oneLine(v); }
 } // namespace
 
-Settings::Int& Settings::vk(int slot) { return this->*kVkMembers.at(std::size_t(slot)); }
-Settings::Int& Settings::sk(int slot) { return this->*kSkMembers.at(std::size_t(slot)); }
 
 std::int32_t SettingsInt(QByteArrayView text)
 {
@@ -91,7 +77,7 @@ Settings ReadSettings(const SettingsReader& reader, const QString& exeDir)
 #define SETTING_READ_Text(key, def) readText(s.key, reader.lookup(#key, def), true);
 #define SETTING_READ_LongText(key, def) readText(s.key, reader.lookup(#key, def), false);
 #define SETTING_READ_DirText(key, def) readText(s.key, reader.lookup(#key, exeDirDefault), true);
-#include "app/settings.def"
+#include "common/settings.def"
 #undef SETTING
     if (s.mousewheelval > 999)
         s.mousewheelval = 999;
@@ -115,7 +101,7 @@ QByteArray SettingsFileText(const Settings& settings, const OpenBookPosition& bo
     QByteArray text;
     text.reserve(1200);
 #define SETTING(kind, key, def) text += #key "=" + writtenValue(s.key) + '\n';
-#include "app/settings.def"
+#include "common/settings.def"
 #undef SETTING
     return text;
 }

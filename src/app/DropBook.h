@@ -12,5 +12,5 @@ struct AppState;
 QStringList DroppedPaths(const QList<QUrl>& urls);
 
 // Opens the one dropped path: a folder (or a path that can't be read) as a directory book, a file through
-// OpenFileBook. Anything but exactly one path shows "Only drag one file at once" and keeps the book open.
+// a book file. Anything but exactly one path shows "Only drag one file at once" and keeps the book open.
 void OpenDroppedBook(AppState& state, const QStringList& paths);

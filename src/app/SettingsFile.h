@@ -1,37 +1,13 @@
 #pragma once
-// The settings variables, one per key of the settings file and named after it, and the rules that turn
-// the file's texts into values and back.
+// The settings file: the rules that turn its texts into the settings values and back.
+
+#include "common/Settings.h"
 
 #include <QByteArray>
 #include <QString>
 #include <cstdint>
 
 class SettingsReader;
-
-struct Settings {
-    using Int = std::int32_t;
-    using Short = std::int16_t;
-    using Flag = bool;
-    using Text = QString;
-    using LongText = QString;
-    using DirText = QString;
-
-#define SETTING(kind, key, def) kind key{};
-#include "app/settings.def"
-#undef SETTING
-
-    static constexpr int kKeyCount = 70;
-    static constexpr int kKeySlots = 20;
-
-    // Key slot i (0..19): its virtual-key code and its modifier code.
-    Int& vk(int slot);
-    Int& sk(int slot);
-    Int vk(int slot) const { return const_cast<Settings*>(this)->vk(slot); }
-    Int sk(int slot) const { return const_cast<Settings*>(this)->sk(slot); }
-};
-
-// Text settings keep at most this many characters.
-inline constexpr int kMaxTextSettingChars = 259;
 
 // Integer value of a settings text the way C's atoi reads it: leading blanks, an optional sign, digits
 // up to the first non-digit; no digits gives 0. Values beyond 32 bits saturate instead of overflowing.

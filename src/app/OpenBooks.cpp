@@ -1,0 +1,75 @@
+#include "app/OpenBooks.h"
+
+#include "app/AppState.h"
+#include "app/PresentPage.h"
+#include "app/WorkDir.h"
+#include "book/Preload.h"
+#include "common/Paths.h"
+
+#include <QDir>
+
+namespace {
+void showOpened(AppState& state, bool opened)
+{
+    if (!opened) {
+        ShowNoBook(state);
+        return;
+    }
+    PresentPage(state);
+    DiscardPreloadedPage(state.preload, state.book);
+    ArmPreloadIfWanted(state);
+}
+} // namespace
+
+DecodeOptions DecodeOptionsOf(const AppState& state)
+{
+    return {state.settings.norm, state.settings.contrastval};
+}
+
+BookOpening BookOpeningOf(const AppState& state)
+{
+    return {state.view.flipped, DecodeOptionsOf(state), state.settings.previouspage};
+}
+
+void OpenBookDir(AppState& state)
+{
+    // The preload thread reads the page list; it must be stopped before the list is replaced.
+    CancelPreload(state.preload, state.book);
+    showOpened(state, OpenDirectoryBook(state.book, BookOpeningOf(state)));
+}
+
+void OpenBookFile(AppState& state, const QString& path)
+{
+    // Resolved before WorkDir is emptied, while a relative path still means what the caller meant.
+    const QString fullPath = QDir::cleanPath(QDir::current().absoluteFilePath(path));
+    CancelPreload(state.preload, state.book);
+    EmptyWorkDir(state.paths);
+    showOpened(state, OpenFileBook(state.book, fullPath, state.paths.WorkDir, BookOpeningOf(state)));
+}
+
+void OpenBookAt(AppState& state, const QString& path)
+{
+    BookState& book = state.book;
+    book.bookLoaded = false;
+    book.current.reset();
+    book.BookPath.clear();
+    if (paths::isDirectory(path) || !paths::exists(path)) {
+        book.BookDir = paths::withTrailingSeparator(path).left(paths::kMaxPathChars);
+        OpenBookDir(state);
+    } else {
+        OpenBookFile(state, path);
+    }
+}
+
+void ArmPreloadIfWanted(AppState& state)
+{
+    if (!state.settings.preloadnextpage)
+        return;
+    ArmPreload(state.preload, [&state] { PreloadNextPage(state); });
+}
+
+void PreloadNextPage(AppState& state)
+{
+    if (!state.shutDown)
+        PreloadPage(state.preload, state.book, state.view.flipped, DecodeOptionsOf(state));
+}

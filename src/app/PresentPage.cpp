@@ -1,0 +1,38 @@
+#include "app/PresentPage.h"
+
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/ProductTitle.h"
+#include "book/PageCounter.h"
+#include "view/PageShown.h"
+#include "view/PageView.h"
+
+void PresentPage(AppState& state)
+{
+    const BookState& book = state.book;
+    ShowMainText(state, PageCounterText(book.pageIndex, book.PageList.count(), book.BookPath));
+    const bool rebuild = ApplyPageShown(state.book, state.view, state.settings);
+    if (PageView* view = state.windows.pageView) {
+        if (rebuild)
+            view->startCacheTimer();
+        view->update();
+    }
+    if (state.windows.main)
+        state.windows.main->update();
+}
+
+void ShowNoBook(AppState& state)
+{
+    ShowMainText(state, ProductTitle());
+    if (state.windows.main)
+        state.windows.main->update();
+    if (state.windows.pageView)
+        state.windows.pageView->update(); // a page the failed open discarded must not stay on screen
+}
+
+void ShowMainText(AppState& state, const QString& text)
+{
+    SetSkinText(state.skinTexts, QStringLiteral("main"), text);
+    if (state.windows.main)
+        state.windows.main->setWindowTitle(text);
+}
