@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build run test bench clean
+.PHONY: deps configure build viewer run test bench clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -14,9 +14,13 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
+# Only what `make run` shows: the viewer and the sample book, no test or benchmark.
+viewer: configure
+	@cmake --build $(BUILD) -j$(JOBS) --target bullevista sample-book
+
 # A first run (no settings file yet) shows the sample book fitted to the view; afterwards the settings
 # file the viewer writes at exit rules.
-run: build
+run: viewer
 	@[ -e $(BUILD)/bullevista.ini ] || echo "startstretched=1" > $(BUILD)/bullevista.ini
 	./$(BUILD)/bullevista "$(CURDIR)/$(BUILD)/sample/Sample Book.cbz"
 

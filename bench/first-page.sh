@@ -15,7 +15,7 @@ PERFDATA=${PERFDATA:-/tmp/perfdata}
 ROUNDS=${ROUNDS:-5}
 WND=${WND:-1000x1000}
 STRETCHED=${STRETCHED:-1}
-HARNESS=${HARNESS:-/work/shared/bench/first-page.py}
+HARNESS=${HARNESS:-$(cd "$(dirname "$0")/../.." && pwd)/shared/bench/first-page.py}
 PAGES="$PERFDATA/pages"
 
 [ -x "$BUILD/bullevista" ] || { echo "no $BUILD/bullevista: build first" >&2; exit 1; }

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Runs every benchmark program of a build: bench/run.sh [BUILD_DIR]. Test data from
-# /work/shared/bench/gen_data.sh is looked up in $PERFDATA (default /tmp/perfdata) and made there when
+# Runs every benchmark program of a build: bench/run.sh [BUILD_DIR]. Test data from the shared
+# generator (../shared/bench/gen_data.sh beside the checkout) is looked up in $PERFDATA (default /tmp/perfdata) and made there when
 # missing (a few minutes; without the generator a smaller page of the same recipe stands in).
 # bench_decode's figures are then printed as ratios to the reference decoders of the same run.
 set -euo pipefail
@@ -31,7 +31,7 @@ fi
   -sampling-factor 2x2 "$D/page_narrow.jpg"
 
 for program in "$BUILD"/bench/bench_*; do
-  [ -x "$program" ] || continue
+  [ -f "$program" ] && [ -x "$program" ] || continue # not the build's *_autogen folders
   name=$(basename "$program")
   echo "== $name"
   if [ "$name" != bench_decode ]; then

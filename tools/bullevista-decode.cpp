@@ -22,13 +22,17 @@ bool writePpm(const PageImage& image, const QString& path)
                               QByteArray::number(image.height()) + "\n255\n";
     if (out.write(header) != header.size())
         return false;
-    std::vector<char> row(std::size_t(image.width()) * 3);
-    for (int y = 0; y < image.height(); ++y) {
+    // A row at a time, with the sizes read once: a call per pixel cost a third of the run.
+    const std::size_t width = std::size_t(image.width());
+    const int height = image.height();
+    std::vector<char> row(width * 3);
+    for (int y = 0; y < height; ++y) {
         const auto* in = reinterpret_cast<const std::uint32_t*>(image.pixels.constScanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            row[std::size_t(x) * 3] = char(in[x] >> 16);
-            row[std::size_t(x) * 3 + 1] = char(in[x] >> 8);
-            row[std::size_t(x) * 3 + 2] = char(in[x]);
+        char* rgb = row.data();
+        for (std::size_t x = 0; x < width; ++x, rgb += 3) {
+            rgb[0] = char(in[x] >> 16);
+            rgb[1] = char(in[x] >> 8);
+            rgb[2] = char(in[x]);
         }
         if (out.write(row.data(), qint64(row.size())) != qint64(row.size()))
             return false;
