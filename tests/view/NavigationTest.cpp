@@ -84,6 +84,8 @@ TEST_F(Navigation, TheLeftButtonAutoScrollsOrDragsAndHeldLongTurnsThePage)
     port.pointer = {300, 300};
     input.leftButtonDown();
     EXPECT_EQ(port.timerPeriod, 50);
+    input.autoScrollTick(); // not moved yet: no step, the timer keeps its period
+    EXPECT_EQ(std::pair(port.timerPeriod, port.cursor), std::pair(50, std::optional(DirectionCursor::Neutral)));
     port.pointer = {300, 550};
     input.autoScrollTick();
     input.autoScrollTick();
@@ -110,6 +112,7 @@ TEST_F(Navigation, TheLeftButtonAutoScrollsOrDragsAndHeldLongTurnsThePage)
     port.pointer = {90, 490};
     input.mouseMoved();
     input.leftButtonUp();
+    input.leftButtonUp(); // a release without a press
     port.pointer = {300, 300};
     input.mouseMoved();
     EXPECT_EQ(QPoint(state.book.scrollX, state.book.scrollY), QPoint(20, 120));
@@ -128,7 +131,7 @@ TEST_F(Navigation, TheLeftButtonAutoScrollsOrDragsAndHeldLongTurnsThePage)
         port.tick = pressAt + heldMs;
         input.leftButtonUp();
         EXPECT_EQ(state.book.pageIndex, turns ? 1 : 0) << heldMs;
-        EXPECT_EQ(state.settings.nextonup, std::min(nextonup, 0)) << "the option stays on (0) or off";
+        EXPECT_EQ(state.settings.nextonup, std::min(nextonup, 0)) << "the press time it held is gone: on (0) or off";
     }
 }
 

@@ -39,10 +39,7 @@ void PrintTo(const LayoutCase& c, std::ostream* os)
 
 constexpr PageViewMode kFitPage{true, false, 0};
 constexpr PageViewMode kFitWidth{true, true, 0};
-constexpr PageViewMode normal(int zoom)
-{
-    return {false, false, zoom};
-}
+constexpr auto normal = [](int zoom) { return PageViewMode{false, false, zoom}; };
 } // namespace
 
 class PageLayoutTest : public ::testing::TestWithParam<LayoutCase> {};

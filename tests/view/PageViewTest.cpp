@@ -101,7 +101,6 @@ TEST_F(PageViewTest, NormalViewShowsTheVisibleColumnsAndWritesTheClampsBack)
     state.settings.previousy = 600;  // beyond the last position, 800 - 300
     QSignalSpy stops(view, &PageView::scrollReachedPageEnd);
     showPage(coordinatePage(300, 800));
-    EXPECT_FALSE(view->cacheTimerActive()) << "the normal view needs no scaled copy";
     EXPECT_EQ(picture(), blackWith(coordinatePage(300, 800).copy(0, 500, 300, 300), {50, 0}));
     EXPECT_EQ(QPoint(state.book.scrollX, state.book.scrollY), QPoint(0, 500));
     EXPECT_EQ(stops.count(), 1);
@@ -171,9 +170,10 @@ TEST_F(PageViewTest, TheButtonsRunTheirGesturesAndThePopupEndsAPress)
     MenuTracker previous = SetMenuTracker([&](QMenu&, const QPoint&) { return ++shown, 0; });
     state.settings.leftrightm = 2;
     press(Qt::RightButton);
-    SetMenuTracker(std::move(previous));
-    EXPECT_EQ(shown, 1);
     EXPECT_FALSE(state.navigation.leftDown || input->autoScrollTimer().isActive()) << "the popup ends the press";
+    press(Qt::RightButton); // the left button up: rightm, the popup again
+    SetMenuTracker(std::move(previous));
+    EXPECT_EQ(shown, 2) << "the popup both times";
     state.settings.dblleftm = 4;
     QTest::mouseDClick(view, Qt::LeftButton, Qt::NoModifier, QPoint(50, 50));
     EXPECT_TRUE(state.view.fullscreen);
