@@ -143,6 +143,7 @@ TEST(SmoothScrollMotion, NotchesAddUpStopAtThePageAndNeverRunAway)
         {980, 1000, {true}, 50, 1000, 4},             // down stops at the page's height
         {990, 1000, {true, false}, 50, 940, 9},       // turned back: from where the page is
         {4, 1000, {false}, 2000, 0, 1},               // up stops at the top
+        // Odd steps from a hand-edited settings file: the motion still ends, and never wraps.
         {500, 3000, {true}, -3, 497, 1},
         {500, 3000, {true}, INT32_MIN, 500 + INT32_MIN, 1},
         {500, 3000, {true}, INT32_MAX, 3000, 417},
