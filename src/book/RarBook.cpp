@@ -23,13 +23,13 @@ QString chooseRarBook(const QString& archivePath)
 }
 
 // The native destination of an entry, or empty when it must be skipped: not under the choice, a
-// folder, an unsafe name, or a path longer than the system takes.
+// folder, macOS metadata, no safe bare name, or a path longer than the system takes.
 QByteArray destinationOf(const RARHeaderDataEx& header, const QString& BookChoice, const QString& workDir)
 {
     if (IsRarFolderEntry(header))
         return {};
     const QString name = RarEntryName(header);
-    if (!BookChoice.isEmpty() && !name.startsWith(BookChoice))
+    if ((!BookChoice.isEmpty() && !name.startsWith(BookChoice)) || IsAppleDoubleName(name))
         return {};
     const QString bare = SafeBareName(name);
     if (bare.isEmpty() || QFile::encodeName(bare).size() > NAME_MAX)

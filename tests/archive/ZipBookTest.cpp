@@ -126,7 +126,8 @@ TEST_F(ZipBookTest, NothingIsWrittenOutsideTheWorkFolderNorAsALink)
                                   {QByteArray(300, 'n') + ".jpg", PageBytes(7)}});
     EXPECT_EQ(ExtractZipBook(path, workDir()), 0);
     EXPECT_TRUE(messages.texts().isEmpty());
-    EXPECT_EQ(written(), (QStringList{"hard.jpg", "pipe.jpg", "planted.jpg", "unixfile.jpg"}));
+    EXPECT_EQ(written(), (QStringList{"abs.jpg", "back.jpg", "escape.jpg", "hard.jpg", "pipe.jpg", "planted.jpg",
+                                      "unixfile.jpg"}));
     EXPECT_EQ(page("pipe.jpg"), PageBytes(9));
     EXPECT_EQ(page("hard.jpg"), PageBytes(8));
     EXPECT_FALSE(QFileInfo(workDir() + "planted.jpg").isSymLink());
