@@ -5,7 +5,6 @@
 #include "ZipTestWriter.h"
 #include "book/ZipBook.h"
 
-#include <QElapsedTimer>
 #include <zlib.h>
 
 namespace {
@@ -26,13 +25,14 @@ RawZipEntry pageEntry(int n)
     return HonestZipEntry(QByteArray("p") + QByteArray::number(n) + ".jpg", PageBytes(n));
 }
 
-// Every entry claims the kernel's local record: the data is stored once and counted 200 times.
+// Every entry claims the kernel's local record: the data is stored once and counted 200 times. Their
+// folders branch, so the reader would be asked if the bomb weren't refused first.
 std::vector<RawZipEntry> sharedKernel()
 {
     std::vector<RawZipEntry> entries{HonestZipEntry("kernel.jpg", QByteArray(4 * kMiB, '\0'), Z_DEFLATED)};
     for (int i = 0; i < 200; ++i) {
         RawZipEntry e = entries[0];
-        e.name = QByteArray("k") + QByteArray::number(i) + ".jpg";
+        e.name = (i % 2 ? "Vol1/k" : "Vol2/k") + QByteArray::number(i) + ".jpg";
         e.sharesLocalOf = 0;
         entries.push_back(e);
     }
@@ -83,24 +83,13 @@ TEST_F(ArchiveFixture, HostileZipsEndWithOneMessageAndOnlyWholeTruePages)
         const QString path = scratch.write(QStringLiteral("hostile.cbz"), AssembleZip(c.entries));
         EXPECT_EQ(ExtractZipBook(path, workDir()), c.result);
         EXPECT_EQ(recorded.texts(), c.messages);
+        for (const ShownMessage& shown : recorded.messages())
+            EXPECT_EQ(shown.caption, QStringLiteral("Zip Error"));
         EXPECT_EQ(written(), c.written);
         for (int i = 0; i < c.written.size(); ++i)
             EXPECT_EQ(page(c.written[i]), PageBytes(i));
     }
-}
-
-TEST_F(ArchiveFixture, ZipBombIsRefusedBeforeTheReaderIsAskedAndFast)
-{
-    std::vector<RawZipEntry> entries = sharedKernel();
-    for (int i = 1; i < int(entries.size()); ++i)
-        entries[std::size_t(i)].name.prepend(i % 2 ? "Vol1/" : "Vol2/"); // folders that would branch
-    const QString path = scratch.write(QStringLiteral("bomb.cbz"), AssembleZip(entries));
-    QElapsedTimer timer;
-    timer.start();
-    EXPECT_EQ(ExtractZipBook(path, workDir()), 1);
-    EXPECT_LT(timer.elapsed(), 2000); // it once wrote out every one of the 200 copies
     EXPECT_TRUE(shownTrees.empty());
-    EXPECT_EQ(messages.messages().at(0).caption, QStringLiteral("Zip Error"));
 }
 
 TEST_F(ArchiveFixture, MacOsMetadataIsNeitherAPageNorABookFolder)

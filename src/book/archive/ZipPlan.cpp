@@ -25,11 +25,16 @@ bool isSpecialFile(const ZipDirectoryEntry& entry)
     return type != 0 && type != S_IFREG && type != S_IFDIR;
 }
 
+std::uint64_t addClamped(std::uint64_t a, std::uint64_t b)
+{
+    return a > UINT64_MAX - b ? UINT64_MAX : a + b;
+}
+
 // Where an entry's local header, name, extra field and data end.
 std::uint64_t rangeEnd(const ZipDirectoryEntry& entry)
 {
-    const std::uint64_t start = entry.dataStart ? entry.dataStart : entry.localOffset + kLocalHeaderSize;
-    return start > UINT64_MAX - entry.compressedSize ? UINT64_MAX : start + entry.compressedSize;
+    const std::uint64_t start = entry.dataStart ? entry.dataStart : addClamped(entry.localOffset, kLocalHeaderSize);
+    return addClamped(start, entry.compressedSize);
 }
 } // namespace
 
@@ -58,7 +63,7 @@ ZipPlan PlanZipBook(const ZipDirectory& directory, const QString& BookChoice)
             continue; // a later entry provides this name
         // An entry whose data overruns is never written, so what it claims to unpack to doesn't count.
         const std::uint64_t size = candidates[c].overruns ? 0 : entries[candidates[c].entry].uncompressedSize;
-        plan.unpackedBytes = plan.unpackedBytes > UINT64_MAX - size ? UINT64_MAX : plan.unpackedBytes + size;
+        plan.unpackedBytes = addClamped(plan.unpackedBytes, size);
         plan.entries.push_back(std::move(candidates[c]));
     }
     return plan;
