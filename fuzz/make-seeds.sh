@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Makes small seed corpora for the fuzz targets: DIR/{jpeg,png,gif,bmp}/, a handful of variants each.
-# Needs ImageMagick's convert; the files are made here, never kept in the tree.
+# Makes small seed corpora for the fuzz targets: DIR/{jpeg,png,gif,bmp,webp,avif,jxl}/, a handful of
+# variants each. Needs ImageMagick's convert, cwebp/img2webp (webp), avifenc (libavif-bin) and cjxl
+# (libjxl-tools); the files are made here, never kept in the tree.
 set -euo pipefail
 D=${1:?usage: make-seeds.sh DIR}
-mkdir -p "$D"/{jpeg,png,gif,bmp}
+mkdir -p "$D"/{jpeg,png,gif,bmp,webp,avif,jxl}
 src="$D/src.png"
 convert -size 24x17 gradient:red-blue -fill white -draw "circle 8,8 12,12" "$src"
 
@@ -34,4 +35,11 @@ convert "$src" -colors 12 -type Palette -compress RLE BMP3:"$D/bmp/rle4.bmp"
 convert "$src" -define bmp:subtype=RGB565 BMP:"$D/bmp/rgb565.bmp"
 convert "$src" -alpha set BMP:"$D/bmp/v5argb.bmp"
 convert "$src" BMP2:"$D/bmp/os2.bmp"
+cwebp -quiet -q 60 "$src" -o "$D/webp/lossy.webp"
+cwebp -quiet -lossless "$D/png/rgba.png" -o "$D/webp/lossless-alpha.webp"
+img2webp -quiet -loop 0 "$D/png/rgb.png" "$D/png/palette.png" -o "$D/webp/animated.webp"
+avifenc -s 10 "$D/png/rgb.png" "$D/avif/yuv420.avif" >/dev/null
+avifenc -s 10 -d 10 -y 444 "$D/png/rgba.png" "$D/avif/alpha10.avif" >/dev/null
+cjxl -d 1 "$D/png/rgb.png" "$D/jxl/lossy.jxl" >/dev/null 2>&1
+cjxl -d 0 "$D/png/rgb16.png" "$D/jxl/lossless16.jxl" >/dev/null 2>&1
 rm -f "$src"

@@ -11,8 +11,8 @@ HERE=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$W/artifacts"
 B=$(cd "$B" && pwd)
 [ -d "$W/seeds" ] || bash "$HERE/make-seeds.sh" "$W/seeds"
-cmake --build "$B" -j1 --target fuzz_jpeg fuzz_png fuzz_gif fuzz_bmp
-for f in ${FORMATS:-jpeg png gif bmp}; do
+cmake --build "$B" -j1 --target fuzz_jpeg fuzz_png fuzz_gif fuzz_bmp fuzz_webp fuzz_avif fuzz_jxl
+for f in ${FORMATS:-jpeg png gif bmp webp avif jxl}; do
   mkdir -p "$W/corpus/$f"
   cd "$W" # libFuzzer may leave logs in the working directory
   echo "== $f: $T s"

@@ -352,6 +352,7 @@ void ScheduleScaledPageRebuild(AppState& state)
 void ShowAbout(AppState& state)
 {
     ShowMessage(QStringLiteral("Bullevista " BV_VERSION "\r\n"
-                               "Page images by libjpeg-turbo, libpng, giflib and Qt; archives by minizip and libarchive."),
+                               "Page images by libjpeg-turbo, libpng, giflib, libwebp, libavif and libjxl; archives by minizip "
+                               "and libarchive."),
                 QStringLiteral("About..."), state.windows.main, MessageIcon::Information);
 }

@@ -21,7 +21,7 @@ QString BookFileExtension(const QString& path)
 
 BookKind BookKindOfExtension(const QString& extension)
 {
-    static constexpr std::array<std::pair<QStringView, BookKind>, 10> kKinds{{
+    static constexpr std::array<std::pair<QStringView, BookKind>, 13> kKinds{{
         {u"zip", BookKind::Zip},
         {u"bdz", BookKind::Zip},
         {u"cbz", BookKind::Zip},
@@ -32,6 +32,9 @@ BookKind BookKindOfExtension(const QString& extension)
         {u"png", BookKind::Image},
         {u"gif", BookKind::Image},
         {u"bmp", BookKind::Image},
+        {u"webp", BookKind::Image},
+        {u"avif", BookKind::Image},
+        {u"jxl", BookKind::Image},
     }};
     for (const auto& [name, kind] : kKinds)
         if (extension == name)

@@ -9,5 +9,5 @@ enum class BookKind { Zip, Rar, Image, None };
 // has no "." ('/books/comic' gives 'comic').
 QString BookFileExtension(const QString& path);
 
-// zip, bdz, cbz: Zip; cbr, rar: Rar; jpeg, jpg, png, gif, bmp: Image; anything else: None.
+// zip, bdz, cbz: Zip; cbr, rar: Rar; jpeg, jpg, png, gif, bmp, webp, avif, jxl: Image; anything else: None.
 BookKind BookKindOfExtension(const QString& extension);

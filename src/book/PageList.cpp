@@ -17,7 +17,8 @@ bool IsPageName(QByteArrayView lowered)
 {
     // The extension may stand anywhere in the name: 'cover.jpg.txt' and a folder 'scans.png' are listed
     // too, and simply fail to decode when shown.
-    static constexpr std::array<QByteArrayView, 5> kExtensions{".bmp", ".png", ".jpg", ".jpeg", ".gif"};
+    static constexpr std::array<QByteArrayView, 8> kExtensions{".bmp", ".png",  ".jpg",  ".jpeg",
+                                                               ".gif", ".webp", ".avif", ".jxl"};
     return std::any_of(kExtensions.begin(), kExtensions.end(),
                        [&](QByteArrayView ext) { return lowered.contains(ext); });
 }

@@ -20,7 +20,7 @@ struct PageName {
 QByteArray LowerPageName(QByteArrayView name);
 
 // True for a lowered name holding, anywhere, one of the page image extensions (.bmp, .png, .jpg,
-// .jpeg, .gif).
+// .jpeg, .gif, .webp, .avif, .jxl).
 bool IsPageName(QByteArrayView lowered);
 
 // Orders two lowered names byte by byte, bytes read as signed 8-bit values, so a name with a byte of 128

@@ -12,3 +12,6 @@ bool DecodeJpeg(std::span<const std::uint8_t> file, PixelCanvas& canvas);
 bool DecodePng(std::span<const std::uint8_t> file, PixelCanvas& canvas);
 bool DecodeGif(std::span<const std::uint8_t> file, PixelCanvas& canvas);
 bool DecodeBmp(std::span<const std::uint8_t> file, PixelCanvas& canvas);
+bool DecodeWebp(std::span<const std::uint8_t> file, PixelCanvas& canvas);
+bool DecodeAvif(std::span<const std::uint8_t> file, PixelCanvas& canvas);
+bool DecodeJxl(std::span<const std::uint8_t> file, PixelCanvas& canvas);

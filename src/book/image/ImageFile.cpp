@@ -18,7 +18,7 @@ std::optional<std::vector<std::uint8_t>> ReadImageFile(const QString& path)
         return std::nullopt;
     // A file that isn't an image (however it is named) is told by its first bytes; the rest of a
     // large one is never read.
-    std::uint8_t head[32] = {};
+    std::uint8_t head[64] = {}; // enough for an AVIF file's list of brands
     const qint64 headBytes = file.peek(reinterpret_cast<char*>(head), qint64(sizeof head));
     if (headBytes <= 0 || SniffImageFormat(std::span(head, std::size_t(headBytes))) == ImageFormat::Unknown)
         return std::nullopt;

@@ -4,6 +4,6 @@
 #include <cstdint>
 #include <span>
 
-enum class ImageFormat { Unknown, Bmp, Gif, Png, Jpeg };
+enum class ImageFormat { Unknown, Bmp, Gif, Png, Jpeg, Webp, Avif, Jxl };
 
 ImageFormat SniffImageFormat(std::span<const std::uint8_t> head);

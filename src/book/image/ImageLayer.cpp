@@ -27,6 +27,15 @@ Image* CorOpenImageBytes(std::span<const std::uint8_t> file, int fileFormat, Ima
     case ImageFormat::Bmp:
         decoded = DecodeBmp(file, canvas);
         break;
+    case ImageFormat::Webp:
+        decoded = DecodeWebp(file, canvas);
+        break;
+    case ImageFormat::Avif:
+        decoded = DecodeAvif(file, canvas);
+        break;
+    case ImageFormat::Jxl:
+        decoded = DecodeJxl(file, canvas);
+        break;
     case ImageFormat::Unknown:
         break;
     }

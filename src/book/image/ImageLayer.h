@@ -1,8 +1,8 @@
 #pragma once
 // The image layer the decoding path calls: open a file as an image object, convert it to 32-bit
-// blue-green-red-alpha pixels, turn it. Inside are real decoders (TurboJPEG, libpng, giflib and our
-// own BMP reader); the file's format is told from its content. Every call is safe from any thread as
-// long as an image object is used by one thread at a time.
+// blue-green-red-alpha pixels, turn it. Inside are real decoders (TurboJPEG, libpng, giflib, libwebp,
+// libavif, libjxl and our own BMP reader); the file's format is told from its content. Every call is
+// safe from any thread as long as an image object is used by one thread at a time.
 
 #include "book/ColourCorrection.h"
 #include "book/image/PixelMemory.h"
