@@ -1,15 +1,20 @@
 // DecodePage against the reference decoders, each writing into memory it reuses:
-//   tjDecompress2 to BGRX (what tjbench times), libpng to BGRX rows, giflib lines through the palette.
+//   tjDecompress2 to BGRX (what tjbench times), libpng to BGRX rows, giflib lines through the palette,
+//   libwebp, libavif and libjxl decoding into a buffer of their own format.
 // bench_decode [DATA_DIR] [benchmark flags]; DATA_DIR (default $PERFDATA, else /tmp/perfdata) holds
 // gen_data.sh's page.jpg, page_prog.jpg, page.png, page.gif, and page_narrow.jpg (a page whose colours
 // span 40..200, so normalisation has work to do), which bench/run.sh makes.
 
 #include "book/DecodePage.h"
 
+#include <avif/avif.h>
 #include <benchmark/benchmark.h>
 #include <gif_lib.h>
+#include <jxl/decode.h>
+#include <jxl/decode_cxx.h>
 #include <png.h>
 #include <turbojpeg.h>
+#include <webp/decode.h>
 
 #include <QFile>
 #include <QString>
@@ -138,6 +143,73 @@ void giflib(benchmark::State& state)
     }
 }
 
+void libwebp(benchmark::State& state)
+{
+    const std::vector<unsigned char> file = readAll(g_dir + "page.webp");
+    int w = 0, h = 0;
+    if (file.empty() || !WebPGetInfo(file.data(), file.size(), &w, &h)) {
+        state.SkipWithError("no page.webp");
+        return;
+    }
+    std::vector<std::uint8_t> out(std::size_t(w) * h * 4);
+    for (auto _ : state)
+        if (!WebPDecodeBGRAInto(file.data(), file.size(), out.data(), out.size(), w * 4))
+            state.SkipWithError("libwebp failed");
+}
+
+void libavif(benchmark::State& state)
+{
+    const std::vector<unsigned char> file = readAll(g_dir + "page.avif");
+    std::vector<std::uint8_t> out;
+    for (auto _ : state) {
+        avifDecoder* decoder = avifDecoderCreate();
+        decoder->maxThreads = 1;
+        if (avifDecoderSetIOMemory(decoder, file.data(), file.size()) != AVIF_RESULT_OK
+            || avifDecoderParse(decoder) != AVIF_RESULT_OK || avifDecoderNextImage(decoder) != AVIF_RESULT_OK) {
+            state.SkipWithError("libavif failed");
+            avifDecoderDestroy(decoder);
+            break;
+        }
+        avifRGBImage rgb;
+        avifRGBImageSetDefaults(&rgb, decoder->image);
+        rgb.format = AVIF_RGB_FORMAT_BGRA;
+        rgb.depth = 8;
+        out.resize(std::size_t(rgb.width) * rgb.height * 4);
+        rgb.pixels = out.data();
+        rgb.rowBytes = rgb.width * 4;
+        avifImageYUVToRGB(decoder->image, &rgb);
+        avifDecoderDestroy(decoder);
+    }
+}
+
+void libjxl(benchmark::State& state)
+{
+    const std::vector<unsigned char> file = readAll(g_dir + "page.jxl");
+    std::vector<std::uint8_t> out;
+    const JxlPixelFormat format{4, JXL_TYPE_UINT8, JXL_NATIVE_ENDIAN, 0};
+    for (auto _ : state) {
+        JxlDecoderPtr decoder = JxlDecoderMake(nullptr);
+        JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_FULL_IMAGE);
+        JxlDecoderSetInput(decoder.get(), file.data(), file.size());
+        JxlDecoderCloseInput(decoder.get());
+        for (bool done = false; !done;) {
+            switch (JxlDecoderProcessInput(decoder.get())) {
+            case JXL_DEC_NEED_IMAGE_OUT_BUFFER: {
+                std::size_t size = 0;
+                JxlDecoderImageOutBufferSize(decoder.get(), &format, &size);
+                out.resize(size);
+                JxlDecoderSetImageOutBuffer(decoder.get(), &format, out.data(), size);
+                break;
+            }
+            case JXL_DEC_FULL_IMAGE: done = true; break;
+            default:
+                state.SkipWithError("libjxl failed");
+                done = true;
+            }
+        }
+    }
+}
+
 void decodePage(benchmark::State& state, const char* name, bool norm, int contrast)
 {
     const QString path = g_dir + name;
@@ -190,6 +262,12 @@ int main(int argc, char** argv)
     add("ref/giflib/gif", giflib);
     add("DecodePage/gif/plain", [](benchmark::State& s) { decodePage(s, "page.gif", false, 0); });
     add("DecodePage/gif/norm", [](benchmark::State& s) { decodePage(s, "page.gif", true, 0); });
+    add("ref/libwebp/webp", libwebp);
+    add("DecodePage/webp/plain", [](benchmark::State& s) { decodePage(s, "page.webp", false, 0); });
+    add("ref/libavif/avif", libavif);
+    add("DecodePage/avif/plain", [](benchmark::State& s) { decodePage(s, "page.avif", false, 0); });
+    add("ref/libjxl/jxl", libjxl);
+    add("DecodePage/jxl/plain", [](benchmark::State& s) { decodePage(s, "page.jxl", false, 0); });
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

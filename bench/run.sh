@@ -30,6 +30,12 @@ fi
 [ -s "$D/page_narrow.jpg" ] || MAGICK_THREAD_LIMIT=1 "$IM" "$D/page.jpg" +level 15.7%,78.4% -quality 90 \
   -sampling-factor 2x2 "$D/page_narrow.jpg"
 
+# The same page as WebP, AVIF and JPEG XL, with the formats' own encoders (webp, libavif-bin,
+# libjxl-tools) where they are installed.
+[ -s "$D/page.webp" ] || ! command -v cwebp >/dev/null || cwebp -quiet -q 90 "$D/page.png" -o "$D/page.webp"
+[ -s "$D/page.avif" ] || ! command -v avifenc >/dev/null || avifenc -s 8 -j 1 "$D/page.png" "$D/page.avif" >/dev/null
+[ -s "$D/page.jxl" ] || ! command -v cjxl >/dev/null || cjxl -d 1 --num_threads=0 "$D/page.png" "$D/page.jxl" >/dev/null 2>&1
+
 for program in "$BUILD"/bench/bench_*; do
   [ -f "$program" ] && [ -x "$program" ] || continue # not the build's *_autogen folders
   name=$(basename "$program")
@@ -67,6 +73,9 @@ ratio("DecodePage/png/plain", "ref/libpng/png", 1.15)
 ratio("DecodePage/png/norm", "ref/libpng/png", 1.5)
 ratio("DecodePage/gif/plain", "ref/giflib/gif", 1.15)
 ratio("DecodePage/gif/norm", "ref/giflib/gif", 1.5)
+ratio("DecodePage/webp/plain", "ref/libwebp/webp", 1.15)
+ratio("DecodePage/avif/plain", "ref/libavif/avif", 1.15)
+ratio("DecodePage/jxl/plain", "ref/libjxl/jxl", 1.15)
 if sys.argv[2] and "DecodePage/jpeg/plain" in runs:
     ms = 2480 * 3508 / float(sys.argv[2]) / 1000
     print(f"\ntjbench page.jpg -bgrx (wall clock): {ms:.2f} ms; DecodePage/jpeg/plain = "

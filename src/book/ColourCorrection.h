@@ -30,8 +30,13 @@ bool IsIdentity(const ColourTable& table);
 void ApplyColourTable(std::uint32_t* pixels, std::size_t count, const ColourTable& table);
 
 // The same as ApplyColourTable(NormalisationTable(range)) for pixels whose bytes lie within `range`
-// (as when the range was found in them), computed instead of looked up, which is faster.
+// (as when the range was found in them), by the fastest means the processor offers.
 void ApplyNormalisation(std::uint32_t* pixels, std::size_t count, ChannelRange range);
+
+// The forms every processor runs; where the processor can permute bytes (AVX-512 VBMI) the two calls
+// above use that instead, and tests hold both to the same answers.
+void ApplyColourTablePortable(std::uint32_t* pixels, std::size_t count, const ColourTable& table);
+void ApplyNormalisationPortable(std::uint32_t* pixels, std::size_t count, ChannelRange range);
 
 // Normalisation (when `norm`) then contrast (when `contrastval` is not 0) over a decoded page.
 // `knownRange`, when given, is the pixels' channel range found while decoding.
