@@ -9,7 +9,7 @@ const std::vector<OpenFileFilter>& OpenFileFilters()
 {
     static const std::vector<OpenFileFilter> filters = {
         {QStringLiteral("All supported files"),
-         QStringLiteral("*.bdz;*.cbz;*.cbr;*.zip;*.rar;*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.webp;*.avif;*.jxl")},
+         QStringLiteral("*.bdz;*.cbz;*.cbr;*.zip;*.rar;*.cb7;*.cbt;*.7z;*.tar;*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.webp;*.avif;*.jxl")},
         {QStringLiteral("BDz files (*.bdz)"), QStringLiteral("*.bdz")},
         {QStringLiteral("Cbz and Cbr files (*.cbz;*.cbr)"), QStringLiteral("*.cbz;*.cbr")},
         {QStringLiteral("Zip files (*.zip)"), QStringLiteral("*.zip")},

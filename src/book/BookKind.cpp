@@ -21,12 +21,16 @@ QString BookFileExtension(const QString& path)
 
 BookKind BookKindOfExtension(const QString& extension)
 {
-    static constexpr std::array<std::pair<QStringView, BookKind>, 13> kKinds{{
+    static constexpr std::array<std::pair<QStringView, BookKind>, 17> kKinds{{
         {u"zip", BookKind::Zip},
         {u"bdz", BookKind::Zip},
         {u"cbz", BookKind::Zip},
         {u"cbr", BookKind::Rar},
         {u"rar", BookKind::Rar},
+        {u"cb7", BookKind::SevenZipTar},
+        {u"7z", BookKind::SevenZipTar},
+        {u"cbt", BookKind::SevenZipTar},
+        {u"tar", BookKind::SevenZipTar},
         {u"jpeg", BookKind::Image},
         {u"jpg", BookKind::Image},
         {u"png", BookKind::Image},

@@ -3,6 +3,7 @@
 #include "book/BookKind.h"
 #include "book/PageDirectory.h"
 #include "book/RarBook.h"
+#include "book/SevenZipTarBook.h"
 #include "book/ZipBook.h"
 #include "common/Paths.h"
 #include "common/ShowMessage.h"
@@ -61,8 +62,10 @@ bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workD
 {
     book.BookPath.clear();
     const BookKind kind = BookKindOfExtension(BookFileExtension(fullPath));
-    if (kind == BookKind::Zip || kind == BookKind::Rar) {
-        const int failed = kind == BookKind::Zip ? ExtractZipBook(fullPath, workDir) : ExtractRarBook(fullPath, workDir);
+    if (kind == BookKind::Zip || kind == BookKind::Rar || kind == BookKind::SevenZipTar) {
+        const int failed = kind == BookKind::Zip   ? ExtractZipBook(fullPath, workDir)
+                           : kind == BookKind::Rar ? ExtractRarBook(fullPath, workDir)
+                                                   : ExtractSevenZipTarBook(fullPath, workDir);
         if (failed)
             return failOpen(book);
         // The path keeps its real spelling: on this file system a lowered 'Comic.cbz' would not be

@@ -1,0 +1,11 @@
+#pragma once
+// 7z and tar books (cb7, 7z, cbt, tar), read through libarchive under the zip family's rules: the
+// reader picks one book when the folders branch, pages are written flat under their bare names, the
+// later entry of a name wins, macOS metadata and unsafe names are skipped, and the disk budget and the
+// unpacked-size cap hold. The messages are the zip family's.
+
+#include <QString>
+
+// Extracts the book chosen inside the archive into `workDir` (empty, ending in "/"). Returns 0 when the
+// book's pages are there, non-zero on failure; shows its own messages.
+int ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir);
