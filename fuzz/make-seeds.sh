@@ -37,7 +37,7 @@ convert "$src" -alpha set BMP:"$D/bmp/v5argb.bmp"
 convert "$src" BMP2:"$D/bmp/os2.bmp"
 cwebp -quiet -q 60 "$src" -o "$D/webp/lossy.webp"
 cwebp -quiet -lossless "$D/png/rgba.png" -o "$D/webp/lossless-alpha.webp"
-img2webp -quiet -loop 0 "$D/png/rgb.png" "$D/png/palette.png" -o "$D/webp/animated.webp"
+img2webp -loop 0 "$D/png/rgb.png" "$D/png/palette.png" -o "$D/webp/animated.webp"
 avifenc -s 10 "$D/png/rgb.png" "$D/avif/yuv420.avif" >/dev/null
 avifenc -s 10 -d 10 -y 444 "$D/png/rgba.png" "$D/avif/alpha10.avif" >/dev/null
 cjxl -d 1 "$D/png/rgb.png" "$D/jxl/lossy.jxl" >/dev/null 2>&1
