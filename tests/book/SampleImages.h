@@ -24,7 +24,7 @@ struct PngOptions {
     bool interlaced = false;
     bool transparency = false; // a tRNS chunk
 };
-// Samples follow (x, y); compare with Qt's reader for the colours.
+// Arbitrary samples: Qt's reader tells the colours.
 QByteArray png(int width, int height, const PngOptions& options = {});
 
 struct GifOptions {
@@ -34,9 +34,8 @@ struct GifOptions {
     bool localMap = false; // the colours on the frame instead of the screen
     bool frame = true;     // false: a GIF with no frame at all
 };
-// `frame` is an Indexed8 picture of 2^n colours; colour 3 is the background. `expected` gets the
-// screen a decoder must deliver.
-QByteArray gif(const QImage& frame, const GifOptions& options = {}, QImage* expected = nullptr);
+// `frame` is an Indexed8 picture of 2^n colours; colour 3 is the background.
+QByteArray gif(const QImage& frame, const GifOptions& options = {});
 
 struct BmpOptions {
     int headerSize = 40; // 12 (OS/2 core), 16 and 64 (OS/2 2.x), 40, 56 (V3), 108 (V4), 124 (V5)
@@ -54,7 +53,8 @@ QByteArray with32(QByteArray file, int at, std::uint32_t value);
 
 // Largest difference of any colour channel between two images; 256 for different sizes.
 int maxDifference(const QImage& a, const QImage& b);
-// Our image layer's result for the file bytes, as an RGB32 copy; null when it fails.
+// Our image layer's result for the file bytes, as an RGB32 copy; null when it fails. A channel range
+// the decoder found on the way is checked against the picture.
 QImage decode(const QByteArray& file);
 // Qt's own reader's result, for comparison; null when Qt can't read it.
 QImage decodeWithQt(const QByteArray& file);
