@@ -53,7 +53,7 @@ QByteArray jpeg(const QImage& image, int subsampling, int flags, bool cmyk)
     return bytes;
 }
 
-QByteArray png(int width, int height, const PngOptions& o)
+QByteArray png(int width, int height, int colourType, int bitDepth, bool interlaced, bool transparency)
 {
     QByteArray bytes;
     png_structp p = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
@@ -64,17 +64,17 @@ QByteArray png(int width, int height, const PngOptions& o)
             static_cast<QByteArray*>(png_get_io_ptr(p))->append(reinterpret_cast<const char*>(data), qsizetype(n));
         },
         [](png_structp) {});
-    png_set_IHDR(p, info, png_uint_32(width), png_uint_32(height), o.bitDepth, o.colourType,
-                 o.interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
+    png_set_IHDR(p, info, png_uint_32(width), png_uint_32(height), bitDepth, colourType,
+                 interlaced ? PNG_INTERLACE_ADAM7 : PNG_INTERLACE_NONE, PNG_COMPRESSION_TYPE_DEFAULT,
                  PNG_FILTER_TYPE_DEFAULT);
     std::vector<png_color> colours;
-    for (int i = 0; i < 1 << std::min(o.bitDepth, 8); ++i)
+    for (int i = 0; i < 1 << std::min(bitDepth, 8); ++i)
         colours.push_back({png_byte(i * 67), png_byte(255 - i), png_byte(i * 40)});
-    if (o.colourType == PNG_COLOR_TYPE_PALETTE)
+    if (colourType == PNG_COLOR_TYPE_PALETTE)
         png_set_PLTE(p, info, colours.data(), int(colours.size()));
     png_byte clear = 0;
     png_color_16 black{};
-    if (o.transparency) // palette entry 0, or the colour black
+    if (transparency) // palette entry 0, or the colour black
         png_set_tRNS(p, info, &clear, 1, &black);
     png_write_info(p, info);
     // Any bytes will do, as Qt's reader is the reference; palette indices all fit as the palette is full.
@@ -194,18 +194,16 @@ QImage decode(const QByteArray& file)
     ImageOpenOptions options;
     options.findChannelRange = true;
     Image* image = CorOpenImageBytes(
-        std::span(reinterpret_cast<const std::uint8_t*>(file.constData()), std::size_t(file.size())), FF_AUTODETECT,
-        options);
+        {reinterpret_cast<const std::uint8_t*>(file.constData()), std::size_t(file.size())}, FF_AUTODETECT, options);
     if (!image)
         return {};
-    const QImage copy = QImage(static_cast<const uchar*>(image->getPixels()), image->getWidth(), image->getHeight(),
-                               qsizetype(image->getWidth()) * 4, QImage::Format_RGB32)
-                            .copy();
-    // A range found on the way, for normalisation, is the finished picture's.
-    if (const std::optional<ChannelRange> range = image->channelRange()) {
-        EXPECT_EQ(*range, FindChannelRange(reinterpret_cast<const std::uint32_t*>(copy.constBits()),
-                                           std::size_t(copy.width()) * std::size_t(copy.height())));
-    }
+    const auto* pixels = static_cast<const std::uint32_t*>(image->getPixels());
+    const std::size_t count = std::size_t(image->getWidth()) * std::size_t(image->getHeight());
+    // Every picture is opaque, and a range found on the way, for normalisation, is the finished picture's.
+    EXPECT_TRUE(std::all_of(pixels, pixels + count, [](std::uint32_t p) { return p >> 24 == 0xff; }));
+    EXPECT_EQ(image->channelRange().value_or(FindChannelRange(pixels, count)), FindChannelRange(pixels, count));
+    const QImage copy =
+        QImage(reinterpret_cast<const uchar*>(pixels), image->getWidth(), image->getHeight(), QImage::Format_RGB32).copy();
     image->destroy();
     return copy;
 }
@@ -215,15 +213,6 @@ QImage decodeWithQt(const QByteArray& file)
     QBuffer buffer;
     buffer.setData(file);
     return QImageReader(&buffer).read().convertToFormat(QImage::Format_RGB32);
-}
-
-bool opaque(const QImage& image)
-{
-    for (int y = 0; y < image.height(); ++y)
-        for (int x = 0; x < image.width(); ++x)
-            if (qAlpha(reinterpret_cast<const QRgb*>(image.constScanLine(y))[x]) != 0xff)
-                return false;
-    return true;
 }
 
 } // namespace samples

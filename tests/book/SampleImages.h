@@ -18,14 +18,10 @@ QImage indexedPattern(int width, int height, int colours);
 // software writes them.
 QByteArray jpeg(const QImage& image, int subsampling = 2, int flags = 0, bool cmyk = false);
 
-struct PngOptions {
-    int colourType = 2; // PNG_COLOR_TYPE_*
-    int bitDepth = 8;
-    bool interlaced = false;
-    bool transparency = false; // a tRNS chunk
-};
-// Arbitrary samples: Qt's reader tells the colours.
-QByteArray png(int width, int height, const PngOptions& options = {});
+// `colourType` is a PNG_COLOR_TYPE_*; `transparency` adds a tRNS chunk. Arbitrary samples: Qt's reader
+// tells the colours.
+QByteArray png(int width, int height, int colourType = 2, int bitDepth = 8, bool interlaced = false,
+               bool transparency = false);
 
 struct GifOptions {
     int screenWidth = 0, screenHeight = 0; // 0: the frame's size
@@ -53,12 +49,10 @@ QByteArray with32(QByteArray file, int at, std::uint32_t value);
 
 // Largest difference of any colour channel between two images; 256 for different sizes.
 int maxDifference(const QImage& a, const QImage& b);
-// Our image layer's result for the file bytes, as an RGB32 copy; null when it fails. A channel range
-// the decoder found on the way is checked against the picture.
+// Our image layer's result for the file bytes, as an RGB32 copy; null when it fails. Checks that every
+// pixel is opaque and that a channel range the decoder found on the way is the picture's.
 QImage decode(const QByteArray& file);
 // Qt's own reader's result, for comparison; null when Qt can't read it.
 QImage decodeWithQt(const QByteArray& file);
-// True when every pixel's fourth byte is 0xff.
-bool opaque(const QImage& image);
 
 } // namespace samples
