@@ -88,6 +88,7 @@ TEST(PreloadWorker, PublishesOnlyCompleteDecodesOfTheNewestRequestAndDropsOldOrF
     worker.waitIdle();
     EXPECT_FALSE(gate.overlapped);
     EXPECT_EQ(worker.decodesFinished(), 2) << "the first, then only the newest waiting request";
+    EXPECT_TRUE(gate.entered.try_acquire()); // the newest request's
     std::optional<PreloadedPage> page = worker.take();
     ASSERT_TRUE(page);
     EXPECT_EQ(page->request.pageIndex, 4);
