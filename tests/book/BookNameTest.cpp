@@ -16,7 +16,7 @@ TEST(BookKind, ExtensionIsTheLoweredTextAfterTheLastDotOfTheLastComponent)
     } cases[] = {
         {"/b/archive.CBZ", "cbz", BookKind::Zip}, {"/b/x.BDz", "bdz", BookKind::Zip},
         {"/b/x.RAR", "rar", BookKind::Rar},       {"/b/x/Page.JPG", "jpg", BookKind::Image},
-        {"/b/x.tar.gz", "gz", BookKind::None},    {"/books/comic", "comic", BookKind::None}, // no dot: the whole component
+        {"/b/x.tar.gz", "gz", BookKind::None},    {"/books/comic", "comic", BookKind::None}, // no dot: all of it
         {"/books.d/cbz", "cbz", BookKind::Zip},   {"/books/x.", "", BookKind::None},
         {"comic", "comic", BookKind::None},
     };

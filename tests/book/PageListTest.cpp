@@ -60,7 +60,7 @@ TEST(PageList, KeepsTheRealNameAndReadsLikeAListOfNames)
     const PageName page = MakePageName("\xc3\x89T\xc3\x89.PNG");
     EXPECT_EQ(page.name, QString::fromUtf8("\xc3\x89T\xc3\x89.PNG"));
     EXPECT_EQ(page.lowered, "\xc3\x89t\xc3\x89.png");
-    PageNameList list = QStringList{"B.png", "a.png"};
+    PageNameList list{"B.png", "a.png"};
     list << "C.JPG";
     EXPECT_EQ(list[0], "B.png");
     EXPECT_EQ(list.value(2), "C.JPG");
@@ -74,7 +74,8 @@ TEST(PageList, KeepsTheRealNameAndReadsLikeAListOfNames)
 TEST(PageDirectory, ListsPageNamedFilesFoldersAndLinksInReadingOrder)
 {
     ScratchDir dir;
-    for (const char* name : {"a10.png", "B.png", "a.png", "(1).jpg", "Story.JPEG", "notes.jpg.txt", "readme.txt", "y.bmp"})
+    for (const char* name :
+         {"a10.png", "B.png", "a.png", "(1).jpg", "Story.JPEG", "notes.jpg.txt", "readme.txt", "y.bmp"})
         dir.write(name, "x");
     QDir().mkpath(dir.file("a.jpg"));                            // listed, and fails to decode when shown
     dir.write("inner/d.png", "x");                               // sub-folders' pages belong to no book

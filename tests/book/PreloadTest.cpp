@@ -137,7 +137,7 @@ TEST(PreloadBook, OnlyTheNextPageOfThisBookTurnedTheSameWayIsTaken)
         {"jumped past it", [](PreloadState&, BookState& b) { b.pageIndex = 2; }, false, false},
         {"discarded", [](PreloadState& p, BookState& b) { DiscardPreloadedPage(p, b); }, false, false},
         {"cancelled for a book change", [](PreloadState& p, BookState& b) { CancelPreload(p, b); }, false, false},
-        {"same index of another book", [&](PreloadState&, BookState& b) { b.BookDir = other.dir.path(); }, false, false},
+        {"another book's", [&](PreloadState&, BookState& b) { b.BookDir = other.dir.path(); }, false, false},
     };
     for (const auto& c : cases) {
         GreyBook pages(4);

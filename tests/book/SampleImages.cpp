@@ -17,16 +17,6 @@
 
 namespace samples {
 
-QImage pattern(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            image.setPixel(x, y, qRgb(x * 255 / std::max(1, width - 1), y * 255 / std::max(1, height - 1),
-                                      (x * 37 + y * 11) & 255));
-    return image;
-}
-
 QImage indexedPattern(int width, int height, int colours)
 {
     QImage image(width, height, QImage::Format_Indexed8);
@@ -36,6 +26,11 @@ QImage indexedPattern(int width, int height, int colours)
         for (int x = 0; x < width; ++x)
             image.scanLine(y)[x] = uchar(((x / 4 + y) % 3 == 0 ? x / 4 + y : x * 5 + y * 3) % colours);
     return image;
+}
+
+QImage pattern(int width, int height)
+{
+    return indexedPattern(width, height, 256).convertToFormat(QImage::Format_RGB32);
 }
 
 QByteArray jpeg(const QImage& image, int subsampling, int flags, bool cmyk)
@@ -202,8 +197,8 @@ QImage decode(const QByteArray& file)
     // Every picture is opaque, and a range found on the way, for normalisation, is the finished picture's.
     EXPECT_TRUE(std::all_of(pixels, pixels + count, [](std::uint32_t p) { return p >> 24 == 0xff; }));
     EXPECT_EQ(image->channelRange().value_or(FindChannelRange(pixels, count)), FindChannelRange(pixels, count));
-    const QImage copy =
-        QImage(reinterpret_cast<const uchar*>(pixels), image->getWidth(), image->getHeight(), QImage::Format_RGB32).copy();
+    const int width = image->getWidth(), height = image->getHeight();
+    const QImage copy = QImage(reinterpret_cast<const uchar*>(pixels), width, height, QImage::Format_RGB32).copy();
     image->destroy();
     return copy;
 }

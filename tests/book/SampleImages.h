@@ -9,10 +9,10 @@
 
 namespace samples {
 
-// A picture with a different colour in every pixel (and both 0 and 255 in it), Format_RGB32.
-QImage pattern(int width, int height);
-// A palette picture of `colours` distinct colours, with runs of equal pixels next to changing ones.
+// A palette picture of `colours` distinct colours (both 0 and 255 among their bytes), with runs of
+// equal pixels next to changing ones; pattern() is the same of 256 colours, as Format_RGB32.
 QImage indexedPattern(int width, int height, int colours);
+QImage pattern(int width, int height);
 
 // `subsampling` is a TJSAMP_*, `flags` TJFLAG_*; CMYK files store their inks inverted, as print
 // software writes them.
