@@ -1,5 +1,5 @@
-// The normalisation and contrast tables, their worked rows, and the fast normalisation against the
-// table it stands for.
+// The colour corrections of a page: worked cases of normalisation and contrast, and the fast
+// normalisation against the table it stands for.
 
 #include "book/ColourCorrection.h"
 
@@ -9,52 +9,42 @@
 
 namespace {
 
-std::uint32_t grey(std::uint8_t v, std::uint8_t fourth = 0xff)
+TEST(ColourCorrection, PageCorrectionCases)
 {
-    return std::uint32_t(fourth) << 24 | std::uint32_t(v) << 16 | std::uint32_t(v) << 8 | v;
-}
-
-TEST(ColourCorrection, ContrastWorkedRows)
-{
-    const struct {
-        int contrastval;
-        std::array<int, 6> entries; // 0, 32, 64, 128, 192, 255
-    } rows[] = {
-        {64, {0, 8, 32, 129, 224, 255}},
-        {-64, {0, 64, 91, 128, 165, 255}},
-        {127, {0, 0, 0, 178, 255, 255}},
-        {-127, {128, 128, 128, 128, 128, 128}},
+    // Grey pixels whose fourth byte, 0x12, must come through untouched.
+    const auto pixelsOf = [](const std::vector<int>& greys) {
+        std::vector<std::uint32_t> pixels;
+        for (int v : greys)
+            pixels.push_back(0x12000000u | std::uint32_t(v) * 0x010101u);
+        return pixels;
     };
-    for (const auto& row : rows) {
-        const ColourTable table = ContrastTable(row.contrastval);
-        const int at[] = {0, 32, 64, 128, 192, 255};
-        for (int i = 0; i < 6; ++i)
-            EXPECT_EQ(table[std::size_t(at[i])], row.entries[std::size_t(i)])
-                << "contrastval " << row.contrastval << " entry " << at[i];
+    const std::vector<int> ramp = {0, 32, 64, 128, 192, 255};
+    const struct {
+        const char* name;
+        std::vector<int> in;
+        bool norm;
+        int contrastval;
+        std::vector<int> out;
+    } cases[] = {
+        {"full span unchanged", {0, 255, 17}, true, 0, {0, 255, 17}},
+        {"40..200 stretched", {40, 200, 120}, true, 0, {0, 255, 127}},
+        {"single colour unchanged", {90, 90}, true, 0, {90, 90}},
+        {"both off: untouched", {40, 200}, false, 0, {40, 200}},
+        {"contrast after normalisation", {40, 200, 161}, true, 64, {0, 255, 224}},
+        {"flat grey", {3, 250}, true, -127, {128, 128}},
+        // The contrast curve's worked rows; values beyond -127..127 are clamped.
+        {"contrast 64", ramp, false, 64, {0, 8, 32, 129, 224, 255}},
+        {"contrast -64", ramp, false, -64, {0, 64, 91, 128, 165, 255}},
+        {"contrast 127", ramp, false, 127, {0, 0, 0, 178, 255, 255}},
+        {"contrast 5000", ramp, false, 5000, {0, 0, 0, 178, 255, 255}},
+        {"contrast -127", ramp, false, -127, {128, 128, 128, 128, 128, 128}},
+        {"contrast of the smallest int", ramp, false, std::numeric_limits<int>::min(), {128, 128, 128, 128, 128, 128}},
+    };
+    for (const auto& c : cases) {
+        std::vector<std::uint32_t> pixels = pixelsOf(c.in);
+        CorrectPageColours(pixels.data(), pixels.size(), c.norm, c.contrastval);
+        EXPECT_EQ(pixels, pixelsOf(c.out)) << c.name;
     }
-    const ColourTable flat = ContrastTable(-127);
-    for (int v = 0; v < 256; ++v)
-        EXPECT_EQ(flat[std::size_t(v)], 128);
-}
-
-TEST(ColourCorrection, ContrastZeroIsIdentityAndOutOfRangeValuesAreClamped)
-{
-    EXPECT_TRUE(IsIdentity(ContrastTable(0)));
-    EXPECT_EQ(ContrastTable(5000), ContrastTable(127));
-    EXPECT_EQ(ContrastTable(-5000), ContrastTable(-127));
-    EXPECT_EQ(ContrastTable(std::numeric_limits<int>::min()), ContrastTable(-127));
-}
-
-TEST(ColourCorrection, NormalisationTableRows)
-{
-    const ColourTable stretch = NormalisationTable({40, 200});
-    EXPECT_EQ(stretch[40], 0);
-    EXPECT_EQ(stretch[120], 127);
-    EXPECT_EQ(stretch[200], 255);
-    EXPECT_EQ(stretch[39], 0); // outside the range nothing is defined: 0
-    EXPECT_TRUE(IsIdentity(NormalisationTable({0, 255})));
-    const ColourTable single = NormalisationTable({77, 77});
-    EXPECT_EQ(single[77], 77);
 }
 
 TEST(ColourCorrection, ChannelRangeIgnoresTheFourthByteAndSpansAllThreeChannels)
@@ -81,31 +71,6 @@ TEST(ColourCorrection, FastNormalisationEqualsTheTableForEveryRange)
             ApplyNormalisation(pixels.data(), pixels.size(), range);
             ASSERT_EQ(pixels, expected) << lo << ".." << hi;
         }
-}
-
-TEST(ColourCorrection, PageCorrectionCases)
-{
-    const struct {
-        const char* name;
-        std::vector<std::uint32_t> in;
-        bool norm;
-        int contrastval;
-        std::vector<std::uint32_t> out;
-    } cases[] = {
-        {"full span unchanged", {grey(0), grey(255), grey(17)}, true, 0, {grey(0), grey(255), grey(17)}},
-        {"40..200 stretched", {grey(40), grey(200), grey(120)}, true, 0, {grey(0), grey(255), grey(127)}},
-        {"single colour unchanged", {grey(90), grey(90)}, true, 0, {grey(90), grey(90)}},
-        {"both off: untouched", {grey(40, 0x12), grey(200)}, false, 0, {grey(40, 0x12), grey(200)}},
-        {"fourth byte kept", {grey(40, 0x12), grey(200)}, true, 0, {grey(0, 0x12), grey(255)}},
-        {"contrast after normalisation", {grey(40), grey(200), grey(161)}, true, 64, {grey(0), grey(255), grey(224)}},
-        {"contrast alone", {grey(64), grey(192)}, false, 64, {grey(32), grey(224)}},
-        {"flat grey", {grey(3), grey(250)}, true, -127, {grey(128), grey(128)}},
-    };
-    for (const auto& c : cases) {
-        std::vector<std::uint32_t> pixels = c.in;
-        CorrectPageColours(pixels.data(), pixels.size(), c.norm, c.contrastval);
-        EXPECT_EQ(pixels, c.out) << c.name;
-    }
 }
 
 } // namespace

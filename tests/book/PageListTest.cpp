@@ -1,104 +1,58 @@
+// The pages of a book: the scan of its folder, their reading order, and the list read like a list of
+// names. (A folder that can't be listed or holds no pages is no book; OpenBookTest has those.)
+
+#include "book/PageDirectory.h"
 #include "book/PageList.h"
 
-#include <QStringList>
+#include "support/TestSupport.h"
+
+#include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
 
 namespace {
-QStringList sortedNames(const QList<QByteArray>& onDisk)
+
+// Every entry whose lowered name holds a page extension anywhere (files, folders, links), by the name
+// it has on disk, in reading order: byte by byte on the lowered names, bytes read as signed, with no
+// numeric awareness, a name that starts another first, and names lowered alike by their real bytes.
+TEST(PageList, AFolderListsItsPageNamesInByteWiseOrder)
 {
-    PageNameList list;
-    for (const QByteArray& name : onDisk)
-        list.append(MakePageName(name));
-    list.sort();
+    ScratchDir dir;
+    for (const char* name : {"B.png", "a10.png", "a.png", "A.png", "a2.png", "-cover.jpg", "(1).jpg", " space.jpg",
+                             "Page_B.jpg", "PAGE_a.jpg", "page^.jpg", "pagea.jpg", "pa.jpg", "p\xc3\xa9.jpg", "p0.jpg",
+                             "x.jpg.jpg", "x.jpg", "x.jpgz.png", "Story.JPEG", "notes.jpg.txt", "readme.txt", "y.bmp",
+                             ".gif", "tiff.tiff", "jpg", "b.jpg~"})
+        dir.write(QString::fromUtf8(name), "x");
+    QDir().mkpath(dir.file("c.gif"));                                  // listed; fails to decode when shown
+    dir.write("inner/d.png", "x");                                     // sub-folders' pages belong to no book
+    ASSERT_TRUE(QFile::link(dir.file("y.bmp"), dir.file("linked.GIF"))); // a link counts as its target
+    const std::optional<PageNameList> pages = ScanPageDirectory(dir.path());
+    ASSERT_TRUE(pages);
     QStringList names;
-    for (const PageName& page : list.pages())
+    for (const PageName& page : pages->pages())
         names << page.name;
-    return names;
-}
-} // namespace
-
-struct OrderCase {
-    const char* what;
-    QList<QByteArray> onDisk;
-    QStringList expected;
-};
-
-class PageOrder : public ::testing::TestWithParam<OrderCase> {};
-
-TEST_P(PageOrder, SortsByteWiseIgnoringCase)
-{
-    EXPECT_EQ(sortedNames(GetParam().onDisk), GetParam().expected) << GetParam().what;
+    EXPECT_EQ(names.join(u'|').toStdString(), " space.jpg|(1).jpg|-cover.jpg|.gif|A.png|a.png|a10.png|a2.png|b.jpg~|"
+                                              "B.png|c.gif|linked.GIF|notes.jpg.txt|p\xc3\xa9.jpg|p0.jpg|pa.jpg|"
+                                              "page^.jpg|PAGE_a.jpg|Page_B.jpg|pagea.jpg|Story.JPEG|x.jpg|x.jpg.jpg|"
+                                              "x.jpgz.png|y.bmp");
+    EXPECT_FALSE(IsPageName("a.JPG")) << "the caller lowers first";
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, PageOrder,
-    ::testing::Values(
-        OrderCase{"no numeric awareness, case ignored", {"B.png", "a10.png", "a.png", "a2.png"},
-                  {"a.png", "a10.png", "a2.png", "B.png"}},
-        OrderCase{"punctuation and a leading blank", {"-cover.jpg", "(1).jpg", "a.jpg", " space.jpg"},
-                  {" space.jpg", "(1).jpg", "-cover.jpg", "a.jpg"}},
-        OrderCase{"underscore before letters", {"pagea.jpg", "page_1.jpg"}, {"page_1.jpg", "pagea.jpg"}},
-        OrderCase{"uppercase letters sort as lowered, after the underscore", {"Page_B.jpg", "PAGE_a.jpg", "page^.jpg"},
-                  {"page^.jpg", "PAGE_a.jpg", "Page_B.jpg"}},
-        OrderCase{"a byte of 128 or more comes before plain ASCII", {"pa.jpg", "p\xc3\xa9.jpg", "p0.jpg"},
-                  {QString::fromUtf8("p\xc3\xa9.jpg"), "p0.jpg", "pa.jpg"}},
-        OrderCase{"a name that starts another comes first, whatever the listing order",
-                  {"x.jpg.jpg", "x.jpg", "x.jpgz.png"}, {"x.jpg", "x.jpg.jpg", "x.jpgz.png"}},
-        OrderCase{"names lowered alike keep both files, in a fixed order", {"a.png", "A.png"}, {"A.png", "a.png"}},
-        OrderCase{"one name", {"only.gif"}, {"only.gif"}},
-        OrderCase{"none", {}, {}}));
-
-TEST(PageList, KeepsTheRealNameForOpeningAndTheLoweredOneForOrdering)
+TEST(PageList, KeepsTheRealNameAndReadsLikeAListOfNames)
 {
-    const PageName page = MakePageName("Cover.JPG");
-    EXPECT_EQ(page.name, "Cover.JPG");
-    EXPECT_EQ(page.lowered, "cover.jpg");
     // Only A..Z are lowered; other bytes, UTF-8 included, stay as they are.
-    EXPECT_EQ(LowerPageName("\xc3\x89T\xc3\x89.PNG"), "\xc3\x89t\xc3\x89.png");
-}
-
-TEST(PageList, TakesNamesHoldingAPageExtensionAnywhere)
-{
-    struct Case {
-        const char* lowered;
-        bool page;
-    } cases[] = {
-        {"a.bmp", true},       {"a.png", true},      {"a.jpg", true},          {"a.jpeg", true},
-        {"a.gif", true},       {".jpg", true},       {"notes.jpg.txt", true}, {"image.jpg.bak", true},
-        {"a.jpg~", true},     {"readme.txt", false}, {"jpg", false},          {"a.tiff", false},
-        {"a.JPG", false} /* the caller lowers first */,
-    };
-    for (const Case& c : cases)
-        EXPECT_EQ(IsPageName(c.lowered), c.page) << c.lowered;
-}
-
-TEST(PageList, ComparesBytesAsSigned)
-{
-    EXPECT_LT(ComparePageNames("\x80", "\x7f"), 0);
-    EXPECT_GT(ComparePageNames("b", "a"), 0);
-    EXPECT_EQ(ComparePageNames("same", "same"), 0);
-    EXPECT_LT(ComparePageNames("ab", "abc"), 0);
-}
-
-TEST(PageList, ItemsOutsideTheListAreEmpty)
-{
-    PageNameList list;
-    list.append(MakePageName("a.png"));
-    EXPECT_EQ(list.item(0), "a.png");
-    EXPECT_TRUE(list.item(1).isEmpty());
-    EXPECT_TRUE(list.item(-1).isEmpty());
-    EXPECT_EQ(list.count(), 1);
-}
-
-TEST(PageList, BuiltFromNamesKeepsTheirOrder)
-{
-    PageNameList list = QStringList{"B.png", "a.png"};
+    const PageName page = MakePageName("\xc3\x89T\xc3\x89.PNG");
+    EXPECT_EQ(page.name, QString::fromUtf8("\xc3\x89T\xc3\x89.PNG"));
+    EXPECT_EQ(page.lowered, "\xc3\x89t\xc3\x89.png");
+    PageNameList list{"B.png", "a.png"};
     list << "C.JPG";
-    ASSERT_EQ(list.size(), 3);
     EXPECT_EQ(list[0], "B.png");
     EXPECT_EQ(list.value(2), "C.JPG");
     EXPECT_EQ(list.lowered(2), "c.jpg");
-    EXPECT_TRUE(list.value(3).isEmpty());
+    for (int outside : {-1, 3})
+        EXPECT_TRUE(list.item(outside).isEmpty() && list.lowered(outside).isEmpty()) << outside;
     list.sort();
     EXPECT_EQ(list.item(0), "a.png");
 }
+
+} // namespace

@@ -1,72 +1,58 @@
 #pragma once
-// Image files of every variant the decoders must read, written at test time by the formats' own
-// writers (TurboJPEG, libpng, giflib) or, for BMP, byte by byte. Not a test file itself.
+// Image files the decoders must read, written at test time: JPEG, PNG and GIF by their own libraries,
+// BMP byte by byte (Qt writes none of its unusual headers, depths or compressions). Not a test file.
 
 #include <QByteArray>
 #include <QImage>
 
 #include <cstdint>
-#include <vector>
 
 namespace samples {
 
-// A picture with a different colour in every pixel (and both 0 and 255 in it), Format_RGB32.
+// A palette picture of `colours` distinct colours (both 0 and 255 among their bytes), with runs of
+// equal pixels next to changing ones; pattern() is the same of 256 colours, as Format_RGB32.
+QImage indexedPattern(int width, int height, int colours);
 QImage pattern(int width, int height);
 
-struct JpegOptions {
-    int subsampling = 2; // TJSAMP_*: 0 4:4:4, 2 4:2:0
-    int quality = 90;
-    bool progressive = false;
-    bool grey = false;
-    bool cmyk = false; // inks stored inverted, as print software writes them
-};
-QByteArray jpeg(const QImage& image, const JpegOptions& options = {});
+// `subsampling` is a TJSAMP_*, `flags` TJFLAG_*; CMYK files store their inks inverted, as print
+// software writes them.
+QByteArray jpeg(const QImage& image, int subsampling = 2, int flags = 0, bool cmyk = false);
 
-struct PngOptions {
-    int colourType = 2; // PNG_COLOR_TYPE_*
-    int bitDepth = 8;
-    bool interlaced = false;
-    bool transparency = false; // a tRNS chunk
-};
-// Samples are derived from (x, y); `expected` is what a decoder must deliver (alpha dropped).
-QByteArray png(int width, int height, const PngOptions& options, QImage* expected = nullptr);
+// `colourType` is a PNG_COLOR_TYPE_*; `transparency` adds a tRNS chunk. Arbitrary samples: Qt's reader
+// tells the colours.
+QByteArray png(int width, int height, int colourType = 2, int bitDepth = 8, bool interlaced = false,
+               bool transparency = false);
 
 struct GifOptions {
     int screenWidth = 0, screenHeight = 0; // 0: the frame's size
     int left = 0, top = 0;
     bool interlaced = false;
-    bool globalMap = true; // else the frame carries a local one
+    bool localMap = false; // the colours on the frame instead of the screen
     bool frame = true;     // false: a GIF with no frame at all
 };
-QByteArray gif(int width, int height, const GifOptions& options, QImage* expected = nullptr);
+// `frame` is an Indexed8 picture of 2^n colours; colour 3 is the background.
+QByteArray gif(const QImage& frame, const GifOptions& options = {});
 
 struct BmpOptions {
-    int headerSize = 40; // 12 (OS/2 core), 40, 108 (V4), 124 (V5)
-    int bitCount = 24;
-    int compression = 0; // 0 RGB, 1 RLE8, 2 RLE4, 3 bit fields
+    int headerSize = 40; // 12 (OS/2 core), 16 and 64 (OS/2 2.x), 40, 56 (V3), 108 (V4), 124 (V5)
+    int bitCount = 0;    // 0: the image's depth; an Indexed8 image is packed to 1, 2 or 4 bits
+    int compression = 0; // 0 RGB, 1 RLE8, 2 RLE4, 3 bit fields, 6 bit fields with alpha
     bool topDown = false;
-    std::uint32_t masks[3] = {0, 0, 0}; // for bit fields: red, green, blue
+    std::uint32_t masks[3] = {0, 0, 0}; // red, green, blue
 };
-// The pixels of `image` (colours of a palette image must be among its first 2^bitCount colours,
-// given by `palette`); RLE files use runs and literal stretches.
-QByteArray bmp(const QImage& image, const BmpOptions& options, const std::vector<QRgb>& palette = {});
+// The image's rows as they lie in memory (so the QImage format picks the layout: RGB555, RGB16,
+// BGR888, RGB32, RGBX8888, RGB30, Indexed8). RLE rows alternate between runs and literal stretches.
+QByteArray bmp(const QImage& image, const BmpOptions& options = {});
 
-// A palette image: `colours` distinct colours in a pattern.
-QImage palettePattern(int width, int height, const std::vector<QRgb>& colours);
-std::vector<QRgb> paletteOf(int count);
+// `file` with the 32-bit little-endian field at `at` replaced.
+QByteArray with32(QByteArray file, int at, std::uint32_t value);
 
-// Largest difference of any colour channel between two RGB32 images; -1 for different sizes.
+// Largest difference of any colour channel between two images; 256 for different sizes.
 int maxDifference(const QImage& a, const QImage& b);
-
-} // namespace samples
-
-namespace samples {
-
-// Our image layer's result for the file bytes, as an RGB32 copy; null when it fails.
+// Our image layer's result for the file bytes, as an RGB32 copy; null when it fails. Checks that every
+// pixel is opaque and that a channel range the decoder found on the way is the picture's.
 QImage decode(const QByteArray& file);
-// Qt's own readers' result, for comparison; null when Qt can't read it.
+// Qt's own reader's result, for comparison; null when Qt can't read it.
 QImage decodeWithQt(const QByteArray& file);
-// True when every pixel's fourth byte is 0xff.
-bool opaque(const QImage& image);
 
 } // namespace samples
