@@ -11,6 +11,7 @@
 #include "book/Preload.h"
 #include "common/Paths.h"
 #include "common/ShowMessage.h"
+#include "skin/SkinGeometry.h"
 #include "view/NavigationMath.h"
 #include "view/PageView.h"
 #include "view/SmoothScroll.h"
@@ -336,7 +337,7 @@ void WheelTurned(AppState& state, int delta)
 
 void ZoomUpdate(AppState& state)
 {
-    // FIXME: the skin's "zoom" slider follows once sliders are drawn.
+    SetSliderValue(state.skin, u"zoom", state.view.zoom);
     repaintPageView(state);
     repaintMainWindow(state);
 }

@@ -12,11 +12,14 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "app/ShutDown.h"
+#include "app/ViewPlacement.h"
 #include "app/WorkDir.h"
+#include "skin/SkinLoad.h"
 #include "view/PageView.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QScreen>
 #include <QStandardPaths>
 #include <random>
 
@@ -34,6 +37,24 @@ void openCommandLineBook(AppState& state, const QStringList& arguments)
     const QString path = CommandLineBookPath(arguments);
     if (!path.isEmpty())
         OpenBookAt(state, path);
+}
+
+// A placement the settings file gives that would put the window nowhere useful is mended here, so the
+// mended one is also what gets saved.
+void makePlacementUsable(Settings& s)
+{
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return;
+    const QRect usable = UsablePlacement(MainWindowRect(s.wndxpos, s.wndypos, s.wndwidth, s.wndheight), screens,
+                                         primary->availableGeometry());
+    s.wndxpos = usable.x();
+    s.wndypos = usable.y();
+    s.wndwidth = usable.width();
+    s.wndheight = usable.height();
 }
 } // namespace
 
@@ -55,10 +76,20 @@ int RunBullevista(int argc, char** argv)
     CreateWorkDir(state.paths, workParent, random);
 
     state.settings = ReadSettings(SettingsReader(state.paths.settingsFile), state.paths.ExeDir);
+    makePlacementUsable(state.settings);
 
+    if (!LoadSkinOrDefault(state.skin, state.skinBitmaps, state.settings.skinname, SkinRoots(state.paths.ExeDir))) {
+        // Without its default skin the program can't show itself. Nothing was changed yet: the settings
+        // file stays as it was, and the scratch folder, still empty, goes.
+        RemoveWorkDir(state.paths);
+        return 1;
+    }
+    ShowMainText(state, ProductTitle());
+
+    // The window is up before the book opens, so a book chooser or a message has it behind them.
     MainWindow window(state);
     state.windows = {&window, window.pageView()};
-    ShowMainText(state, ProductTitle());
+    window.show();
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     openCommandLineBook(state, arguments);
@@ -66,7 +97,6 @@ int RunBullevista(int argc, char** argv)
     state.accelTable = BuildAccelTable(state.settings);
 
     InstallQuitSignals([&state] { ShutDown(state); });
-    window.show();
     if (state.settings.startfullscreen > 0)
         window.enterFullScreen();
 

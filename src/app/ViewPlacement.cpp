@@ -19,3 +19,22 @@ QRect MainWindowRect(int wndxpos, int wndypos, int wndwidth, int wndheight)
     return QRect(qBound(-kLimit, wndxpos, kLimit), qBound(-kLimit, wndypos, kLimit), qBound(1, wndwidth, kLimit),
                  qBound(1, wndheight, kLimit));
 }
+
+QRect UsablePlacement(const QRect& stored, const QList<QRect>& screens, const QRect& primary)
+{
+    QRect placement = stored;
+    if (placement.width() < kMinWindowWidth)
+        placement.setWidth(qMax(kMinWindowWidth, qMin(600, primary.width())));
+    if (placement.height() < kMinWindowHeight)
+        placement.setHeight(qMax(kMinWindowHeight, qMin(430, primary.height())));
+    for (const QRect& screen : screens) {
+        const QRect shown = screen & placement;
+        if (shown.width() >= 100 && shown.height() >= 50)
+            return placement;
+    }
+    placement.moveCenter(primary.center());
+    // A window larger than the screen keeps its top-left corner (and so its drag area) on it.
+    placement.moveLeft(qMax(placement.left(), primary.left()));
+    placement.moveTop(qMax(placement.top(), primary.top()));
+    return placement;
+}
