@@ -77,6 +77,8 @@ int RunBullevista(int argc, char** argv)
 
     state.settings = ReadSettings(SettingsReader(state.paths.settingsFile), state.paths.ExeDir);
     makePlacementUsable(state.settings);
+    // From here a session ending is an orderly end, even while a message box of the start-up is up.
+    InstallQuitSignals([&state] { ShutDown(state); });
 
     if (!LoadSkinOrDefault(state.skin, state.skinBitmaps, state.settings.skinname, SkinRoots(state.paths.ExeDir))) {
         // Without its default skin the program can't show itself. Nothing was changed yet: the settings
@@ -84,6 +86,8 @@ int RunBullevista(int argc, char** argv)
         RemoveWorkDir(state.paths);
         return 1;
     }
+    if (state.shutDown)
+        return 0;
     ShowMainText(state, ProductTitle());
 
     // The window is up before the book opens, so a book chooser or a message has it behind them.
@@ -96,10 +100,11 @@ int RunBullevista(int argc, char** argv)
 
     state.accelTable = BuildAccelTable(state.settings);
 
-    InstallQuitSignals([&state] { ShutDown(state); });
     if (state.settings.startfullscreen > 0)
         window.enterFullScreen();
 
+    if (state.shutDown)
+        return 0; // the run ended while the book was opening (a message or the book chooser was up)
     const int code = QApplication::exec();
     return code;
 }

@@ -24,7 +24,8 @@ void terminate(QProcess& run)
     ::kill(pid_t(pid), SIGTERM);
 }
 
-// The viewer copied into a scratch folder, so its settings file and scratch folder land there.
+// The viewer copied into a scratch folder with its default skin, so its settings file and scratch folder
+// land there.
 struct InstalledViewer {
     ScratchDir dir;
     QString exe = dir.file("viewer");
@@ -32,6 +33,10 @@ struct InstalledViewer {
     {
         const QString built = QStringLiteral(BV_BINARY_DIR "/bullevista");
         QFile::copy(built, exe);
+        const QDir skin(QStringLiteral(BV_BINARY_DIR "/skins/default"));
+        QDir().mkpath(dir.file("skins/default"));
+        for (const QString& name : skin.entryList(QDir::Files))
+            QFile::copy(skin.filePath(name), dir.file("skins/default/" + name));
     }
     QString settings() const { return dir.file("viewer.ini"); }
     QStringList workDirs() const
