@@ -50,7 +50,9 @@ void showNewPage(AppState& state)
 void showLoading(AppState& state)
 {
     ShowMainText(state, QStringLiteral("loading"));
-    repaintMainWindow(state);
+    // Painted now: the book opens on this thread right after, and an archive can take a while.
+    if (state.windows.main)
+        state.windows.main->repaint();
     repaintPageView(state);
 }
 

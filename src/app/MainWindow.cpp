@@ -46,6 +46,7 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setMinimumSize(kMinWindowWidth, kMinWindowHeight);
+    setMouseTracking(true); // the sizing cursor over the grip
     setGeometry(savedPlacement());
     m_pageView = new PageView(viewRecords(state), this);
     new PageViewInput(viewRecords(state), m_pageView);

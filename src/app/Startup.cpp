@@ -14,6 +14,7 @@
 #include "app/ShutDown.h"
 #include "app/ViewPlacement.h"
 #include "app/WorkDir.h"
+#include "skin/SkinGeometry.h"
 #include "skin/SkinLoad.h"
 #include "view/PageView.h"
 
@@ -89,6 +90,7 @@ int RunBullevista(int argc, char** argv)
     if (state.shutDown)
         return 0;
     ShowMainText(state, ProductTitle());
+    SetSliderValue(state.skin, u"zoom", state.view.zoom);
 
     // The window is up before the book opens, so a book chooser or a message has it behind them.
     MainWindow window(state);

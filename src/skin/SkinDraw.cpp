@@ -46,7 +46,14 @@ void scalePiece(SkinCanvas& canvas, const QImage& image, Piece piece, const QRec
         return;
     const double kx = double(target.width()) * s / sw, ky = double(target.height()) * s / sh;
     const QRectF to(target.x() * s + (x1 - sx) * kx, target.y() * s + (y1 - sy) * ky, (x2 - x1) * kx, (y2 - y1) * ky);
-    canvas.painter.drawImage(to, image, QRectF(x1, y1, x2 - x1, y2 - y1));
+    // Only the part over the window is drawn (the painter would walk all of a target reaching far past
+    // it); the source follows the same mapping.
+    const QRectF shown = to & QRectF(QPointF(0, 0), QSizeF(canvas.window * s));
+    if (shown.isEmpty())
+        return;
+    const QRectF from(x1 + (shown.x() - to.x()) / kx, y1 + (shown.y() - to.y()) / ky, shown.width() / kx,
+                      shown.height() / ky);
+    canvas.painter.drawImage(shown, image, from);
 }
 
 // Whole tiles of `piece` from the target's top-left; the remainder is not drawn. Only the tiles over the
@@ -84,6 +91,17 @@ void tilePiece(SkinCanvas& canvas, const QImage& image, Piece piece, const QRect
         tile.fill(Qt::transparent);
         QPainter inside(&tile);
         inside.drawImage(QPoint(0, 0), image, tileRect);
+    }
+    // A pattern of a few pixels fills slowly, pixel by pixel; repeated into a tile of some 128 pixels a
+    // side it fills in runs.
+    const int across = std::max(1, 128 / tile.width()), down = std::max(1, 128 / tile.height());
+    if (across > 1 || down > 1) {
+        QImage larger(tile.width() * across, tile.height() * down, tile.format());
+        QPainter repeat(&larger);
+        repeat.setCompositionMode(QPainter::CompositionMode_Source);
+        repeat.fillRect(larger.rect(), QBrush(tile));
+        repeat.end();
+        tile = std::move(larger);
     }
     const std::int64_t left = target.x() + c0 * piece.width, top = target.y() + r0 * piece.height;
     const QRect fill(int(left * s), int(top * s), int((c1 - c0) * piece.width * s), int((r1 - r0) * piece.height * s));
