@@ -27,20 +27,15 @@ public:
         if (m_position >= m_content.size())
             return false;
         while (m_position < m_content.size()) {
-            if (line.size() == kMaxLineChars) {
-                // Full: a line feed right here still ends this line; anything else starts the next one.
-                if (const qsizetype feed = lineFeedLength(); feed > 0) {
-                    m_position += feed;
-                    line.append('\n');
-                }
-                break;
-            }
-            const qsizetype feed = lineFeedLength();
-            if (feed > 0) {
+            // A line feed ends the line, even right after 98 characters; any other character there
+            // starts the next line.
+            if (const qsizetype feed = lineFeedLength(); feed > 0) {
                 m_position += feed;
                 line.append('\n');
                 break;
             }
+            if (line.size() == kMaxLineChars)
+                break;
             line.append(m_content[m_position++]);
         }
         // The line is a C string to the parser: it ends at a NUL byte.
@@ -100,12 +95,12 @@ QString lowerText(QByteArray text)
 
 enum class Kind { Size, Move, Bmp, Button, Slider, Text, Region };
 
-// One element keyword: its word in the reports, how many numbers it reads and the length limit of
-// its name field (0 when it has none).
+// One element keyword: its word in the file, its word in the reports, how many numbers it reads and the
+// length limit of its name field (0 when it has none).
 struct Keyword {
     const char* word;
     Kind kind;
-    const char* report; // the keyword as the reports name it
+    const char* report;
     int numbers;
     int maxName;
 };
