@@ -2,15 +2,21 @@
 
 #include <QtGlobal>
 
+#include <cstdint>
+
 QRect PlacePageView(const PageArea& area, int wndwidth, int wndheight)
 {
-    int width = area.right - area.left;
-    int height = area.bottom - area.top;
+    // A skin's numbers can be anything: the sums are taken wide, a page area that ends before it starts
+    // is empty, and the result stays where a window system can place a child.
+    constexpr std::int64_t kLimit = 32767;
+    std::int64_t width = std::int64_t(area.right) - area.left;
+    std::int64_t height = std::int64_t(area.bottom) - area.top;
     if (area.right <= 0)
         width += wndwidth;
     if (area.bottom <= 0)
         height += wndheight;
-    return QRect(area.left, area.top, width, height);
+    return QRect(int(qBound(-kLimit, std::int64_t(area.left), kLimit)), int(qBound(-kLimit, std::int64_t(area.top), kLimit)),
+                 int(qBound(std::int64_t(0), width, kLimit)), int(qBound(std::int64_t(0), height, kLimit)));
 }
 
 QRect MainWindowRect(int wndxpos, int wndypos, int wndwidth, int wndheight)

@@ -16,6 +16,7 @@
 
 #include <QCoreApplication>
 #include <QMenu>
+#include <climits>
 #include <QMouseEvent>
 #include <gtest/gtest.h>
 
@@ -140,6 +141,12 @@ TEST(WindowPlacement, GripSnapsAndMinimums)
                  {{600, 85}, {600, 430}},  {{600, 160}, {600, 180}}, {{-20, -20}, {600, 430}}};
     for (const auto& c : cases)
         EXPECT_EQ(GripResize(c.pointer, {600, 430}), c.size) << c.pointer.x() << "," << c.pointer.y();
+}
+
+TEST(WindowPlacement, APageAreaEndingBeforeItStartsIsEmpty)
+{
+    EXPECT_EQ(PlacePageView({100, 100, 50, 50}, 600, 430), QRect(100, 100, 0, 0));
+    EXPECT_EQ(PlacePageView({INT_MIN, 0, INT_MAX, 0}, 600, 430), QRect(-32767, 0, 32767, 430));
 }
 
 TEST(WindowPlacement, AStoredPlacementIsBroughtOntoTheScreen)
