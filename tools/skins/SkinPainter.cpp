@@ -3,6 +3,7 @@
 #include "Pictograms.h"
 
 #include <QFont>
+#include <QFontDatabase>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
@@ -171,6 +172,9 @@ void paintKnob(QPainter& painter, const Painter& art, const Theme& theme, const 
 
 void paintGlyphs(QPainter& painter, const Painter& art, const Theme& theme, const TextSpec& t, int row)
 {
+    // Without any font the strip would come out blank, and every text with it.
+    if (QFontDatabase::families().isEmpty())
+        throw std::runtime_error("no font to draw the glyph strips with (fonts-dejavu-core has the one the skins use)");
     QFont font(theme.fontFamily);
     font.setPixelSize(theme.fontPixels * art.scale());
     font.setWeight(QFont::Weight(theme.fontWeight));
