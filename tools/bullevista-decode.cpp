@@ -61,7 +61,7 @@ int main(int argc, char** argv)
     const bool decoded = page ? DecodePage(image, files[0], false, DecodeOptions{})
                               : DecodePlainImage(image, files[0]);
     if (!decoded) {
-        std::fprintf(stderr, "bullevista-decode: can't decode %s\n", argv[1]);
+        std::fprintf(stderr, "bullevista-decode: can't decode %s\n", qPrintable(files[0]));
         return 1;
     }
     if (!writePpm(image, files[1])) {

@@ -1,6 +1,7 @@
 #include "book/ZipBook.h"
 
 #include "book/archive/BookChooser.h"
+#include "book/archive/ExtractionAllowance.h"
 #include "book/archive/ZipEntry.h"
 #include "book/archive/ZipFallback.h"
 #include "book/archive/ZipFileIo.h"
@@ -17,6 +18,8 @@
 #include <unistd.h>
 
 namespace {
+const QString kZipError = QStringLiteral("Zip Error");
+
 // The reader's pick: asked only when the folders branch, otherwise everything.
 QString chooseZipBook(const QString& archivePath)
 {
@@ -26,97 +29,94 @@ QString chooseZipBook(const QString& archivePath)
     return BookChoiceText(ChooseBookFolder(tree, ArchiveFamily::Zip), ArchiveFamily::Zip);
 }
 
+void refuseBomb()
+{
+    ShowMessage(QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"), kZipError);
+}
+
 // One entry that failed, by its place in the archive.
 struct EntryFailure {
-    ZPOS64_T index;
+    std::size_t entry;
     bool diskFull;
+    bool outOfMemory;
 };
 
-// Walks the entries whose place is `first`, `first` + `step`, ... (all of them with a step of 1) and
-// notes the ones that fail. True when the walk reached the last entry; a disk about to fill stops it
-// early, and `stop` tells the other walk to stop too.
-bool walkEntries(unzFile zip, ZipWalk& walk, ZPOS64_T count, ZPOS64_T first, ZPOS64_T step,
-                 std::atomic<bool>& stop, std::vector<EntryFailure>& failures)
+// Extracts the planned entries `first`, `first` + `step`, ... and notes the ones that fail. A disk
+// about to fill stops the walk, and `stop` tells the other walk to stop too.
+void walkPlan(unzFile zip, ZipWalk& walk, const ZipDirectory& directory, const ZipPlan& plan, std::size_t first,
+              std::size_t step, std::atomic<bool>& stop, std::vector<EntryFailure>& failures)
 {
-    for (ZPOS64_T i = 0; i < count && !stop.load(std::memory_order_relaxed);) {
-        if (i % step == first && ExtractZipEntry(zip, walk) != UNZ_OK) {
-            failures.push_back({i, walk.diskFull});
-            if (walk.diskFull) {
-                stop = true;
-                return true;
-            }
+    for (std::size_t k = first; k < plan.entries.size() && !stop.load(std::memory_order_relaxed); k += step) {
+        const PlannedEntry& planned = plan.entries[k];
+        if (ExtractZipEntry(zip, walk, directory.entries[planned.entry], planned) == UNZ_OK)
+            continue;
+        failures.push_back({planned.entry, walk.diskFull, walk.outOfMemory});
+        walk.outOfMemory = false;
+        if (walk.diskFull) {
+            stop = true;
+            return;
         }
-        if (++i == count)
-            break;
-        if (unzGoToNextFile(zip) != UNZ_OK)
-            return false;
     }
-    return true;
 }
 
 // Inflating is the slow part of a deflated book, so a second walk on a second handle of the archive
-// takes every other entry when the machine has a core for it. Messages are shown afterwards, on this
-// thread, in entry order.
-bool extractAll(unzFile zip, ZipWalk& walk, const QString& archivePath, const QString& workDir)
+// takes every other planned entry when the machine has a core for it. The plan holds each bare name
+// once, so the two walks never write the same file. Messages are shown afterwards, on this thread, in
+// entry order.
+void extractPlan(unzFile zip, ZipWalk& walk, const ZipDirectory& directory, const ZipPlan& plan,
+                 const QString& archivePath)
 {
-    unz_global_info64 global{};
-    if (const int r = unzGetGlobalInfo64(zip, &global); r != UNZ_OK) {
-        ShowMessage(QStringLiteral("error %1 with zipfile in unzGetGlobalInfo \n").arg(r), QStringLiteral("Zip Error"));
-        return false;
-    }
     std::atomic<bool> stop{false};
     std::vector<EntryFailure> failures;
-    bool completed = false;
 
     unzFile second = nullptr;
     std::unique_ptr<ZipWalk> secondWalk;
-    if (global.number_entry >= 4 && std::thread::hardware_concurrency() > 1) {
+    if (plan.entries.size() >= 4 && std::thread::hardware_concurrency() > 1) {
         second = OpenZipArchive(archivePath);
-        secondWalk = std::make_unique<ZipWalk>(archivePath, workDir);
+        secondWalk = std::make_unique<ZipWalk>(archivePath, walk.workDir);
         if (!second || !secondWalk->output.allocate()) {
             if (second)
                 unzClose(second);
             second = nullptr;
         }
     }
-    if (!walk.output.allocate()) {
-        ShowMessage(QStringLiteral("Error allocating memory\n"), QStringLiteral("Zip Error"));
-        failures.push_back({0, false});
-    }
     if (second) {
-        secondWalk->BookChoice = walk.BookChoice;
         secondWalk->workDirFd = walk.workDirFd;
         walk.writers = secondWalk->writers = 2;
         std::vector<EntryFailure> secondFailures;
-        bool secondCompleted = false;
-        std::thread helper([&] {
-            secondCompleted = walkEntries(second, *secondWalk, global.number_entry, 1, 2, stop, secondFailures);
-        });
-        completed = walkEntries(zip, walk, global.number_entry, 0, 2, stop, failures);
+        std::thread helper([&] { walkPlan(second, *secondWalk, directory, plan, 1, 2, stop, secondFailures); });
+        walkPlan(zip, walk, directory, plan, 0, 2, stop, failures);
         helper.join();
         unzClose(second);
-        completed = completed && secondCompleted;
         failures.insert(failures.end(), secondFailures.begin(), secondFailures.end());
         std::sort(failures.begin(), failures.end(),
-                  [](const EntryFailure& a, const EntryFailure& b) { return a.index < b.index; });
+                  [](const EntryFailure& a, const EntryFailure& b) { return a.entry < b.entry; });
     } else {
-        completed = walkEntries(zip, walk, global.number_entry, 0, 1, stop, failures);
+        walkPlan(zip, walk, directory, plan, 0, 1, stop, failures);
     }
     for (const EntryFailure& failure : failures) {
-        ShowMessage(QStringLiteral("Error within ZIP file, some pages my look strange"), QStringLiteral("Zip Error"));
+        if (failure.outOfMemory)
+            ShowMessage(QStringLiteral("Error allocating memory\n"), kZipError);
+        ShowMessage(QStringLiteral("Error within ZIP file, some pages my look strange"), kZipError);
         if (failure.diskFull)
-            return true; // one message; the pages written so far open
+            return; // one message; the pages written so far open
     }
-    return completed || stop;
 }
 } // namespace
 
 int ExtractZipBook(const QString& archivePath, const QString& workDir)
 {
-    ZipWalk walk(archivePath, workDir);
-    walk.BookChoice = chooseZipBook(archivePath);
-
+    // Entries that share their data are refused before the reader is asked anything.
     unzFile zip = OpenZipArchive(archivePath);
+    std::optional<ZipDirectory> directory;
+    if (zip)
+        directory = ReadZipDirectory(archivePath);
+    if (directory && EntriesOverlap(*directory)) {
+        unzClose(zip);
+        refuseBomb();
+        return 1;
+    }
+    const QString BookChoice = chooseZipBook(archivePath);
     if (!zip) {
         // This minizip refuses an archive without entries; that one is a book without pages, not a fault.
         if (ZipFallback::isEmptyArchive(archivePath))
@@ -124,12 +124,31 @@ int ExtractZipBook(const QString& archivePath, const QString& workDir)
         ShowMessage(QStringLiteral("Zip failed"), QStringLiteral("Error"));
         return 1;
     }
+    unz_global_info64 global{};
+    if (const int r = unzGetGlobalInfo64(zip, &global); r != UNZ_OK) {
+        ShowMessage(QStringLiteral("error %1 with zipfile in unzGetGlobalInfo \n").arg(r), kZipError);
+        unzClose(zip);
+        return 1;
+    }
+    if (!directory) {
+        unzClose(zip);
+        ShowMessage(QStringLiteral("Zip failed"), QStringLiteral("Error"));
+        return 1;
+    }
+    const ZipPlan plan = PlanZipBook(*directory, BookChoice);
+    if (plan.unpackedBytes > ExtractionAllowance(directory->fileSize)) {
+        unzClose(zip);
+        refuseBomb();
+        return 1;
+    }
+    ZipWalk walk(archivePath, workDir);
     walk.workDirFd = ::open(QFile::encodeName(workDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    bool completed = false;
     if (walk.workDirFd >= 0) {
-        completed = extractAll(zip, walk, archivePath, workDir);
+        extractPlan(zip, walk, *directory, plan, archivePath);
         ::close(walk.workDirFd);
     }
     unzClose(zip);
-    return completed ? 0 : 1;
+    // A directory that breaks off before its last entry fails the book, as a walk that can't move on
+    // to the next entry always has; what was written stays.
+    return walk.workDirFd >= 0 && directory->complete ? 0 : 1;
 }

@@ -13,10 +13,17 @@ void addItems(QTreeWidgetItem* parent, QTreeWidget* tree, const std::vector<Book
         addItems(node, tree, item.children);
     }
 }
+
+QStringList pathOf(const QTreeWidgetItem* item)
+{
+    QStringList path;
+    for (; item; item = item->parent())
+        path.prepend(item->text(0));
+    return path;
+}
 } // namespace
 
-BookChoiceDialog::BookChoiceDialog(const BookTree& tree, ArchiveFamily family, QWidget* parent)
-    : QDialog(parent), m_family(family)
+BookChoiceDialog::BookChoiceDialog(const BookTree& tree, ArchiveFamily, QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QStringLiteral("Multiple Book Found (Double-Click or Spacebar to select)"));
     setObjectName(QStringLiteral("124"));
@@ -27,6 +34,9 @@ BookChoiceDialog::BookChoiceDialog(const BookTree& tree, ArchiveFamily family, Q
     m_tree->setDragDropMode(QAbstractItemView::NoDragDrop);
     m_tree->setSortingEnabled(false); // the tree arrives in its sorted order
     addItems(nullptr, m_tree, tree.top);
+    // The first row is highlighted and selected, so that a key picks it at once. It is selected before
+    // the selection is followed: closing the window untouched still takes everything.
+    m_tree->setCurrentItem(m_tree->topLevelItem(0));
     m_tree->installEventFilter(this);
 
     auto* layout = new QVBoxLayout(this);
@@ -35,7 +45,14 @@ BookChoiceDialog::BookChoiceDialog(const BookTree& tree, ArchiveFamily family, Q
     resize(400, 265);
 
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &BookChoiceDialog::onSelectionChanged);
-    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, [this] { accept(); });
+    connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &BookChoiceDialog::chooseSelected);
+}
+
+void BookChoiceDialog::chooseSelected()
+{
+    if (const QList<QTreeWidgetItem*> selected = m_tree->selectedItems(); !selected.isEmpty())
+        m_choice = pathOf(selected.front());
+    accept();
 }
 
 void BookChoiceDialog::onSelectionChanged()
@@ -43,24 +60,15 @@ void BookChoiceDialog::onSelectionChanged()
     const QList<QTreeWidgetItem*> selected = m_tree->selectedItems();
     if (selected.isEmpty())
         return; // the last selection still counts, as it does when the window is closed
-    QStringList path;
-    for (QTreeWidgetItem* item = selected.front(); item; item = item->parent())
-        path.prepend(item->text(0));
-    m_choice = path;
+    m_choice = pathOf(selected.front());
 }
 
 bool BookChoiceDialog::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == m_tree && event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
-        if (key == Qt::Key_Space && m_family == ArchiveFamily::Zip) {
-            accept();
-            return true;
-        }
-        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
-            // Enter picks in the rar family only; in the zip family it does nothing at all.
-            if (m_family == ArchiveFamily::Rar)
-                accept();
+        if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
+            chooseSelected(); // both families, as the title promises the spacebar
             return true;
         }
     }

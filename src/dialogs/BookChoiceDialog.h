@@ -14,9 +14,12 @@ class BookChoiceDialog : public QDialog {
 public:
     static constexpr int kTreeId = 1044;
 
+    // Both families choose alike; the family stays in the call for the archive code's sake.
     BookChoiceDialog(const BookTree& tree, ArchiveFamily family, QWidget* parent = nullptr);
 
-    // The selected folder's names from the top down; empty while nothing was selected.
+    // The chosen folder's names from the top down: the row picked by Space, Enter or a double-click, or
+    // else the reader's last selection; empty (everything) when the window was closed untouched. The
+    // first row is selected when the dialog opens.
     QStringList choice() const { return m_choice; }
     QTreeWidget* tree() const { return m_tree; }
 
@@ -25,8 +28,8 @@ protected:
 
 private:
     void onSelectionChanged();
+    void chooseSelected();
 
-    ArchiveFamily m_family;
     QTreeWidget* m_tree = nullptr;
     QStringList m_choice;
 };

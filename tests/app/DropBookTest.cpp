@@ -1,66 +1,49 @@
-#include "app/DropBook.h"
+// Books dropped on the main window: only local files are taken, one item opens as a book, more say so.
 
-#include "support/TestSupport.h"
-#include "app/AppState.h"
-#include "app/SettingsFile.h"
-#include "app/SettingsReader.h"
+#include "app/MainWindow.h"
+#include "support/TestState.h"
+#include "view/PageView.h"
 
-#include <QDir>
-#include <QImage>
+#include <QCoreApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QMimeData>
 #include <gtest/gtest.h>
 
-namespace {
-class DropBook : public ::testing::Test {
-protected:
-    DropBook()
-    {
-        state.settings = ReadSettings(SettingsReader(), dir.path());
-        state.settings.preloadnextpage = false;
-        QImage page(8, 8, QImage::Format_RGB32);
-        page.fill(Qt::red);
-        QDir().mkpath(dir.file("one"));
-        QDir().mkpath(dir.file("two"));
-        page.save(dir.file("one/p.png"));
-        page.save(dir.file("two/q.png"));
-    }
-    ScratchDir dir;
+TEST(DropBook, OneLocalFolderOrFileOpensItsBookAndTwoItemsKeepTheOpenOne)
+{
     AppState state;
+    UseDefaultSettings(state);
+    state.settings.preloadnextpage = false;
+    MainWindow window(state);
+    state.windows = {&window, window.pageView()};
     MessageRecorder messages;
-};
-} // namespace
+    ScratchDir one, two;
+    WriteGreyPages(one, 1, QSize(8, 8), 1);
+    const QUrl page = QUrl::fromLocalFile(two.file(WriteGreyPages(two, 1, QSize(8, 8), 1).front()));
+    // Drags `urls` over the window and, if it takes them, drops them there; whether it took them.
+    const auto drop = [&](const QList<QUrl>& urls) {
+        QMimeData data;
+        data.setUrls(urls);
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction | Qt::LinkAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &enter);
+        if (!enter.isAccepted())
+            return false; // Qt delivers a drop only to the target the drag entered
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction | Qt::LinkAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(&window, &event);
+        QCoreApplication::processEvents(); // the book opens once the drop is answered
+        return true;
+    };
+    EXPECT_FALSE(drop({}) || drop({QUrl::fromLocalFile(one.path()), QUrl("https://example.org/book.cbz")}));
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(one.path().chopped(1))}));
+    EXPECT_EQ(state.book.BookPath, one.path());
+    EXPECT_EQ(window.windowTitle(), "PAGE : 1/1 (" + QDir(one.path()).dirName() + "/)");
+    EXPECT_TRUE(drop({page}));
+    EXPECT_EQ(state.book.BookDir, two.path());
 
-TEST_F(DropBook, OnlyLocalFilesAreTaken)
-{
-    EXPECT_EQ(DroppedPaths({QUrl::fromLocalFile("/a/b.cbz")}), QStringList{"/a/b.cbz"});
-    EXPECT_EQ(DroppedPaths({QUrl::fromLocalFile("/a"), QUrl::fromLocalFile("/b")}), (QStringList{"/a", "/b"}));
-    EXPECT_TRUE(DroppedPaths({QUrl("https://example.org/b.cbz")}).isEmpty());
-    EXPECT_TRUE(DroppedPaths({QUrl::fromLocalFile("/a"), QUrl("https://example.org/b.cbz")}).isEmpty());
-    EXPECT_TRUE(DroppedPaths({}).isEmpty());
-}
-
-TEST_F(DropBook, AFolderOpensAsABook)
-{
-    OpenDroppedBook(state, {dir.file("one")});
-    EXPECT_TRUE(state.book.bookLoaded);
-    EXPECT_EQ(state.book.BookDir, dir.file("one/"));
-    EXPECT_EQ(state.book.BookPath, dir.file("one/"));
-}
-
-TEST_F(DropBook, AFileOpensItsBook)
-{
-    OpenDroppedBook(state, {dir.file("two/q.png")});
-    EXPECT_TRUE(state.book.bookLoaded);
-    EXPECT_EQ(state.book.BookDir, dir.file("two/"));
-}
-
-TEST_F(DropBook, TwoItemsKeepTheOpenBook)
-{
-    OpenDroppedBook(state, {dir.file("one")});
-    OpenDroppedBook(state, {dir.file("two"), dir.file("two/q.png")});
-    ASSERT_EQ(messages.messages().size(), 1u);
-    EXPECT_EQ(messages.messages()[0].text, "Only drag one file at once");
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(one.path()), page}));
+    EXPECT_EQ(messages.texts(), QStringList{"Only drag one file at once"});
     EXPECT_EQ(messages.messages()[0].caption, "Error");
-    EXPECT_TRUE(state.book.bookLoaded);
-    EXPECT_EQ(state.book.BookDir, dir.file("one/"));
+    EXPECT_EQ(state.book.BookDir, two.path());
     EXPECT_FALSE(state.book.current.isNull());
 }

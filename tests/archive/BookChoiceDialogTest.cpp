@@ -14,15 +14,16 @@ BookTree sampleTree()
     return tree;
 }
 
-// Opens the dialog, selects Vol1 > Chapter2, sends `key`, and tells whether the dialog ended.
-bool keyEnds(ArchiveFamily family, Qt::Key key, QStringList* choice = nullptr)
+// Opens the dialog, selects Vol1 > Chapter2 unless the row highlighted at opening is to stay, sends
+// `key`, and tells whether the dialog ended.
+bool keyEnds(ArchiveFamily family, Qt::Key key, QStringList* choice = nullptr, bool move = true)
 {
     BookChoiceDialog dialog(sampleTree(), family);
     dialog.open();
     QTreeWidget* tree = dialog.tree();
     tree->setFocus();
-    QTreeWidgetItem* chapter = tree->topLevelItem(0)->child(1);
-    tree->setCurrentItem(chapter);
+    if (move)
+        tree->setCurrentItem(tree->topLevelItem(0)->child(1));
     QTest::keyClick(tree, key);
     if (choice)
         *choice = dialog.choice();
@@ -44,15 +45,17 @@ TEST(BookChoiceDialog, ShowsTheTreeInItsOrderUnderItsIds)
     EXPECT_EQ(tree->topLevelItem(1)->text(0), QStringLiteral("Vol2"));
 }
 
-TEST(BookChoiceDialog, KeysEndTheDialogPerFamily)
+TEST(BookChoiceDialog, SpaceAndEnterChooseTheSelectedRowInBothFamilies)
 {
-    QStringList choice;
-    EXPECT_TRUE(keyEnds(ArchiveFamily::Zip, Qt::Key_Space, &choice));
-    EXPECT_EQ(choice, (QStringList{"Vol1", "Chapter2"}));
-    EXPECT_FALSE(keyEnds(ArchiveFamily::Zip, Qt::Key_Return));
-    EXPECT_TRUE(keyEnds(ArchiveFamily::Rar, Qt::Key_Return, &choice));
-    EXPECT_EQ(choice, (QStringList{"Vol1", "Chapter2"}));
-    EXPECT_FALSE(keyEnds(ArchiveFamily::Rar, Qt::Key_Space));
+    for (ArchiveFamily family : {ArchiveFamily::Zip, ArchiveFamily::Rar}) {
+        for (Qt::Key key : {Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter}) {
+            QStringList choice;
+            EXPECT_TRUE(keyEnds(family, key, &choice));
+            EXPECT_EQ(choice, (QStringList{"Vol1", "Chapter2"}));
+            EXPECT_TRUE(keyEnds(family, key, &choice, false));
+            EXPECT_EQ(choice, QStringList{"Vol1"}); // the first row, selected when the dialog opens
+        }
+    }
 }
 
 TEST(BookChoiceDialog, DoubleClickEndsAndClosingKeepsTheSelection)

@@ -66,7 +66,7 @@ QByteArray rar4File(const RarTestEntry& entry)
     }
     QByteArray body;
     put32(body, quint32(entry.data.size())); // packed size
-    put32(body, quint32(entry.data.size())); // unpacked size
+    put32(body, entry.declaredSize ? entry.declaredSize : quint32(entry.data.size())); // unpacked size
     body.append(char(2));                    // made on Windows
     put32(body, crcOf(entry.data));
     put32(body, kDosTime);
@@ -145,7 +145,7 @@ QByteArray rar5File(const RarTestEntry& entry, const QByteArray& part, quint64 s
         putVint(h, quint64(extra.size()));
     putVint(h, quint64(part.size()));
     putVint(h, entry.folder ? 0x0001 : 0x0004); // folder, or "a CRC32 follows"
-    putVint(h, quint64(entry.data.size()));
+    putVint(h, entry.declaredSize ? entry.declaredSize : quint64(entry.data.size())); // unpacked size
     putVint(h, entry.symlink ? 0120777 : (entry.folder ? 0x10 : 0x20)); // Unix mode for a link
     if (!entry.folder)
         put32(h, crcOf(entry.data));

@@ -16,6 +16,7 @@ struct RarTestEntry {
     bool unicode = true;    // RAR 4: store the name in the Unicode form (else as raw legacy bytes)
     bool encrypted = false; // flag the data as encrypted (the data is left as it is)
     bool symlink = false;   // RAR 5: a Unix link whose target is `data`
+    quint32 declaredSize = 0; // non-zero: the unpacked size the header claims, whatever the data is
 };
 
 // `encryptedHeaders`: the archive says every header after its start is encrypted (the headers are

@@ -22,3 +22,21 @@ bool WriteZipArchive(const QString& path, const std::vector<ZipTestEntry>& entri
 
 // A zip of stored entries whose sizes and checksums follow the data in descriptors.
 QByteArray ZipWithDataDescriptors(const std::vector<ZipTestEntry>& entries);
+
+// One entry of a zip put together field by field, saying whatever the test wants it to say.
+struct RawZipEntry {
+    QByteArray name;
+    QByteArray stored;      // the bytes after its local header (already deflated for method 8)
+    int method = 0;
+    quint32 crc = 0;
+    quint64 compressedSize = 0; // as both headers declare them
+    quint64 uncompressedSize = 0;
+    int sharesLocalOf = -1; // >= 0: no local record of its own; points at that entry's local header
+    bool zip64 = false;     // the central record leaves its sizes to a zip64 extra field
+};
+
+// The entries as declared, honestly: stored, or deflated, with their true sizes and checksum.
+RawZipEntry HonestZipEntry(const QByteArray& name, const QByteArray& data, int method = 0);
+
+// Local records one after another, then the central directory and its end record.
+QByteArray AssembleZip(const std::vector<RawZipEntry>& entries);

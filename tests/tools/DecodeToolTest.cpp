@@ -4,6 +4,7 @@
 #include "support/TestSupport.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QImage>
 #include <QProcess>
@@ -26,12 +27,14 @@ QString toolPath()
     return {};
 }
 
-int run(const QStringList& args)
+int run(const QStringList& args, QByteArray* errors = nullptr)
 {
     QProcess p;
     p.start(toolPath(), args);
     if (!p.waitForFinished(60000))
         return -1;
+    if (errors)
+        *errors = p.readAllStandardError();
     return p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
 }
 
@@ -66,6 +69,9 @@ TEST(DecodeTool, FailsWithStatusOneOnWhatItCantDecode)
     ScratchDir dir;
     EXPECT_EQ(run({dir.write("notes.jpg", "just text"), dir.file("out.ppm")}), 1);
     EXPECT_EQ(run({dir.file("missing.png"), dir.file("out.ppm")}), 1);
+    QByteArray errors;
+    EXPECT_EQ(run({QStringLiteral("--page"), dir.file("notes.jpg"), dir.file("out.ppm")}, &errors), 1);
+    EXPECT_TRUE(errors.contains("can't decode " + QFile::encodeName(dir.file("notes.jpg")))) << errors.constData();
     EXPECT_FALSE(QFileInfo::exists(dir.file("out.ppm")));
 }
 

@@ -1,25 +1,16 @@
-// Moving around a page: the auto-scroll steps, cursors and timer periods, dragging, smooth wheel
-// scrolling, the wheel's three behaviours, holding the button to turn, and the button gestures.
+// Moving around a page: the auto-scroll steps, periods and cursors, dragging, holding the button to
+// turn, and the smooth wheel scrolling's motion.
 
 #include "app/AppHooks.h"
 #include "app/AppState.h"
-#include "app/Commands.h"
-#include "app/PopupMenu.h"
 #include "support/TestState.h"
-#include "support/TestSupport.h"
-#include "view/AutoScroll.h"
 #include "view/DirectionCursors.h"
-#include "view/NavigationMath.h"
 #include "view/PageInput.h"
 #include "view/SmoothScroll.h"
-#include "view/WheelInput.h"
 
-#include <QColor>
-#include <QMenu>
-#include <QTest>
 #include <gtest/gtest.h>
 
-#include <set>
+#include <map>
 
 namespace {
 
@@ -28,34 +19,18 @@ struct FakePointer : PointerPort {
     QPoint pointer;
     std::uint32_t tick = 0;
     int timerPeriod = 0; // 0: timer 11 stopped
-    std::vector<int> timerStarts;
     std::optional<DirectionCursor> cursor;
     std::optional<QPoint> warpedTo;
-    int redraws = 0;
 
     QPoint cursorPos() const override { return pointer; }
-    void setCursorPos(QPoint screen) override
-    {
-        warpedTo = screen;
-        pointer = screen;
-    }
-    void startAutoScrollTimer(int periodMs) override
-    {
-        timerPeriod = periodMs;
-        timerStarts.push_back(periodMs);
-    }
+    void setCursorPos(QPoint screen) override { warpedTo = pointer = screen; }
+    void startAutoScrollTimer(int periodMs) override { timerPeriod = periodMs; }
     void stopAutoScrollTimer() override { timerPeriod = 0; }
     void showDirectionCursor(DirectionCursor shape) override { cursor = shape; }
     void restoreCursor() override { cursor.reset(); }
     std::uint32_t tickCount() const override { return tick; }
-    void redraw() override { ++redraws; }
+    void redraw() override {}
 };
-
-// A book of plain pages on disk, open at `index`.
-void openBook(AppState& state, const ScratchDir& dir, int pages, int index = 0)
-{
-    OpenGreyBook(state, dir, pages, QSize(10, 1000), 1, index);
-}
 
 class Navigation : public ::testing::Test {
 protected:
@@ -63,9 +38,11 @@ protected:
     {
         UseDefaultSettings(state);
         state.settings.preloadnextpage = false;
+        OpenGreyBook(state, dir, 3, QSize(10, 3000), 1);
     }
     AppState state;
     AppHooks hooks{state};
+    ScratchDir dir;
     FakePointer port;
     PageInput input{viewRecords(state), port};
 };
@@ -74,352 +51,112 @@ protected:
 
 TEST(AutoScroll, StepsPeriodsAndCursorsFollowThePointer)
 {
-    struct Case {
-        QPoint offset; // pointer minus press point
-        int dx, dy, period;
-        DirectionCursor cursor;
+    using enum DirectionCursor;
+    const std::tuple<QPoint, int, int, int, DirectionCursor> cases[] = {
+        // The pointer's offset from the press point; the step, the timer's period and the cursor.
+        // A fifth of the distance a tick, faster further away; upward the period bands come sooner.
+        {{0, 100}, 0, 20, 50, Down}, {{0, 101}, 0, 20, 50, Down}, {{0, 105}, 0, 21, 40, Down},
+        {{0, 150}, 0, 30, 40, Down}, {{0, 155}, 0, 31, 30, Down}, {{0, 200}, 0, 40, 30, Down},
+        {{0, 205}, 0, 41, 20, Down}, {{0, 250}, 0, 50, 20, Down}, {{0, -45}, 0, -9, 50, Up},
+        {{0, -50}, 0, -10, 40, Up},  {{0, -95}, 0, -19, 40, Up},  {{0, -100}, 0, -20, 30, Up},
+        {{0, -145}, 0, -29, 30, Up}, {{0, -150}, 0, -30, 20, Up}, {{-20, 0}, -4, 0, 50, Left},
+        {{20, 0}, 4, 0, 50, Right},  {{-20, -20}, -4, -4, 50, UpLeft}, {{20, -20}, 4, -4, 50, UpRight},
+        {{-20, 20}, -4, 4, 50, DownLeft}, {{20, 20}, 4, 4, 50, DownRight},
+        {{19, 19}, 3, 3, 50, Neutral}, // within 3 both ways: the neutral cursor, but the page scrolls
+        {{-4, 4}, 0, 0, 0, Neutral},   // truncated to no step: the timer keeps its period
     };
-    const Case cases[] = {
-        {{0, 100}, 0, 20, 50, DirectionCursor::Down},        // 20 page pixels a tick at 50 ms
-        {{0, 250}, 0, 50, 20, DirectionCursor::Down},        // 50 a tick at 20 ms
-        {{0, 101}, 0, 20, 50, DirectionCursor::Down},
-        {{0, 105}, 0, 21, 40, DirectionCursor::Down},
-        {{0, 150}, 0, 30, 40, DirectionCursor::Down},
-        {{0, 155}, 0, 31, 30, DirectionCursor::Down},
-        {{0, 200}, 0, 40, 30, DirectionCursor::Down},
-        {{0, 205}, 0, 41, 20, DirectionCursor::Down},
-        {{0, -45}, 0, -9, 50, DirectionCursor::Up},           // upward bands are shifted
-        {{0, -50}, 0, -10, 40, DirectionCursor::Up},
-        {{0, -95}, 0, -19, 40, DirectionCursor::Up},
-        {{0, -100}, 0, -20, 30, DirectionCursor::Up},
-        {{0, -145}, 0, -29, 30, DirectionCursor::Up},
-        {{0, -150}, 0, -30, 20, DirectionCursor::Up},
-        {{19, 19}, 3, 3, 50, DirectionCursor::Neutral},       // within 3 both ways: neutral, still scrolls
-        {{20, 0}, 4, 0, 50, DirectionCursor::Right},
-        {{-20, 0}, -4, 0, 50, DirectionCursor::Left},
-        {{-20, -20}, -4, -4, 50, DirectionCursor::UpLeft},
-        {{20, -20}, 4, -4, 50, DirectionCursor::UpRight},
-        {{-20, 20}, -4, 4, 50, DirectionCursor::DownLeft},
-        {{20, 20}, 4, 4, 50, DirectionCursor::DownRight},
-        {{-4, 4}, 0, 0, 0, DirectionCursor::Neutral},         // truncation toward zero: no step
-    };
-    const QPoint press(500, 400);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.offset.x() << "," << c.offset.y());
-        const AutoScrollTick tick = ComputeAutoScrollTick(press, press + c.offset);
-        EXPECT_EQ(tick.dx, c.dx);
-        EXPECT_EQ(tick.dy, c.dy);
-        EXPECT_EQ(tick.periodMs, c.period);
-        EXPECT_EQ(tick.cursor, c.cursor);
+    std::map<DirectionCursor, QImage> pictures;
+    for (const auto& [offset, dx, dy, period, cursor] : cases) {
+        const AutoScrollTick tick = ComputeAutoScrollTick({500, 400}, QPoint(500, 400) + offset);
+        EXPECT_EQ(std::tuple(tick.dx, tick.dy, tick.periodMs, tick.cursor), std::tuple(dx, dy, period, cursor))
+            << offset.x() << "," << offset.y();
+        pictures[cursor] = DirectionCursorImage(cursor);
+        EXPECT_GT(qAlpha(pictures[cursor].pixel(16, 16)), 0) << "every cursor has its centre mark";
+        EXPECT_FALSE(DirectionCursorShape(cursor).pixmap().isNull());
     }
+    ASSERT_EQ(pictures.size(), 9u);
+    for (auto a = pictures.begin(); a != pictures.end(); ++a)
+        EXPECT_TRUE(std::none_of(std::next(a), pictures.end(), [&](const auto& b) { return b.second == a->second; }));
 }
 
-TEST(DirectionCursors, NineDistinctShapesPointTheirWay)
-{
-    const DirectionCursor all[] = {DirectionCursor::Neutral, DirectionCursor::Up, DirectionCursor::Down,
-                                   DirectionCursor::Left, DirectionCursor::Right, DirectionCursor::UpLeft,
-                                   DirectionCursor::UpRight, DirectionCursor::DownLeft, DirectionCursor::DownRight};
-    std::set<QByteArray> seen;
-    for (DirectionCursor c : all) {
-        const QImage image = DirectionCursorImage(c);
-        ASSERT_EQ(image.size(), QSize(32, 32));
-        seen.insert(QByteArray(reinterpret_cast<const char*>(image.constBits()), int(image.sizeInBytes())));
-        const auto inked = [&](int x, int y) { return qAlpha(image.pixel(x, y)) > 0; };
-        const int v = int(c);
-        const bool up = v == 105 || v == 125 || v == 126 || v == 104;
-        const bool down = v == 123 || v == 127 || v == 128 || v == 104;
-        EXPECT_EQ(inked(16, 4), up && (v == 105 || v == 104)) << v;
-        EXPECT_EQ(inked(16, 27), down && (v == 123 || v == 104)) << v;
-        EXPECT_TRUE(inked(16, 16)) << "the centre mark, " << v;
-        EXPECT_FALSE(DirectionCursorShape(c).pixmap().isNull());
-    }
-    EXPECT_EQ(seen.size(), 9u);
-}
-
-TEST_F(Navigation, APressWithoutMovingShowsTheNeutralCursorAndDoesNotScroll)
+TEST_F(Navigation, TheLeftButtonAutoScrollsOrDragsAndHeldLongTurnsThePage)
 {
     port.pointer = {300, 300};
     input.leftButtonDown();
     EXPECT_EQ(port.timerPeriod, 50);
-    input.autoScrollTick();
-    EXPECT_EQ(port.cursor, DirectionCursor::Neutral);
-    EXPECT_EQ(state.book.scrollX, 0);
-    EXPECT_EQ(state.book.scrollY, 0);
-    EXPECT_EQ(port.timerStarts.size(), 1u) << "the timer keeps its period";
-}
-
-TEST_F(Navigation, AutoScrollMovesTwentyPagePixelsATickAtOneHundredBelow)
-{
-    port.pointer = {300, 300};
-    input.leftButtonDown();
-    port.pointer = {300, 400};
-    input.autoScrollTick();
-    input.autoScrollTick();
-    EXPECT_EQ(state.book.scrollY, 40);
-    EXPECT_EQ(port.timerPeriod, 50);
-    EXPECT_EQ(port.cursor, DirectionCursor::Down);
+    input.autoScrollTick(); // not moved yet: no step, the timer keeps its period
+    EXPECT_EQ(std::pair(port.timerPeriod, port.cursor), std::pair(50, std::optional(DirectionCursor::Neutral)));
     port.pointer = {300, 550};
     input.autoScrollTick();
-    EXPECT_EQ(state.book.scrollY, 90);
-    EXPECT_EQ(port.timerPeriod, 20);
-    input.leftButtonUp();
-    EXPECT_EQ(port.timerPeriod, 0);
-    EXPECT_EQ(port.warpedTo, QPoint(300, 300)) << "the pointer goes back to the press point";
-    EXPECT_FALSE(port.cursor.has_value());
-    EXPECT_FALSE(state.navigation.leftDown);
-}
-
-TEST_F(Navigation, TheFitPageViewNeitherDragsNorAutoScrolls)
-{
-    state.view.stretched = true;
-    state.settings.wstretched = false;
-    port.pointer = {300, 300};
-    state.navigation.pressPoint = {10, 10}; // where an earlier press was
-    input.leftButtonDown();
-    EXPECT_TRUE(state.navigation.leftDown) << "the press is still taken";
-    EXPECT_EQ(port.timerPeriod, 0);
-    port.pointer = {300, 500};
     input.autoScrollTick();
-    EXPECT_EQ(state.book.scrollY, 0);
-    input.leftButtonUp();
-    EXPECT_FALSE(port.warpedTo.has_value()) << "the pointer stays where the reader let go";
-}
+    EXPECT_EQ(std::pair(state.book.scrollY, port.timerPeriod), std::pair(100, 20)); // 50 rows a tick, every 20 ms
+    input.leftButtonUp(); // the timer stops, and the pointer goes back to where it was pressed
+    EXPECT_EQ(std::tuple(port.timerPeriod, port.warpedTo, port.cursor), std::tuple(0, QPoint(300, 300), std::nullopt));
 
-TEST_F(Navigation, DraggingTenPixelsRightLowersScrollXByTwenty)
-{
-    state.settings.explorerstylenav = false;
-    state.book.scrollX = 100;
-    state.book.scrollY = 100;
-    port.pointer = {200, 200};
+    // The fit-page view takes the press but neither scrolls nor, on release, throws the pointer back
+    // to where an earlier press had been.
+    state.view.stretched = true;
+    port.warpedTo.reset();
+    port.pointer = {100, 100};
     input.leftButtonDown();
-    EXPECT_EQ(port.timerPeriod, 0) << "no auto-scroll timer in drag mode";
-    port.pointer = {210, 200};
-    input.mouseMoved();
-    EXPECT_EQ(state.book.scrollX, 80);
-    port.pointer = {210, 190};
-    input.mouseMoved();
-    EXPECT_EQ(state.book.scrollY, 120);
-    EXPECT_EQ(port.redraws, 2);
+    EXPECT_TRUE(state.navigation.leftDown && port.timerPeriod == 0);
+    port.pointer = {100, 500};
+    input.autoScrollTick();
+    EXPECT_EQ(state.book.scrollY, 100);
     input.leftButtonUp();
     EXPECT_FALSE(port.warpedTo.has_value());
-    port.pointer = {300, 300};
-    input.mouseMoved(); // button up: nothing moves
-    EXPECT_EQ(state.book.scrollX, 80);
-}
 
-TEST_F(Navigation, HoldingTheButtonLongerThanTenSecondsTurnsThePage)
-{
-    struct Case {
-        int nextonup;
-        std::uint32_t pressAt, heldMs;
-        bool turns;
-    };
-    const Case cases[] = {
-        {0, 5000, 11000, true},
-        {0, 5000, 9000, false},
-        {0, 5000, 10000, false},     // longer than ten seconds, not as long
-        {-1, 5000, 11000, false},    // the option is off
-        {0, 0xfffff000u, 11000, true}, // across the tick counter's wrap
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.heldMs);
-        AppState s;
-        AppHooks hooks(s);
-        UseDefaultSettings(s);
-        s.settings.preloadnextpage = false;
-        ScratchDir dir;
-        openBook(s, dir, 3);
-        FakePointer p;
-        PageInput in(viewRecords(s), p);
-        s.settings.nextonup = c.nextonup;
-        p.tick = c.pressAt;
-        in.leftButtonDown();
-        p.tick = c.pressAt + c.heldMs;
-        in.leftButtonUp();
-        EXPECT_EQ(s.book.pageIndex, c.turns ? 1 : 0);
-        EXPECT_EQ(s.settings.nextonup, c.nextonup < 0 ? c.nextonup : 0) << "the option stays on (0) or off";
-    }
-}
-
-TEST_F(Navigation, TheRightButtonWithTheLeftHeldRunsLeftRightElseRight)
-{
-    std::vector<int> menus;
-    MenuTracker previous = SetMenuTracker([&](QMenu&, const QPoint&) {
-        menus.push_back(1);
-        return 0;
-    });
-    input.rightButtonDown(); // rightm 2: the popup
-    EXPECT_EQ(menus.size(), 1u);
+    // Dragging instead: the page moves twice the pointer's way while the button is down, and only then.
+    state.view.stretched = state.settings.explorerstylenav = false;
     input.leftButtonDown();
-    input.rightButtonDown(); // leftrightm 3: stretched view on
-    EXPECT_TRUE(state.view.stretched);
-    EXPECT_EQ(menus.size(), 1u);
-    SetMenuTracker(std::move(previous));
-}
+    port.pointer = {90, 490};
+    input.mouseMoved();
+    input.leftButtonUp();
+    input.leftButtonUp(); // a release without a press
+    port.pointer = {300, 300};
+    input.mouseMoved();
+    EXPECT_EQ(QPoint(state.book.scrollX, state.book.scrollY), QPoint(20, 120));
+    EXPECT_FALSE(port.warpedTo.has_value());
 
-TEST_F(Navigation, MouseActionsOutsideZeroToFourDoNothing)
-{
-    ScratchDir dir;
-    openBook(state, dir, 3, 1);
-    for (int code : {7, -1, 5, 32767, -32768}) {
-        state.settings.dblleftm = std::int16_t(code);
-        state.settings.middlem = std::int16_t(code);
-        input.leftDoubleClick();
-        input.middleButtonDown();
-        EXPECT_EQ(state.book.pageIndex, 1);
-        EXPECT_FALSE(state.view.stretched);
-        EXPECT_FALSE(state.view.fullscreen);
-    }
-    state.settings.dblleftm = 1; // the default: back
-    input.leftDoubleClick();
-    EXPECT_EQ(state.book.pageIndex, 0);
-    state.settings.middlem = 0; // the default: forward
-    input.middleButtonDown();
-    EXPECT_EQ(state.book.pageIndex, 1);
-}
-
-TEST(SmoothScrollMotion, ThreeNotchesMoveOneHundredFiftyPixelsInStepsOfSix)
-{
-    SmoothScrollMotion motion;
-    std::int32_t scrollY = 0;
-    EXPECT_TRUE(SmoothScrollNotch(motion, scrollY, 3000, true, 50));
-    EXPECT_FALSE(SmoothScrollNotch(motion, scrollY, 3000, true, 50)) << "a notch while running extends";
-    EXPECT_FALSE(SmoothScrollNotch(motion, scrollY, 3000, true, 50));
-    EXPECT_EQ(motion.smoothTarget, 150);
-    int ticks = 0;
-    std::vector<int> path;
-    while (!SmoothScrollAdvance(motion, scrollY)) {
-        path.push_back(scrollY);
-        ++ticks;
-    }
-    EXPECT_EQ(scrollY, 150);
-    EXPECT_EQ(ticks, 24); // 24 ticks of 6, then the 25th lands on 150 exactly
-    EXPECT_EQ(path.front(), 6);
-    EXPECT_EQ(path.back(), 144);
-}
-
-TEST(SmoothScrollMotion, TargetsStopAtThePageAndTurnWithTheWheel)
-{
-    SmoothScrollMotion motion;
-    SmoothScrollNotch(motion, 980, 1000, true, 50);
-    EXPECT_EQ(motion.smoothTarget, 1000) << "down stops at the page's height";
-    SmoothScrollNotch(motion, 990, 1000, false, 50);
-    EXPECT_EQ(motion.smoothDirection, -1);
-    EXPECT_EQ(motion.smoothTarget, 940) << "the other way starts from where the page is";
-    SmoothScrollNotch(motion, 990, 1000, false, 2000);
-    EXPECT_EQ(motion.smoothTarget, 0) << "up stops at the top";
-    std::int32_t scrollY = 4;
-    EXPECT_TRUE(SmoothScrollAdvance(motion, scrollY));
-    EXPECT_EQ(scrollY, 0);
-}
-
-TEST(SmoothScrollMotion, OddWheelStepsNeitherRunAwayNorWrap)
-{
-    struct Case {
-        std::int32_t step;
-        std::int32_t expectedEnd;
+    const std::tuple<int, std::uint32_t, std::uint32_t, bool> holds[] = {
+        // nextonup (0 on, -1 off), the tick of the press, how long it was held, whether the page turns
+        {0, 5000, 11000, true}, {0, 5000, 10000, false}, // longer than ten seconds, not as long
+        {-1, 5000, 11000, false}, {0, 0xfffff000u, 11000, true}, // across the tick counter's wrap
     };
-    // From row 500 of a 3000-row page, one notch down.
-    const Case cases[] = {{0, 500}, {-3, 497}, {999, 1499}, {INT32_MIN, 500 + INT32_MIN}, {INT32_MAX, 3000}};
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.step);
-        SmoothScrollMotion motion;
-        std::int32_t scrollY = 500;
-        SmoothScrollNotch(motion, scrollY, 3000, true, c.step);
-        int ticks = 0;
-        while (!SmoothScrollAdvance(motion, scrollY) && ticks < 1000)
-            ++ticks;
-        EXPECT_LT(ticks, 1000);
-        EXPECT_EQ(scrollY, c.expectedEnd);
-    }
-}
-
-TEST_F(Navigation, SmoothScrollingRunsOnAFifteenMillisecondTimerUntilItArrives)
-{
-    state.book.current.pixels = QImage(10, 3000, QImage::Format_RGB32);
-    for (int i = 0; i < 3; ++i)
-        WheelTurned(state, -120);
-    EXPECT_EQ(state.book.scrollY, 0) << "the wheel itself doesn't move the page";
-    EXPECT_TRUE(state.navigation.smoothScrollTimer.isActive());
-    EXPECT_EQ(state.navigation.smoothScrollTimer.interval(), 15);
-    EXPECT_EQ(state.navigation.smoothScrollTimer.timerType(), Qt::PreciseTimer);
-    QTRY_COMPARE_WITH_TIMEOUT(state.navigation.smoothDirection, 0, 2000);
-    EXPECT_EQ(state.book.scrollY, 150);
-    EXPECT_FALSE(state.navigation.smoothScrollTimer.isActive());
-}
-
-TEST_F(Navigation, SmoothScrollingStopsOnAPressEveryMouseActionAndKeyCommandTwelve)
-{
-    state.book.current.pixels = QImage(10, 3000, QImage::Format_RGB32);
-    const std::vector<std::function<void()>> stops = {
-        [&] { input.leftButtonDown(); },
-        [&] { RunMouseAction(state, 7); },
-        [&] { RunCommand(state, 12); },
-    };
-    for (const auto& stop : stops) {
-        WheelTurned(state, -120);
-        ASSERT_TRUE(SmoothScrollRunning(state.navigation));
-        stop();
-        EXPECT_FALSE(SmoothScrollRunning(state.navigation));
-        EXPECT_FALSE(state.navigation.smoothScrollTimer.isActive());
+    for (const auto& [nextonup, pressAt, heldMs, turns] : holds) {
+        state.book.pageIndex = 0;
+        state.settings.nextonup = nextonup;
+        port.tick = pressAt;
+        input.leftButtonDown();
+        port.tick = pressAt + heldMs;
         input.leftButtonUp();
+        EXPECT_EQ(state.book.pageIndex, turns ? 1 : 0) << heldMs;
+        EXPECT_EQ(state.settings.nextonup, std::min(nextonup, 0)) << "the press time it held is gone: on (0) or off";
     }
 }
 
-TEST_F(Navigation, TheWheelZoomsTurnsPagesOrScrolls)
+TEST(SmoothScrollMotion, NotchesAddUpStopAtThePageAndNeverRunAway)
 {
-    state.settings.mousewheelact = 0;
-    state.settings.mousewheelval = 50;
-    WheelTurned(state, 120);
-    WheelTurned(state, 120);
-    EXPECT_EQ(state.view.zoom, 100);
-    WheelTurned(state, 120);
-    EXPECT_EQ(state.view.zoom, 100);
-    WheelTurned(state, -120);
-    EXPECT_EQ(state.view.zoom, 50);
-
-    ScratchDir dir;
-    openBook(state, dir, 3);
-    state.settings.mousewheelact = 2;
-    WheelTurned(state, -120);
-    EXPECT_EQ(state.book.pageIndex, 1);
-    WheelTurned(state, 120);
-    EXPECT_EQ(state.book.pageIndex, 0);
-
-    state.settings.smoothscroll = false;
-    for (int act : {1, -5, 3, 1000}) {
-        state.settings.mousewheelact = act;
-        state.book.scrollY = 100;
-        WheelTurned(state, -120);
-        EXPECT_EQ(state.book.scrollY, 150) << act;
-        WheelTurned(state, 120);
-        WheelTurned(state, 120);
-        EXPECT_EQ(state.book.scrollY, 50) << act;
+    const std::tuple<std::int32_t, std::int32_t, std::vector<bool>, std::int32_t, std::int32_t, int> cases[] = {
+        // from row, page height, notches (down or up), rows a notch, the target, ticks of 6 rows to it
+        {0, 3000, {true, true, true}, 50, 150, 25}, // a notch while running extends the motion
+        {980, 1000, {true}, 50, 1000, 4},             // down stops at the page's height
+        {990, 1000, {true, false}, 50, 940, 9},       // turned back: from where the page is
+        {4, 1000, {false}, 2000, 0, 1},               // up stops at the top
+        // Odd steps from a hand-edited settings file: the motion still ends, and never wraps.
+        {500, 3000, {true}, -3, 497, 1},
+        {500, 3000, {true}, INT32_MIN, 500 + INT32_MIN, 1},
+        {500, 3000, {true}, INT32_MAX, 3000, 417},
+    };
+    for (const auto& [from, pageHeight, notches, step, target, ticks] : cases) {
+        SmoothScrollMotion motion;
+        std::int32_t scrollY = from;
+        for (std::size_t i = 0; i < notches.size(); ++i)
+            EXPECT_EQ(SmoothScrollNotch(motion, scrollY, pageHeight, notches[i], step), i == 0) << "only one starts";
+        EXPECT_EQ(motion.smoothTarget, target) << step;
+        int ran = 1;
+        while (!SmoothScrollAdvance(motion, scrollY) && ran < 1000)
+            ++ran;
+        EXPECT_EQ(std::pair(ran, scrollY), std::pair(ticks, target)) << step;
     }
-    EXPECT_EQ(state.book.pageIndex, 0) << "scrolling never turns the page";
-}
-
-TEST(WheelNotches, FineGrainedTurnsAddUpToWholeNotches)
-{
-    WheelNotches notches;
-    EXPECT_EQ(notches.add(60), 0);
-    EXPECT_EQ(notches.add(60), 1);
-    EXPECT_EQ(notches.add(-240), -2);
-    EXPECT_EQ(notches.add(0), 0);
-    EXPECT_EQ(notches.add(360), 3);
-}
-
-TEST(NavigationMath, KeyboardStepsZoomAndSaturation)
-{
-    EXPECT_EQ(KeyboardScrollStep(false, 999), 5);
-    EXPECT_EQ(KeyboardScrollStep(true, 999), 999);
-    EXPECT_EQ(KeyboardScrollStep(true, -3), -3);
-    EXPECT_EQ(ClampedZoom(95, 5), 100);
-    EXPECT_EQ(ClampedZoom(100, 5), 100);
-    EXPECT_EQ(ClampedZoom(3, -5), 0);
-    EXPECT_EQ(ClampedZoom(0, INT64_MIN / 2), 0);
-    EXPECT_EQ(SaturatingAdd(INT32_MAX, 1), INT32_MAX);
-    EXPECT_EQ(SaturatingAdd(INT32_MIN, -1), INT32_MIN);
-    EXPECT_EQ(SaturatingAdd(10, -20), -10);
-    EXPECT_EQ(DragScrollDelta({200, 200}, {210, 195}), QPoint(-20, 10));
 }

@@ -45,3 +45,14 @@ long ArchiveFileReader::readAt(std::uint64_t position, char* out, std::size_t si
     std::memcpy(out, m_buffer.get() + offset, take);
     return long(take);
 }
+
+long ArchiveFileReader::readDirect(std::uint64_t position, char* out, std::size_t size)
+{
+    if (m_fd < 0)
+        return -1;
+    ssize_t n;
+    do
+        n = ::pread(m_fd, out, size, off_t(position));
+    while (n < 0 && errno == EINTR);
+    return long(n);
+}

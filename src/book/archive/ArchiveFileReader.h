@@ -23,6 +23,10 @@ public:
     // error.
     long readAt(std::uint64_t position, char* out, std::size_t size);
 
+    // The same, straight from the file: for small reads far apart, where filling the buffer would read
+    // a mebibyte for a few bytes.
+    long readDirect(std::uint64_t position, char* out, std::size_t size);
+
 private:
     int m_fd = -1;
     std::unique_ptr<char[]> m_buffer;

@@ -87,13 +87,29 @@ bool IsUnsafeArchivePath(const QString& name)
 
 QString SafeBareName(const QString& name)
 {
-    if (IsUnsafeArchivePath(name))
-        return {};
+    if (name.contains(QChar(0)))
+        return {}; // the file system would cut the name there
     qsizetype cut = name.size();
     while (cut > 0 && !isSeparator(name[cut - 1]))
         --cut;
-    const QString bare = name.mid(cut);
+    QString bare = name.mid(cut);
+    if (bare.size() >= 2 && bare[1] == u':' && bare[0].isLetter())
+        bare.remove(0, 2); // 'C:p2.jpg' names 'p2.jpg' on drive C
     if (bare == u"." || bare == u"..")
         return {};
     return bare;
+}
+
+bool IsAppleDoubleName(const QString& name)
+{
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= name.size(); ++i) {
+        if (i == name.size() || isSeparator(name[i])) {
+            const QStringView component = QStringView(name).sliced(start, i - start);
+            if (component == u"__MACOSX" || (i == name.size() && component.startsWith(u"._")))
+                return true;
+            start = i + 1;
+        }
+    }
+    return false;
 }

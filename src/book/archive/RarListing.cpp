@@ -47,7 +47,7 @@ RarListing ListRarFolders(const QString& archivePath)
     while ((code = RARReadHeaderEx(rar, header.get())) == ERAR_SUCCESS) {
         if (IsRarFolderEntry(*header)) {
             const QString name = RarEntryName(*header);
-            if (!name.isEmpty() && !IsUnsafeArchivePath(name))
+            if (!name.isEmpty() && !IsUnsafeArchivePath(name) && !IsAppleDoubleName(name + u'\\'))
                 InsertFolderPath(listing.tree, name + u'\\');
         }
         if (RARProcessFile(rar, RAR_SKIP, nullptr, nullptr) != ERAR_SUCCESS) {

@@ -1,6 +1,7 @@
 #include "book/archive/UnrarLayer.h"
 
 #include "book/archive/DiskSpace.h"
+#include "book/archive/ExtractionAllowance.h"
 #include "book/archive/OutputFile.h"
 #include "book/archive/RarHeaderIndex.h"
 #include "book/archive/RarVolumes.h"
@@ -23,6 +24,7 @@ struct RarArchive {
     RarEntryFacts facts;                   // of the entry of the last header
     std::vector<RarEntryFacts> index;      // per entry, read from the headers at open
     std::size_t entriesRead = 0;
+    std::uint64_t allowance = 0; // what the whole archive may still unpack to
     OutputFile output;
 };
 
@@ -60,8 +62,12 @@ int extractTo(RarArchive& rar, const char* destName)
         return ERAR_ECREATE;
     const QString dir = QFileInfo(QFile::decodeName(destName)).absolutePath();
     OutputFile& out = rar.output;
-    if (!out.open(AT_FDCWD, QByteArray(destName), WritableBudget(dir)))
+    if (!out.open(AT_FDCWD, QByteArray(destName), std::min(WritableBudget(dir), rar.allowance)))
         return ERAR_ECREATE;
+    // Never more than the header declares: data that inflates on past it is a bomb or damage.
+    struct archive_entry* entry = rar.current;
+    const bool sized = archive_entry_size_is_set(entry);
+    const std::uint64_t declared = sized ? std::uint64_t(archive_entry_size(entry)) : 0;
     int result = ERAR_SUCCESS;
     uLong crc = crc32(0, nullptr, 0);
     for (;;) {
@@ -73,7 +79,7 @@ int extractTo(RarArchive& rar, const char* destName)
         const la_ssize_t n = archive_read_data(rar.reader, buffer, kCopyStep);
         if (n == 0)
             break;
-        if (n < 0) {
+        if (n < 0 || (sized && out.written() + std::uint64_t(n) > declared)) {
             result = ERAR_BAD_DATA;
             break;
         }
@@ -89,12 +95,12 @@ int extractTo(RarArchive& rar, const char* destName)
     if (!out.close() && result == ERAR_SUCCESS)
         result = ERAR_EWRITE;
     // A volume set missing its last volumes can end an entry early without an error from the reader.
-    struct archive_entry* entry = rar.current;
-    if (result == ERAR_SUCCESS && archive_entry_size_is_set(entry)
-        && out.written() != std::uint64_t(archive_entry_size(entry)))
+    if (result == ERAR_SUCCESS && sized && out.written() != declared)
         result = ERAR_BAD_DATA;
     if (result != ERAR_SUCCESS)
         out.discard(); // half a page is no page
+    else
+        rar.allowance -= std::min(rar.allowance, out.written());
     return result;
 }
 } // namespace
@@ -135,6 +141,7 @@ RarHandle RAROpenArchiveEx(RAROpenArchiveDataEx* data)
         return nullptr;
     }
     rar->index = ReadRarHeaderIndex(volumes);
+    rar->allowance = ExtractionAllowance(ArchiveBytes(volumes));
     data->OpenResult = ERAR_SUCCESS;
     return rar;
 }

@@ -63,7 +63,9 @@ int RARReadHeaderEx(RarHandle archive, RARHeaderDataEx* header);
 // Skips (RAR_SKIP), checks (RAR_TEST) or extracts (RAR_EXTRACT) the entry of the last header. An
 // extraction writes the full native path `destName` (destPath is not used); a link there is replaced,
 // never followed, and a partial file left by a failure is removed. Folders, links and devices are
-// skipped. Returns ERAR_SUCCESS, ERAR_BAD_DATA (damaged or missing data, as with a missing volume),
+// skipped. An entry never unpacks to more than its header declares (that is damage, or a bomb), nor
+// the archive to more than its ExtractionAllowance (ERAR_EWRITE, as when the disk would get too full).
+// Returns ERAR_SUCCESS, ERAR_BAD_DATA (damaged or missing data, as with a missing volume),
 // ERAR_MISSING_PASSWORD, ERAR_ECREATE or ERAR_EWRITE.
 int RARProcessFile(RarHandle archive, int operation, const char* destPath, const char* destName);
 

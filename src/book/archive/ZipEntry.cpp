@@ -1,56 +1,62 @@
 #include "book/archive/ZipEntry.h"
 
-#include "book/archive/ArchiveNames.h"
 #include "book/archive/DiskSpace.h"
-#include "common/ShowMessage.h"
 
-#include <QFile>
 #include <algorithm>
-#include <sys/stat.h>
+#include <cstring>
 
 namespace {
 constexpr uLong kNameBuffer = 256;
-constexpr uLong kUtf8NameFlag = 1u << 11;
 constexpr uLong kEncryptedFlag = 1u << 0;
-constexpr uLong kUnixHost = 3;
-constexpr uLong kMacHost = 19; // OS X writes Unix modes as well
 
-// Unix-made entries carry their file type; links and devices are never made, only regular files.
-bool isSpecialFile(const unz_file_info64& info)
+// minizip reads the same record as the directory did: it is found by its place, and must say the same.
+// This minizip never reads the sizes of a zip64 extra field (it compares them with a 64-bit -1), so
+// where the directory took them from there, minizip's own are the 32-bit placeholders.
+bool sameSize(ZPOS64_T minizip, std::uint64_t directory, bool zip64)
 {
-    const uLong host = info.version >> 8;
-    if (host != kUnixHost && host != kMacHost)
-        return false;
-    const uLong type = (info.external_fa >> 16) & S_IFMT;
-    return type != 0 && type != S_IFREG && type != S_IFDIR;
+    return minizip == directory || (zip64 && minizip == 0xFFFFFFFF);
 }
 
-// The data source of one entry: minizip where it can, libarchive where minizip can't. Stored entries
-// are located by minizip and then copied from the archive file in the same 8 KiB steps, checksum and
-// all: minizip 1.1 copies stored data one byte at a time, which alone makes a stored book take twice
-// as long as the file system needs.
+bool sameRecord(const unz_file_info64& info, const char* name, const ZipDirectoryEntry& entry)
+{
+    return sameSize(info.compressed_size, entry.compressedSize, entry.zip64)
+           && sameSize(info.uncompressed_size, entry.uncompressedSize, entry.zip64) && info.crc == entry.crc
+           && info.compression_method == entry.method && info.flag == entry.flags
+           && info.size_filename == uLong(entry.rawName.size())
+           && std::memcmp(name, entry.rawName.constData(), std::size_t(entry.rawName.size())) == 0;
+}
+
+// The data source of one entry. Stored entries are copied straight from their checked range of the
+// archive file in the same 8 KiB steps (minizip 1.1 copies stored data one byte at a time, which alone
+// makes a stored book take twice as long as the file system needs); deflated ones are inflated by
+// minizip, reading from that same range; libarchive reads what minizip can't: zip64 entries and other
+// methods (for which minizip would hand back the raw compressed bytes).
 class EntryReader {
 public:
-    EntryReader(unzFile zip, ZipWalk& walk, const unz_file_info64& info) : m_zip(zip), m_walk(walk), m_info(info) {}
+    EntryReader(unzFile zip, ZipWalk& walk, const ZipDirectoryEntry& entry) : m_zip(zip), m_walk(walk), m_entry(entry) {}
 
-    // minizip's result of opening; 0 also when the fallback took over.
-    int open(const QByteArray& rawName)
+    // minizip's result of opening; 0 also when another source took over.
+    int open()
     {
-        const uLong method = m_info.compression_method;
-        if (method == 0 || method == Z_DEFLATED) {
+        if (m_entry.method == 0 && m_entry.compressedSize == m_entry.uncompressedSize && m_entry.dataStart
+            && m_walk.storedData.isOpen()) {
+            m_source = Source::Stored;
+            m_position = m_entry.dataStart;
+            m_left = m_entry.compressedSize;
+            return UNZ_OK;
+        }
+        if (m_entry.method == Z_DEFLATED && !m_entry.zip64) {
             const int r = unzOpenCurrentFile(m_zip);
             if (r == UNZ_OK) {
+                m_open = true;
+                if (unzGetCurrentFileZStreamPos64(m_zip) != m_entry.dataStart)
+                    return UNZ_BADZIPFILE; // minizip would read elsewhere than the checked range
                 m_source = Source::Minizip;
-                if (method == 0 && m_walk.storedData.isOpen() && m_info.compressed_size == m_info.uncompressed_size) {
-                    m_source = Source::Stored;
-                    m_position = unzGetCurrentFileZStreamPos64(m_zip);
-                    m_left = m_info.compressed_size;
-                }
                 return UNZ_OK;
             }
         }
         m_source = Source::Fallback;
-        return m_walk.fallback.seekEntry(rawName) ? UNZ_OK : UNZ_BADZIPFILE;
+        return m_walk.fallback.seekEntry(m_entry.rawName) ? UNZ_OK : UNZ_BADZIPFILE;
     }
 
     int read(char* buffer)
@@ -61,16 +67,17 @@ public:
         case Source::Fallback: break;
         }
         const long n = m_walk.fallback.read(buffer, kZipCopyStep);
+        if (n > 0)
+            m_crc = crc32(m_crc, reinterpret_cast<const Bytef*>(buffer), uInt(n));
         return n < 0 ? UNZ_BADZIPFILE : int(n);
     }
 
-    // The checksum verdict (libarchive checks its own as it reads).
+    // The checksum verdict, once all the data was read.
     int close()
     {
-        if (m_source == Source::Fallback)
-            return UNZ_OK;
-        const int r = unzCloseCurrentFile(m_zip);
-        if (m_source == Source::Stored && m_left == 0 && m_crc != m_info.crc)
+        const int r = m_open ? unzCloseCurrentFile(m_zip) : UNZ_OK;
+        m_open = false;
+        if (m_source != Source::Minizip && m_crc != m_entry.crc)
             return UNZ_CRCERROR;
         return r;
     }
@@ -94,75 +101,78 @@ private:
 
     unzFile m_zip;
     ZipWalk& m_walk;
-    const unz_file_info64& m_info;
+    const ZipDirectoryEntry& m_entry;
     Source m_source = Source::Minizip;
+    bool m_open = false;
     ZPOS64_T m_position = 0;
     ZPOS64_T m_left = 0;
     uLong m_crc = 0;
 };
+
+// Copies the entry's data to the open output file, never more than its declared size: a deflate
+// stream that goes on inflating past it is a bomb, one that ends short is damaged.
+int copyData(EntryReader& reader, OutputFile& output, std::uint64_t declared)
+{
+    std::uint64_t left = declared;
+    for (;;) {
+        char* buffer = output.space(kZipCopyStep);
+        if (!buffer)
+            return -1;
+        const int n = reader.read(buffer);
+        if (n < 0)
+            return n;
+        if (n == 0)
+            return left == 0 ? UNZ_OK : UNZ_BADZIPFILE;
+        if (std::uint64_t(n) > left)
+            return UNZ_BADZIPFILE;
+        left -= std::uint64_t(n);
+        if (!output.commit(std::size_t(n)))
+            return -1;
+    }
+}
 } // namespace
 
-int ExtractZipEntry(unzFile zip, ZipWalk& walk)
+int ExtractZipEntry(unzFile zip, ZipWalk& walk, const ZipDirectoryEntry& entry, const PlannedEntry& planned)
 {
-    unz_file_info64 info{};
-    char name[kNameBuffer];
-    const int infoResult = unzGetCurrentFileInfo64(zip, &info, name, kNameBuffer, nullptr, 0, nullptr, 0);
-    if (infoResult != UNZ_OK)
-        return infoResult;
     if (!walk.output.allocate()) {
-        ShowMessage(QStringLiteral("Error allocating memory\n"), QStringLiteral("Zip Error"));
+        walk.outOfMemory = true;
         return UNZ_INTERNALERROR;
     }
-    if (info.size_filename >= kNameBuffer)
-        return UNZ_OK; // the buffer holds no whole name, so there is nothing sure to match or write
-
-    const QByteArray rawName(name, qsizetype(info.size_filename));
-    const QString text = ArchiveNameText(rawName, info.flag & kUtf8NameFlag);
-    QString bare;
-    if (walk.BookChoice.isEmpty() || text.startsWith(walk.BookChoice))
-        bare = SafeBareName(text);
-    if (bare.isEmpty() || isSpecialFile(info))
-        return UNZ_OK;
-    if (info.flag & kEncryptedFlag)
+    if (planned.overruns)
+        return UNZ_BADZIPFILE; // its declared data would take in the central directory
+    if (const int r = unzSetOffset64(zip, entry.recordPosition); r != UNZ_OK)
+        return r;
+    unz_file_info64 info{};
+    char name[kNameBuffer];
+    if (const int r = unzGetCurrentFileInfo64(zip, &info, name, kNameBuffer, nullptr, 0, nullptr, 0); r != UNZ_OK)
+        return r;
+    if (!sameRecord(info, name, entry))
+        return UNZ_BADZIPFILE;
+    if (entry.flags & kEncryptedFlag)
         return UNZ_BADZIPFILE; // no password is ever asked for; the bytes would be noise
 
-    EntryReader reader(zip, walk, info);
-    if (const int r = reader.open(rawName); r != UNZ_OK)
+    EntryReader reader(zip, walk, entry);
+    if (const int r = reader.open(); r != UNZ_OK) {
+        reader.close();
         return r;
-    const std::uint64_t budget = WritableBudget(walk.workDir) / std::uint64_t(qMax(1, walk.writers));
-    if (!walk.output.open(walk.workDirFd, QFile::encodeName(bare), budget))
-        return reader.close();
-
-    int code = UNZ_OK;
-    for (;;) {
-        char* buffer = walk.output.space(kZipCopyStep);
-        if (!buffer) {
-            code = -1;
-            break;
-        }
-        const int n = reader.read(buffer);
-        if (n <= 0) {
-            code = n;
-            break;
-        }
-        if (!walk.output.commit(std::size_t(n))) {
-            code = -1;
-            break;
-        }
     }
+    const std::uint64_t budget = WritableBudget(walk.workDir) / std::uint64_t(qMax(1, walk.writers));
+    if (!walk.output.open(walk.workDirFd, planned.bareName, budget)) {
+        reader.close();
+        return UNZ_OK; // a name the file system refuses is skipped without a word
+    }
+    int code = copyData(reader, walk.output, entry.uncompressedSize);
     walk.output.close();
     if (walk.output.status() == OutputFile::Status::DiskFull) {
         walk.diskFull = true;
-        walk.output.discard(); // a partial file of a bomb only eats the space the reader needs
         code = -1;
-    } else if (code != UNZ_OK && walk.output.written() == 0) {
-        walk.output.discard(); // nothing came out; an empty file is no page
     } else if (code == UNZ_OK && walk.output.status() != OutputFile::Status::Ok) {
         code = -1;
     }
-    if (code != UNZ_OK) {
-        reader.close();
-        return code;
-    }
-    return reader.close();
+    const int verdict = reader.close();
+    if (code == UNZ_OK)
+        code = verdict;
+    if (code != UNZ_OK)
+        walk.output.discard(); // half a page, or a page with foreign bytes, is no page
+    return code;
 }

@@ -28,7 +28,7 @@ BookTree ListZipFolders(const QString& archivePath)
         if (info.size_filename < sizeof name) {
             const QByteArray raw(name, qsizetype(info.size_filename));
             const QString text = ArchiveNameText(raw, info.flag & (1u << 11)); // the UTF-8 name flag
-            if (!IsUnsafeArchivePath(text))
+            if (!IsUnsafeArchivePath(text) && !IsAppleDoubleName(text))
                 InsertEntryFolders(tree, text);
         }
         if (unzGoToNextFile(zip) != UNZ_OK)

@@ -1,0 +1,85 @@
+#include "book/archive/ZipPlan.h"
+
+#include "book/archive/ArchiveNames.h"
+
+#include <QFile>
+#include <QHash>
+#include <algorithm>
+#include <numeric>
+#include <sys/stat.h>
+
+namespace {
+constexpr qsizetype kLongestName = 255;
+constexpr std::uint16_t kUtf8NameFlag = 1u << 11;
+constexpr unsigned kUnixHost = 3;
+constexpr unsigned kMacHost = 19; // OS X writes Unix modes as well
+constexpr std::uint64_t kLocalHeaderSize = 30;
+
+// Unix-made entries carry their file type; links and devices are never made, only regular files.
+bool isSpecialFile(const ZipDirectoryEntry& entry)
+{
+    const unsigned host = entry.madeBy >> 8;
+    if (host != kUnixHost && host != kMacHost)
+        return false;
+    const std::uint32_t type = (entry.externalAttributes >> 16) & S_IFMT;
+    return type != 0 && type != S_IFREG && type != S_IFDIR;
+}
+
+std::uint64_t addClamped(std::uint64_t a, std::uint64_t b)
+{
+    return a > UINT64_MAX - b ? UINT64_MAX : a + b;
+}
+
+// Where an entry's local header, name, extra field and data end.
+std::uint64_t rangeEnd(const ZipDirectoryEntry& entry)
+{
+    const std::uint64_t start = entry.dataStart ? entry.dataStart : addClamped(entry.localOffset, kLocalHeaderSize);
+    return addClamped(start, entry.compressedSize);
+}
+} // namespace
+
+ZipPlan PlanZipBook(const ZipDirectory& directory, const QString& BookChoice)
+{
+    const std::vector<ZipDirectoryEntry>& entries = directory.entries;
+    std::vector<PlannedEntry> candidates;
+    QHash<QByteArray, std::size_t> lastWithName;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const ZipDirectoryEntry& entry = entries[i];
+        if (entry.rawName.size() > kLongestName || isSpecialFile(entry))
+            continue;
+        const QString text = ArchiveNameText(entry.rawName, entry.flags & kUtf8NameFlag);
+        if (!BookChoice.isEmpty() && !text.startsWith(BookChoice))
+            continue;
+        const QString bare = SafeBareName(text);
+        if (bare.isEmpty() || IsAppleDoubleName(text))
+            continue;
+        PlannedEntry planned{i, QFile::encodeName(bare), rangeEnd(entry) > directory.centralStart};
+        lastWithName[planned.bareName] = candidates.size();
+        candidates.push_back(std::move(planned));
+    }
+    ZipPlan plan;
+    for (std::size_t c = 0; c < candidates.size(); ++c) {
+        if (lastWithName.value(candidates[c].bareName) != c)
+            continue; // a later entry provides this name
+        // An entry whose data overruns is never written, so what it claims to unpack to doesn't count.
+        const std::uint64_t size = candidates[c].overruns ? 0 : entries[candidates[c].entry].uncompressedSize;
+        plan.unpackedBytes = addClamped(plan.unpackedBytes, size);
+        plan.entries.push_back(std::move(candidates[c]));
+    }
+    return plan;
+}
+
+bool EntriesOverlap(const ZipDirectory& directory)
+{
+    const std::vector<ZipDirectoryEntry>& entries = directory.entries;
+    std::vector<std::size_t> byOffset(entries.size());
+    std::iota(byOffset.begin(), byOffset.end(), std::size_t(0));
+    std::sort(byOffset.begin(), byOffset.end(),
+              [&](std::size_t a, std::size_t b) { return entries[a].localOffset < entries[b].localOffset; });
+    for (std::size_t k = 1; k < byOffset.size(); ++k) {
+        const ZipDirectoryEntry& before = entries[byOffset[k - 1]];
+        if (rangeEnd(before) > entries[byOffset[k]].localOffset)
+            return true;
+    }
+    return false;
+}
