@@ -82,15 +82,21 @@ void tilePiece(SkinCanvas& canvas, const QImage& image, Piece piece, const QRect
         return;
     }
     // Many small tiles: one tile image (transparent where the piece leaves the bitmap) as a brush.
-    const QRect tileRect(int(piece.srcX * s), int(piece.srcY * s), int(piece.width * s), int(piece.height * s));
+    const std::int64_t sx = piece.srcX * s, sy = piece.srcY * s, sw = piece.width * s, sh = piece.height * s;
+    const std::int64_t x1 = std::max<std::int64_t>(sx, 0), y1 = std::max<std::int64_t>(sy, 0);
+    const std::int64_t x2 = std::min<std::int64_t>(sx + sw, image.width());
+    const std::int64_t y2 = std::min<std::int64_t>(sy + sh, image.height());
+    if (x1 >= x2 || y1 >= y2)
+        return; // no pixel of the piece is in the bitmap
+    const QRect inside(int(x1), int(y1), int(x2 - x1), int(y2 - y1));
     QImage tile;
-    if (image.rect().contains(tileRect)) {
-        tile = image.copy(tileRect);
+    if (inside.size() == QSize(int(sw), int(sh))) {
+        tile = image.copy(inside);
     } else {
-        tile = QImage(tileRect.size(), QImage::Format_ARGB32_Premultiplied);
+        tile = QImage(int(sw), int(sh), QImage::Format_ARGB32_Premultiplied);
         tile.fill(Qt::transparent);
-        QPainter inside(&tile);
-        inside.drawImage(QPoint(0, 0), image, tileRect);
+        QPainter part(&tile);
+        part.drawImage(QPoint(int(x1 - sx), int(y1 - sy)), image, inside);
     }
     // A pattern of a few pixels fills slowly, pixel by pixel; repeated into a tile of some 128 pixels a
     // side it fills in runs.

@@ -176,7 +176,8 @@ TEST(SkinDraw, NothingIsReadOutsideTheBitmaps)
     layout.regions.records = {{0, 0, -1, -1, 795, 95, 10, 10, 0},          // partly outside, tiled
                               {0, 0, INT32_MAX, 1, 0, 0, 1, 1, 0},         // a million tiles of one pixel
                               {0, 0, 10, 10, INT32_MAX, INT32_MAX, 5, 5, 1}, // wholly outside
-                              {0, 0, 10, 10, 0, 0, INT32_MIN, 5, 1}};
+                              {0, 0, 10, 10, 0, 0, INT32_MIN, 5, 1},
+                              {-20, 5, -5, -5, INT32_MAX, 4, 4, 1, 0}}; // many tiles from nowhere (found by fuzzing)
     layout.buttons.records = {{305, 305, 20, 20, -10, 90, "open"}};
     Drawn d;
     d.draw([&](SkinCanvas& canvas) {
