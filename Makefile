@@ -14,9 +14,9 @@ configure: deps
 build: configure
 	@cmake --build $(BUILD) -j$(JOBS)
 
-# Only what `make run` shows: the viewer and the sample book, no test or benchmark.
+# Only what `make run` shows: the viewer with its skins and the sample book, no test or benchmark.
 viewer: configure
-	@cmake --build $(BUILD) -j$(JOBS) --target bullevista sample-book
+	@cmake --build $(BUILD) -j$(JOBS) --target bullevista skins sample-book
 
 # A first run (no settings file yet) shows the sample book fitted to the view; afterwards the settings
 # file the viewer writes at exit rules.

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Makes small seed corpora for the fuzz targets: DIR/{jpeg,png,gif,bmp,webp,avif,jxl}/, a handful of
-# variants each. Needs ImageMagick's convert, cwebp/img2webp (webp), avifenc (libavif-bin) and cjxl
+# Makes small seed corpora for the fuzz targets: DIR/{jpeg,png,gif,bmp,webp,avif,jxl,skin}/, a handful
+# of variants each. Needs ImageMagick's convert, cwebp/img2webp (webp), avifenc (libavif-bin) and cjxl
 # (libjxl-tools); the files are made here, never kept in the tree.
 set -euo pipefail
 D=${1:?usage: make-seeds.sh DIR}
-mkdir -p "$D"/{jpeg,png,gif,bmp,webp,avif,jxl}
+mkdir -p "$D"/{jpeg,png,gif,bmp,webp,avif,jxl,skin}
 src="$D/src.png"
 convert -size 24x17 gradient:red-blue -fill white -draw "circle 8,8 12,12" "$src"
 
@@ -43,3 +43,12 @@ avifenc -s 10 -d 10 -y 444 "$D/png/rgba.png" "$D/avif/alpha10.avif" >/dev/null
 cjxl -d 1 "$D/png/rgb.png" "$D/jxl/lossy.jxl" >/dev/null 2>&1
 cjxl -d 0 "$D/png/rgb16.png" "$D/jxl/lossless16.jxl" >/dev/null 2>&1
 rm -f "$src"
+
+# Layout files: every keyword, edge-relative values, a missing EOD, a table overflow.
+printf 'INIT:2|2|1|1|\nSIZE:-16|-16|-1|-1|EOD\nMOVE:0|0|-1|20|EOD\nBMP:1|20|-1|-20|EOD\n%s\n%s\n%s\n%s\n%s\n%s\n' \
+  'REGION:0|0|-1|-1|0|0|8|8|0|EOD' 'REGION:-20|5|-5|-5|3|3|4|4|1|EOD' 'BUTTON:10|-18|16|16|0|0|open|EOD' \
+  'BUTTON:-30|2|16|16|16|0|close|EOD' 'SLIDER:40|-15|30|10|0|20|0|5|zoom|EOD' 'TEXT:5|3|-40|6|8|0|0|main|EOD' \
+  > "$D/skin/full.cor"
+printf 'init:1|0|0|1\r\nregion:0|0|120|60|0|0|50|50|0|eod\r\n# comment\r\ntext:1|1|-1|0|8|0|0|main\r\n' > "$D/skin/crlf.cor"
+printf 'INIT:0|1|0|0|\nBUTTON:1|1|1|1|1|1|back|EOD\nBUTTON:2147483647|-2147483648|99999999999|-1|0|0|back\n' \
+  > "$D/skin/overflow.cor"

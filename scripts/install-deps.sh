@@ -10,7 +10,7 @@ packages=(
   libturbojpeg0-dev libpng-dev libgif-dev libwebp-dev libavif-dev libjxl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   imagemagick libjpeg-turbo-progs python3
-  xvfb xauth
+  fonts-dejavu-core xvfb xauth
 )
 
 missing=()

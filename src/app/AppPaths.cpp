@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <unistd.h>
 
 QString ExeDirOf(const QString& exePath)
@@ -39,4 +40,16 @@ QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWrit
     QDir().mkpath(cacheDir);
     paths.settingsFile = configDir + QStringLiteral("bullevista.ini");
     return cacheDir;
+}
+
+QStringList SkinRoots(const QString& exeDir)
+{
+    QStringList roots{exeDir + QStringLiteral("skins/"),
+                      QDir::cleanPath(exeDir + QStringLiteral("../share/bullevista/skins")) + u'/'};
+    for (const QString& dir : QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
+                                                        QStringLiteral("bullevista/skins"),
+                                                        QStandardPaths::LocateDirectory))
+        roots << paths::withTrailingSeparator(dir);
+    roots.removeDuplicates();
+    return roots;
 }

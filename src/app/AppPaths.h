@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 
 #include <QString>
+#include <QStringList>
 
 // The directory of an executable path, ending in "/".
 QString ExeDirOf(const QString& exePath);
@@ -21,3 +22,8 @@ bool IsWritableDirectory(const QString& dir);
 // the scratch folder to `cacheHome`/bullevista/. Returns the directory the scratch folder goes in.
 QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWritable,
                         const QString& configHome, const QString& cacheHome);
+
+// The folders skins are looked for in, each ending in "/": skins/ beside the executable first, then the
+// installed data folder (../share/bullevista/skins/ from the executable), then bullevista/skins/ in
+// the user's and the system's data folders.
+QStringList SkinRoots(const QString& exeDir);

@@ -1,12 +1,14 @@
 #pragma once
 // The process-wide records. One AppState is created by RunBullevista and lives for the whole run. Only the
-// app sees it whole: the layers below take the record they work on (BookState&, ViewRecords, SkinTexts&,
+// app sees it whole: the layers below take the record they work on (BookState&, ViewRecords, SkinLayout&,
 // a path), and reach back up only through the hooks the app installs (AppHooks).
 
 #include "app/AccelTable.h"
 #include "common/Settings.h"
 #include "book/BookState.h"
 #include "book/Preload.h"
+#include "skin/SkinBitmaps.h"
+#include "skin/SkinLayout.h"
 #include "skin/SkinText.h"
 #include "view/ViewRecords.h"
 
@@ -35,7 +37,9 @@ struct AppState {
     BookState book;
     ViewState view;
     AccelTable accelTable;
-    SkinTexts skinTexts;
+    SkinLayout skin;          // the active skin's layout, with its sliders' values and its texts' glyphs
+    SkinBitmaps skinBitmaps;  // and its bitmaps
+    SkinTexts skinTexts;      // what the program's named texts say, whichever skin shows them
     AppWindows windows;
     NavigationState navigation;
     PreloadState preload; // its worker thread ends before the records above go

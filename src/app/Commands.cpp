@@ -11,6 +11,7 @@
 #include "book/Preload.h"
 #include "common/Paths.h"
 #include "common/ShowMessage.h"
+#include "skin/SkinGeometry.h"
 #include "view/NavigationMath.h"
 #include "view/PageView.h"
 #include "view/SmoothScroll.h"
@@ -49,7 +50,9 @@ void showNewPage(AppState& state)
 void showLoading(AppState& state)
 {
     ShowMainText(state, QStringLiteral("loading"));
-    repaintMainWindow(state);
+    // Painted now: the book opens on this thread right after, and an archive can take a while.
+    if (state.windows.main)
+        state.windows.main->repaint();
     repaintPageView(state);
 }
 
@@ -336,7 +339,7 @@ void WheelTurned(AppState& state, int delta)
 
 void ZoomUpdate(AppState& state)
 {
-    // FIXME: the skin's "zoom" slider follows once sliders are drawn.
+    SetSliderValue(state.skin, u"zoom", state.view.zoom);
     repaintPageView(state);
     repaintMainWindow(state);
 }

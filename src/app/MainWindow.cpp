@@ -3,9 +3,13 @@
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/DropBook.h"
+#include "app/PopupMenu.h"
 #include "app/ShutDown.h"
+#include "app/ViewPlacement.h"
 #include "app/VirtualKeys.h"
+#include "app/WindowGrip.h"
 #include "app/WindowMenu.h"
+#include "skin/SkinGeometry.h"
 #include "view/PageView.h"
 #include "view/PageViewInput.h"
 
@@ -15,16 +19,34 @@
 #include <QDropEvent>
 #include <QElapsedTimer>
 #include <QKeyEvent>
+#include <QMenu>
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
 #include <QWheelEvent>
+#include <QWindow>
+
+namespace {
+// Where a window can't place itself (Wayland), the compositor moves and resizes it on request.
+bool compositorPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+PageArea pageAreaOf(const SkinRect& area)
+{
+    return {area.x1, area.y1, area.x2, area.y2};
+}
+} // namespace
 
 MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHint), m_state(state)
 {
     setObjectName(QStringLiteral("MainStaticClass"));
     setWindowTitle(QStringLiteral("Bullevista"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    setMinimumSize(kMinWindowWidth, kMinWindowHeight);
+    setMouseTracking(true); // the sizing cursor over the grip
     setGeometry(savedPlacement());
     m_pageView = new PageView(viewRecords(state), this);
     new PageViewInput(viewRecords(state), m_pageView);
@@ -42,23 +64,262 @@ QRect MainWindow::savedPlacement() const
 
 void MainWindow::placePageView()
 {
-    const QRect window = savedPlacement();
-    m_pageView->setGeometry(PlacePageView(pageArea, window.width(), window.height()));
+    m_pageView->setGeometry(PlacePageView(pageAreaOf(m_state.skin.pageArea), width(), height()));
 }
 
 void MainWindow::enterFullScreen()
 {
+    // Set first: the size change below is not the reader's placement.
+    m_state.view.fullscreen = true;
     const QRect screen = (this->screen() ? this->screen() : QGuiApplication::primaryScreen())->geometry();
     setGeometry(QRect(QPoint(0, 0), screen.size()));
     m_pageView->setGeometry(QRect(QPoint(0, 0), screen.size()));
-    m_state.view.fullscreen = true;
 }
 
 void MainWindow::leaveFullScreen()
 {
+    m_state.view.fullscreen = false;
     setGeometry(savedPlacement());
     placePageView();
-    m_state.view.fullscreen = false;
+}
+
+void MainWindow::skinChanged()
+{
+    m_artStale = true;
+    m_downButton = -1;
+    placePageView();
+    update();
+}
+
+template <typename Draw>
+void MainWindow::drawOnPicture(Draw&& draw)
+{
+    const int scale = qBound(1, qRound(devicePixelRatioF()), 4);
+    if (m_artStale || m_art.scale != scale) {
+        m_art = SkinArtForScale(m_state.skinBitmaps, scale);
+        m_artStale = false;
+        m_pictureStale = true;
+    }
+    if (m_picture.size() != size() * scale) {
+        m_picture = QImage(size() * scale, QImage::Format_RGB32);
+        m_picture.fill(Qt::black); // what no region covers
+        m_pictureStale = true;
+    }
+    QPainter painter(&m_picture);
+    SkinCanvas canvas{painter, m_art, size()};
+    if (m_pictureStale) {
+        m_pictureStale = false;
+        SkinLayout& layout = m_state.skin;
+        // A full redraw in the middle of a press keeps the press: its button stays down and its slider
+        // stays the one being dragged.
+        const int hotButton = layout.hotButton, hotSlider = layout.hotSlider;
+        DrawSkinRegions(canvas, layout);
+        DrawSkinElements(canvas, layout, QPoint(-1, -1), false, {});
+        layout.hotButton = hotButton;
+        layout.hotSlider = hotSlider;
+        if (m_press.sliderActive)
+            DrawSliderDrag(canvas, layout, m_pressPoint.x(), hotSlider);
+        else if (m_press.pressed)
+            DrawSkinElements(canvas, layout, m_pressPoint, false, m_press);
+    }
+    draw(canvas);
+}
+
+void MainWindow::paintEvent(QPaintEvent* event)
+{
+    // A request for the whole window is a change of what the skin shows; a part is only copied again.
+    if (event->rect() == rect())
+        m_pictureStale = true;
+    drawOnPicture([](SkinCanvas&) {});
+    QPainter painter(this);
+    const int s = m_art.scale;
+    if (s != devicePixelRatioF())
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    for (const QRect& r : event->region())
+        painter.drawImage(QRectF(r), m_picture, QRectF(r.x() * s, r.y() * s, r.width() * s, r.height() * s));
+}
+
+void MainWindow::updateButton(int index)
+{
+    const auto& buttons = m_state.skin.buttons.records;
+    if (index < 0 || index >= int(buttons.size()))
+        return;
+    const SkinButton& b = buttons[index];
+    update(ResolveElement(b.x, b.y, b.width, b.height, size()));
+}
+
+void MainWindow::updateSliders()
+{
+    for (const SkinSlider& s : m_state.skin.sliders.records)
+        update(ResolveElement(s.x, s.y, s.width, s.height, size()).adjusted(0, 0, s.height, 0)); // with the knob
+}
+
+void MainWindow::drawElementsAt(QPoint point, bool released)
+{
+    const bool slidersDrawn = !m_press.pressed && !m_press.sliderActive;
+    drawOnPicture([&](SkinCanvas& canvas) { DrawSkinElements(canvas, m_state.skin, point, released, m_press); });
+    const int before = m_downButton;
+    m_downButton = released ? -1 : m_state.skin.hotButton;
+    if (m_downButton != before) {
+        updateButton(before);
+        updateButton(m_downButton);
+    }
+    if (slidersDrawn && (m_state.skin.hotSlider >= 0 || m_press.sliderActive))
+        updateSliders();
+}
+
+void MainWindow::followZoomSlider()
+{
+    const auto& sliders = m_state.skin.sliders.records;
+    const int hot = m_state.skin.hotSlider;
+    if (hot < 0 || hot >= int(sliders.size()) || sliders[hot].name != u"zoom")
+        return;
+    m_state.view.zoom = SliderPercent(sliders[hot]);
+    m_pageView->update();
+}
+
+void MainWindow::setPointerCursor(QPoint point)
+{
+    if (ResolveSizeArea(m_state.skin.sizeArea, size()).contains(point))
+        setCursor(Qt::SizeFDiagCursor);
+    else
+        unsetCursor();
+}
+
+void MainWindow::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        leftPressed(event);
+    else if (event->button() == Qt::RightButton)
+        rightPressed(event->position().toPoint());
+    event->accept();
+}
+
+void MainWindow::leftPressed(QMouseEvent* event)
+{
+    m_dragging = m_resizing = false;
+    m_press = {};
+    const QPoint point = event->position().toPoint();
+    const SkinLayout& layout = m_state.skin;
+    if (ResolveMoveArea(layout.moveArea, size()).contains(point) || (event->modifiers() & Qt::ControlModifier)) {
+        if (compositorPlacesWindows() && windowHandle()) {
+            windowHandle()->startSystemMove();
+            return;
+        }
+        m_anchor = event->globalPosition().toPoint() - pos();
+        m_dragging = true;
+        return;
+    }
+    if (ResolveSizeArea(layout.sizeArea, size()).contains(point)) {
+        setCursor(Qt::SizeFDiagCursor);
+        if (compositorPlacesWindows() && windowHandle()) {
+            windowHandle()->startSystemResize(Qt::RightEdge | Qt::BottomEdge);
+            return;
+        }
+        m_anchor = pos();
+        m_resizing = true;
+        m_pageView->setResizeDragInProgress(true);
+        return;
+    }
+    m_pressPoint = point;
+    drawElementsAt(point, false);
+    if (m_state.skin.hotSlider >= 0) {
+        m_press.sliderActive = true;
+        followZoomSlider();
+    }
+    m_press.pressed = true;
+}
+
+void MainWindow::rightPressed(QPoint point)
+{
+    const int hot = ButtonAt(m_state.skin, size(), point);
+    m_state.skin.hotButton = hot;
+    if (hot < 0 || m_state.skin.buttons.records[hot].action != u"open")
+        return;
+    std::unique_ptr<QMenu> menu = BuildOpenMenu(m_state, m_pageView);
+    const int id = TrackMenu(*menu, mapToGlobal(point));
+    menu.reset();
+    RunMenuCommand(m_state, id);
+}
+
+void MainWindow::mouseMoveEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (!m_press.pressed && !m_resizing)
+        setPointerCursor(point);
+    if (m_dragging) {
+        move(event->globalPosition().toPoint() - m_anchor);
+        return;
+    }
+    if (m_resizing) {
+        Settings& s = m_state.settings;
+        const QSize current(s.wndwidth, s.wndheight);
+        const QSize wanted = GripResize(event->globalPosition().toPoint() - m_anchor, current);
+        if (wanted != current) {
+            s.wndwidth = wanted.width();
+            s.wndheight = wanted.height();
+            resize(wanted);
+        }
+        return;
+    }
+    if (!m_press.pressed)
+        return;
+    m_pressPoint = point;
+    if (m_press.sliderActive) {
+        drawOnPicture([&](SkinCanvas& canvas) {
+            DrawSliderDrag(canvas, m_state.skin, point.x(), m_state.skin.hotSlider);
+        });
+        updateSliders();
+        followZoomSlider();
+    } else {
+        drawElementsAt(point, false); // the down image follows the pointer from button to button
+    }
+}
+
+void MainWindow::mouseReleaseEvent(QMouseEvent* event)
+{
+    if (event->button() != Qt::LeftButton)
+        return;
+    const QPoint point = event->position().toPoint();
+    if (m_dragging) {
+        m_dragging = false;
+        m_state.settings.wndxpos = x();
+        m_state.settings.wndypos = y();
+        return;
+    }
+    if (m_resizing) {
+        m_resizing = false;
+        m_pageView->setResizeDragInProgress(false); // a stretched page is fitted again, once
+        setPointerCursor(point);
+        return;
+    }
+    if (m_press.sliderActive) {
+        m_press = {};
+        updateSliders();
+        drawElementsAt(QPoint(-1, -1), false);
+    } else if (m_press.pressed) {
+        drawElementsAt(point, true);
+        m_press = {};
+        const int hot = m_state.skin.hotButton;
+        if (hot >= 0) {
+            const QString action = m_state.skin.buttons.records[hot].action; // the action may load a skin
+            RunAction(m_state, action);
+        }
+    }
+    setPointerCursor(point);
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // Whoever resized the window (the grip, the window manager, a tiling layout), the placement follows,
+    // the page view is placed again and a stretched page is fitted to it.
+    if (!m_state.view.fullscreen) {
+        m_state.settings.wndwidth = width();
+        m_state.settings.wndheight = height();
+        placePageView();
+    }
+    m_pictureStale = true;
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
@@ -119,12 +380,6 @@ void MainWindow::dropEvent(QDropEvent* event)
     // The book opens after the drag source has its answer, so a slow decode or a message box doesn't
     // hold up the desktop's drag.
     QMetaObject::invokeMethod(this, [this, paths] { OpenDroppedBook(m_state, paths); }, Qt::QueuedConnection);
-}
-
-void MainWindow::paintEvent(QPaintEvent*)
-{
-    QPainter painter(this);
-    painter.fillRect(rect(), palette().window());
 }
 
 void MainWindow::wheelEvent(QWheelEvent* event)

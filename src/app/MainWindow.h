@@ -1,12 +1,16 @@
 #pragma once
-// The frameless main window. It turns key presses into command ids through the accelerator table and
-// hands them to the command handler, and takes one book file or folder dropped on it; the skin issue
-// gives it its look.
+// The frameless main window. The skin draws all of it into an off-screen picture that each paint copies;
+// the pointer drags the window by the skin's move area (or anywhere with Ctrl), resizes it from the size
+// grip, presses buttons (their action runs on release over a button) and drags sliders. Key presses go
+// through the accelerator table to the command handler, the wheel turns as the settings say, and one
+// book file or folder may be dropped on it.
 
 #include "app/KeyRepeat.h"
-#include "app/ViewPlacement.h"
+#include "skin/SkinBitmaps.h"
+#include "skin/SkinDraw.h"
 #include "view/WheelInput.h"
 
+#include <QImage>
 #include <QWidget>
 
 struct AppState;
@@ -21,13 +25,16 @@ public:
 
     // The window's rectangle from the placement in the settings.
     QRect savedPlacement() const;
-    // Places the page view by the skin's page area and the window size in the settings.
+    // Places the page view by the skin's page area and the window's size.
     void placePageView();
     // Both windows over the whole screen / back to the saved placement.
     void enterFullScreen();
     void leaveFullScreen();
+    // After a skin was loaded: its bitmaps are taken up again, the page view re-placed and all redrawn.
+    void skinChanged();
 
-    PageArea pageArea; // the skin's page area; all zero until a skin sets it
+    // The skin as last composed, in device pixels (for tests and screenshots).
+    const QImage& picture() const { return m_picture; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -37,10 +44,41 @@ protected:
     void dropEvent(QDropEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
+    // Draws into the picture with a canvas at the current scale; recreates the picture when the window's
+    // size or scale changed (then everything is drawn).
+    template <typename Draw>
+    void drawOnPicture(Draw&& draw);
+    void composeAll();
+    // Draws the elements for a pointer at `point` and copies to the screen what changed.
+    void drawElementsAt(QPoint point, bool released);
+    void updateButton(int index);
+    void updateSliders();
+    void leftPressed(QMouseEvent* event);
+    void rightPressed(QPoint point);
+    void followZoomSlider();
+    void setPointerCursor(QPoint point);
+
     AppState& m_state;
     PageView* m_pageView = nullptr;
     WheelNotches m_wheelNotches;
     KeyRepeatThrottle m_keyRepeat;
+
+    QImage m_picture; // the whole window as the skin draws it, in device pixels
+    SkinArt m_art;    // the skin's bitmaps at the picture's scale
+    bool m_artStale = true;
+    bool m_pictureStale = true;
+
+    // The pointer gestures.
+    bool m_dragging = false;
+    bool m_resizing = false;
+    SkinPress m_press;
+    QPoint m_anchor; // dragging: pointer minus the window's top-left; resizing: the window's top-left
+    QPoint m_pressPoint; // where a held press over the elements last was
+    int m_downButton = -1; // the button drawn with its down image
 };

@@ -32,7 +32,8 @@ void ShowNoBook(AppState& state)
 
 void ShowMainText(AppState& state, const QString& text)
 {
-    SetSkinText(state.skinTexts, QStringLiteral("main"), text);
+    SetSkinText(state.skin, state.skinTexts, QStringLiteral("main"), text);
+    // The task bar shows it too.
     if (state.windows.main)
         state.windows.main->setWindowTitle(text);
 }

@@ -14,5 +14,5 @@ void PresentPage(AppState& state);
 // Back to no book: the "main" text shows the product title again and the page goes from the screen.
 void ShowNoBook(AppState& state);
 
-// The skin text "main" (shown as the window title until the skin draws its texts).
+// The skin text "main", also the window's title. The caller repaints the main window.
 void ShowMainText(AppState& state, const QString& text);

@@ -12,11 +12,15 @@
 #include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "app/ShutDown.h"
+#include "app/ViewPlacement.h"
 #include "app/WorkDir.h"
+#include "skin/SkinGeometry.h"
+#include "skin/SkinLoad.h"
 #include "view/PageView.h"
 
 #include <QApplication>
 #include <QCursor>
+#include <QScreen>
 #include <QStandardPaths>
 #include <random>
 
@@ -34,6 +38,24 @@ void openCommandLineBook(AppState& state, const QStringList& arguments)
     const QString path = CommandLineBookPath(arguments);
     if (!path.isEmpty())
         OpenBookAt(state, path);
+}
+
+// A placement the settings file gives that would put the window nowhere useful is mended here, so the
+// mended one is also what gets saved.
+void makePlacementUsable(Settings& s)
+{
+    QList<QRect> screens;
+    for (const QScreen* screen : QGuiApplication::screens())
+        screens << screen->availableGeometry();
+    const QScreen* primary = QGuiApplication::primaryScreen();
+    if (!primary)
+        return;
+    const QRect usable = UsablePlacement(MainWindowRect(s.wndxpos, s.wndypos, s.wndwidth, s.wndheight), screens,
+                                         primary->availableGeometry());
+    s.wndxpos = usable.x();
+    s.wndypos = usable.y();
+    s.wndwidth = usable.width();
+    s.wndheight = usable.height();
 }
 } // namespace
 
@@ -55,21 +77,36 @@ int RunBullevista(int argc, char** argv)
     CreateWorkDir(state.paths, workParent, random);
 
     state.settings = ReadSettings(SettingsReader(state.paths.settingsFile), state.paths.ExeDir);
+    makePlacementUsable(state.settings);
+    // From here a session ending is an orderly end, even while a message box of the start-up is up.
+    InstallQuitSignals([&state] { ShutDown(state); });
 
+    if (!LoadSkinOrDefault(state.skin, state.skinBitmaps, state.settings.skinname, SkinRoots(state.paths.ExeDir))) {
+        // Without its default skin the program can't show itself. Nothing was changed yet: the settings
+        // file stays as it was, and the scratch folder, still empty, goes.
+        RemoveWorkDir(state.paths);
+        return 1;
+    }
+    if (state.shutDown)
+        return 0;
+    ShowMainText(state, ProductTitle());
+    SetSliderValue(state.skin, u"zoom", state.view.zoom);
+
+    // The window is up before the book opens, so a book chooser or a message has it behind them.
     MainWindow window(state);
     state.windows = {&window, window.pageView()};
-    ShowMainText(state, ProductTitle());
+    window.show();
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     openCommandLineBook(state, arguments);
 
     state.accelTable = BuildAccelTable(state.settings);
 
-    InstallQuitSignals([&state] { ShutDown(state); });
-    window.show();
     if (state.settings.startfullscreen > 0)
         window.enterFullScreen();
 
+    if (state.shutDown)
+        return 0; // the run ended while the book was opening (a message or the book chooser was up)
     const int code = QApplication::exec();
     return code;
 }
