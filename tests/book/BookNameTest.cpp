@@ -18,7 +18,9 @@ TEST(BookKind, ExtensionIsTheLoweredTextAfterTheLastDotOfTheLastComponent)
         {"/b/x.RAR", "rar", BookKind::Rar},       {"/b/x/Page.JPG", "jpg", BookKind::Image},
         {"/b/x.tar.gz", "gz", BookKind::None},    {"/books/comic", "comic", BookKind::None}, // no dot: all of it
         {"/books.d/cbz", "cbz", BookKind::Zip},   {"/books/x.", "", BookKind::None},
-        {"comic", "comic", BookKind::None},
+        {"comic", "comic", BookKind::None},       {"/b/x.Cb7", "cb7", BookKind::SevenZipTar},
+        {"/b/x.tar", "tar", BookKind::SevenZipTar}, {"/b/p.WebP", "webp", BookKind::Image},
+        {"/b/p.jxl", "jxl", BookKind::Image},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BookFileExtension(c.path), c.extension) << c.path;
