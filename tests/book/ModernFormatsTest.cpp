@@ -152,7 +152,12 @@ struct Sample {
 
 std::vector<Sample> samples()
 {
-    return {{"webp", webp(picture())}, {"avif8", avif(picture(), 8)}, {"avif10", avif(picture(), 10)},
+    // The animation's second frame is green: only its first may show. Over the pixel limit, the
+    // animation decoder's own canvas must never be made (fuzzing found it ran out of memory first).
+    return {{"webp", webp(picture())},
+            {"webp-animation", animatedWebp({picture(), picture(qRgb(0, 200, 0), qRgb(0, 200, 0))})},
+            {"avif8", avif(picture(), 8)},
+            {"avif10", avif(picture(), 10)},
             {"jxl16", jxl(picture())}};
 }
 
@@ -176,15 +181,6 @@ TEST(ModernFormats, DecodeOpaqueWhateverTheirName)
         EXPECT_EQ(qRed(page.pixels.pixel(kWidth - 1, kHeight - 1)), 255) << s.name;
         EXPECT_GT(qBlue(page.pixels.pixel(0, 0)), qBlue(page.pixels.pixel(kWidth - 1, kHeight - 1))) << s.name;
     }
-}
-
-TEST(ModernFormats, AnAnimationShowsItsFirstFrame)
-{
-    const QByteArray bytes = animatedWebp({picture(qRgb(0, 200, 0), qRgb(0, 200, 0)), picture()});
-    PageImage page;
-    ScratchDir dir;
-    ASSERT_TRUE(DecodePlainImage(page, dir.write("anim.webp", bytes)));
-    EXPECT_TRUE(near(page.pixels.pixel(kWidth - 1, kHeight - 1), qRgb(0, 200, 0)));
 }
 
 TEST(ModernFormats, ThePixelLimitAndDamageFailCleanly)

@@ -33,9 +33,8 @@ bool decodeFirstFrame(std::span<const std::uint8_t> file, PixelCanvas& canvas)
     WebPAnimInfo info;
     std::uint8_t* frame = nullptr;
     int timestamp = 0;
-    const bool decoded = WebPAnimDecoderGetInfo(decoder, &info) && info.canvas_width <= 0x7fffffff
-                         && info.canvas_height <= 0x7fffffff
-                         && canvas.allocate(int(info.canvas_width), int(info.canvas_height))
+    const bool decoded = WebPAnimDecoderGetInfo(decoder, &info) && int(info.canvas_width) == canvas.width()
+                         && int(info.canvas_height) == canvas.height()
                          && WebPAnimDecoderGetNext(decoder, &frame, &timestamp);
     if (decoded)
         std::memcpy(canvas.pixels(), frame, std::size_t(canvas.width()) * std::size_t(canvas.height()) * 4);
@@ -50,12 +49,14 @@ bool DecodeWebp(std::span<const std::uint8_t> file, PixelCanvas& canvas)
     WebPBitstreamFeatures features;
     if (WebPGetFeatures(file.data(), file.size(), &features) != VP8_STATUS_OK)
         return false;
+    // The size is checked against the pixel limit before anything of that size is made, by us or by
+    // the animation decoder, whose own canvas is as large as the picture.
+    if (!canvas.allocate(features.width, features.height))
+        return false;
     if (features.has_animation) {
         if (!decodeFirstFrame(file, canvas))
             return false;
     } else {
-        if (!canvas.allocate(features.width, features.height))
-            return false;
         const std::size_t stride = std::size_t(canvas.width()) * 4;
         auto* out = reinterpret_cast<std::uint8_t*>(canvas.pixels());
         if (!WebPDecodeBGRAInto(file.data(), file.size(), out, stride * std::size_t(canvas.height()), int(stride)))
