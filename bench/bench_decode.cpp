@@ -202,9 +202,7 @@ void libjxl(benchmark::State& state)
                 break;
             }
             case JXL_DEC_FULL_IMAGE: done = true; break;
-            default:
-                state.SkipWithError("libjxl failed");
-                done = true;
+            default: state.SkipWithError("libjxl failed"); done = true;
             }
         }
     }

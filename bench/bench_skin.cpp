@@ -83,9 +83,7 @@ void BM_PaintSkinWindow(benchmark::State& state)
     const char* const labels[] = {"default", "nocturne", "default, window tiled", "default, window scaled"};
     state.SetLabel(labels[state.range(0)]);
 }
-BENCHMARK(BM_PaintSkinWindow)
-    ->ArgsProduct({{0, 1, 2, 3}, {1, 2}})
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_PaintSkinWindow)->ArgsProduct({{0, 1, 2, 3}, {1, 2}})->Unit(benchmark::kMicrosecond);
 
 // A press redraws the elements only (the screen then copies the button's own rectangle).
 void BM_ButtonPress(benchmark::State& state)

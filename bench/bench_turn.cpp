@@ -6,8 +6,8 @@
 
 #include "app/AppState.h"
 #include "app/Commands.h"
-#include "app/OpenBooks.h"
 #include "app/MainWindow.h"
+#include "app/OpenBooks.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "book/OpenBook.h"
@@ -18,12 +18,12 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QImageWriter>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QRandomGenerator>
 #include <QTemporaryDir>
-#include <QEventLoop>
 #include <QTimer>
 #include <benchmark/benchmark.h>
 
@@ -169,9 +169,17 @@ void BM_ForwardTurnDecoding(benchmark::State& bench)
 {
     forwardTurn(bench, false);
 }
-BENCHMARK(BM_ForwardTurnPreloaded)->UseManualTime()->Iterations(1)->Repetitions(50)->ReportAggregatesOnly(true)
+BENCHMARK(BM_ForwardTurnPreloaded)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(50)
+    ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_ForwardTurnDecoding)->UseManualTime()->Iterations(1)->Repetitions(50)->ReportAggregatesOnly(true)
+BENCHMARK(BM_ForwardTurnDecoding)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(50)
+    ->ReportAggregatesOnly(true)
     ->Unit(benchmark::kMillisecond);
 
 // Smooth scrolling down the page at 100 % for 1.5 s, with the next page decoding again and again on the
@@ -225,7 +233,7 @@ void smoothScrollCadence(benchmark::State& bench, bool decoding)
     const auto at = [&](double q) { return intervals[std::size_t(q * double(intervals.size() - 1))]; };
     const double within = double(std::count_if(intervals.begin(), intervals.end(),
                                                [](double ms) { return ms >= 12.0 && ms <= 18.0; }))
-                          / double(intervals.size());
+        / double(intervals.size());
     bench.counters["ticks"] = double(intervals.size());
     bench.counters["median_ms"] = at(0.5);
     bench.counters["p05_ms"] = at(0.05);

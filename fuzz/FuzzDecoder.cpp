@@ -26,7 +26,8 @@ constexpr std::int64_t kFuzzMaxPixels = 4'000'000;
     // CRCs lets the mutations reach the pixel data.
     std::size_t at = 8;
     while (at + 12 <= file.size()) {
-        const std::uint32_t length = std::uint32_t(file[at]) << 24 | file[at + 1] << 16 | file[at + 2] << 8 | file[at + 3];
+        const std::uint32_t length = std::uint32_t(file[at]) << 24 | file[at + 1] << 16 | file[at + 2] << 8
+            | file[at + 3];
         if (length > file.size() - at - 12)
             break;
         const uLong crc = crc32(0, file.data() + at + 4, uInt(length + 4));

@@ -18,8 +18,8 @@ bool writePpm(const PageImage& image, const QString& path)
     QFile out(path);
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate))
         return false;
-    const QByteArray header = QByteArray("P6\n") + QByteArray::number(image.width()) + ' ' +
-                              QByteArray::number(image.height()) + "\n255\n";
+    const QByteArray header = QByteArray("P6\n") + QByteArray::number(image.width()) + ' '
+        + QByteArray::number(image.height()) + "\n255\n";
     if (out.write(header) != header.size())
         return false;
     // A row at a time, with the sizes read once: a call per pixel cost a third of the run.
@@ -58,8 +58,7 @@ int main(int argc, char** argv)
         return 2;
     }
     PageImage image;
-    const bool decoded = page ? DecodePage(image, files[0], false, DecodeOptions{})
-                              : DecodePlainImage(image, files[0]);
+    const bool decoded = page ? DecodePage(image, files[0], false, DecodeOptions{}) : DecodePlainImage(image, files[0]);
     if (!decoded) {
         std::fprintf(stderr, "bullevista-decode: can't decode %s\n", qPrintable(files[0]));
         return 1;

@@ -24,14 +24,14 @@ constexpr int kHeight = 2400;
 constexpr int kPages = 14;
 
 const char* const kCaptions[] = {
-    "Chapter One: The Lighthouse",   "Night fell over the harbour.",  "Something moved in the fog.",
-    "\"Who goes there?\"",           "The keeper lit the great lamp.", "Far out, a ship answered.",
-    "Chapter Two: The Visitor",      "She came ashore at dawn.",      "\"I need a map of the reef.\"",
-    "The keeper hesitated.",         "Storm clouds gathered.",        "Chapter Three: The Reef",
-    "Together they rowed out.",      "And the light kept shining."};
+    "Chapter One: The Lighthouse", "Night fell over the harbour.",   "Something moved in the fog.",
+    "\"Who goes there?\"",         "The keeper lit the great lamp.", "Far out, a ship answered.",
+    "Chapter Two: The Visitor",    "She came ashore at dawn.",       "\"I need a map of the reef.\"",
+    "The keeper hesitated.",       "Storm clouds gathered.",         "Chapter Three: The Reef",
+    "Together they rowed out.",    "And the light kept shining."};
 
-const char* const kBalloons[] = {"Look!", "Over there!", "Hurry!", "I see it.", "Wait...", "Quiet!",
-                                 "Trust me.", "Row faster!", "Hold on!", "We made it."};
+const char* const kBalloons[] = {"Look!",  "Over there!", "Hurry!",      "I see it.", "Wait...",
+                                 "Quiet!", "Trust me.",   "Row faster!", "Hold on!",  "We made it."};
 
 QColor pageHue(int page, int shade)
 {
@@ -142,7 +142,7 @@ bool writeGif(const QImage& image, const QString& path)
         map->Colors[i] = {GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))};
     }
     bool ok = EGifPutScreenDesc(gif, indexed.width(), indexed.height(), 8, 0, map) == GIF_OK
-              && EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
+        && EGifPutImageDesc(gif, 0, 0, indexed.width(), indexed.height(), false, nullptr) == GIF_OK;
     for (int y = 0; ok && y < indexed.height(); ++y)
         ok = EGifPutLine(gif, const_cast<GifPixelType*>(indexed.constScanLine(y)), indexed.width()) == GIF_OK;
     GifFreeMapObject(map);
@@ -166,8 +166,8 @@ bool writeCbz(const QString& cbzPath, const QString& folderName, const QStringLi
         zip_fileinfo info{};
         // Compressed pages gain nothing from deflate; store them as most comic archives do.
         ok = zipOpenNewFileInZip64(zip, entry.constData(), &info, nullptr, 0, nullptr, 0, nullptr, 0, 0, 0) == ZIP_OK
-             && zipWriteInFileInZip(zip, bytes.constData(), unsigned(bytes.size())) == ZIP_OK
-             && zipCloseFileInZip(zip) == ZIP_OK;
+            && zipWriteInFileInZip(zip, bytes.constData(), unsigned(bytes.size())) == ZIP_OK
+            && zipCloseFileInZip(zip) == ZIP_OK;
         if (!ok)
             break;
     }

@@ -8,10 +8,10 @@
 //   bench-extract SCRATCH_DIR [CASE]   (CASE: a part of an archive's name below, to run only that one)
 //   bench-extract --extract ARCHIVE DIR  (one extraction of any zip- or rar-family book, for strace/perf)
 
+#include "../../tests/archive/RarTestWriter.h"
 #include "book/RarBook.h"
 #include "book/ZipBook.h"
 #include "book/archive/BookChooser.h"
-#include "../../tests/archive/RarTestWriter.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -56,7 +56,8 @@ QByteArray drawPage(int index)
         for (int x = 0; x < kWidth; ++x) {
             const int grain = int(random.bounded(26)) - 13;
             const QRgb p = line[x];
-            line[x] = qRgb(qBound(0, qRed(p) + grain, 255), qBound(0, qGreen(p) + grain, 255), qBound(0, qBlue(p) + grain, 255));
+            line[x] = qRgb(qBound(0, qRed(p) + grain, 255), qBound(0, qGreen(p) + grain, 255),
+                           qBound(0, qBlue(p) + grain, 255));
         }
     }
     QByteArray bytes;
@@ -106,8 +107,8 @@ double bsdtarMs(const QString& archive, const QString& dir)
 {
     freshDir(dir);
     const QByteArray a = QFile::encodeName(archive), d = QFile::encodeName(dir);
-    char* argv[] = {const_cast<char*>("bsdtar"), const_cast<char*>("-xf"), const_cast<char*>(a.constData()),
-                    const_cast<char*>("-C"), const_cast<char*>(d.constData()), nullptr};
+    char* argv[] = {const_cast<char*>("bsdtar"), const_cast<char*>("-xf"),         const_cast<char*>(a.constData()),
+                    const_cast<char*>("-C"),     const_cast<char*>(d.constData()), nullptr};
     QElapsedTimer timer;
     timer.start();
     pid_t pid = 0;
@@ -118,7 +119,8 @@ double bsdtarMs(const QString& archive, const QString& dir)
     return timer.nsecsElapsed() / 1e6;
 }
 
-double ownMs(const std::function<int(const QString&, const QString&)>& extract, const QString& archive, const QString& dir)
+double ownMs(const std::function<int(const QString&, const QString&)>& extract, const QString& archive,
+             const QString& dir)
 {
     freshDir(dir);
     QElapsedTimer timer;
@@ -141,7 +143,8 @@ int main(int argc, char** argv)
         const QString archive = QString::fromLocal8Bit(argv[2]);
         const QString out = QDir(QString::fromLocal8Bit(argv[3])).absolutePath() + u'/';
         QDir().mkpath(out);
-        const bool rarFamily = archive.endsWith(u".rar", Qt::CaseInsensitive) || archive.endsWith(u".cbr", Qt::CaseInsensitive);
+        const bool rarFamily = archive.endsWith(u".rar", Qt::CaseInsensitive)
+            || archive.endsWith(u".cbr", Qt::CaseInsensitive);
         QElapsedTimer timer;
         timer.start();
         const int result = rarFamily ? ExtractRarBook(archive, out) : ExtractZipBook(archive, out);
@@ -182,7 +185,8 @@ int main(int argc, char** argv)
         const char* name;
         QString archive;
         std::function<int(const QString&, const QString&)> extract;
-    } cases[] = {{"cbz stored", stored, ExtractZipBook}, {"cbz deflated", deflated, ExtractZipBook},
+    } cases[] = {{"cbz stored", stored, ExtractZipBook},
+                 {"cbz deflated", deflated, ExtractZipBook},
                  {"cbr stored (RAR 5)", rar, ExtractRarBook}};
     std::printf("%-20s %9s %11s %11s %7s\n", "archive", "MB", "bsdtar ms", "ours ms", "ratio");
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();

@@ -7,8 +7,8 @@
 struct Settings;
 
 struct AccelEntry {
-    std::uint8_t flags = 0;  // 1 virtual key, +16 Alt, +8 Ctrl; 0 matches a typed character code
-    std::uint16_t key = 0;   // virtual-key code (or character code when flags is 0); 0 never matches
+    std::uint8_t flags = 0; // 1 virtual key, +16 Alt, +8 Ctrl; 0 matches a typed character code
+    std::uint16_t key = 0;  // virtual-key code (or character code when flags is 0); 0 never matches
     std::uint16_t command = 0;
 };
 

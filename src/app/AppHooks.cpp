@@ -6,8 +6,7 @@
 AppHooks::AppHooks(AppState& state)
     : m_previousRunner(SetMouseActionRunner([&state](int code) { RunMouseAction(state, code); })),
       m_previousChooser(SetBookChooser(RunBookChoiceDialog))
-{
-}
+{}
 
 AppHooks::~AppHooks()
 {

@@ -26,8 +26,8 @@ bool IsWritableDirectory(const QString& dir)
     return ::access(QFile::encodeName(dir).constData(), W_OK) == 0;
 }
 
-QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWritable,
-                        const QString& configHome, const QString& cacheHome)
+QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWritable, const QString& configHome,
+                        const QString& cacheHome)
 {
     paths.ExeDir = ExeDirOf(exePath);
     if (exeDirWritable) {
@@ -46,9 +46,8 @@ QStringList SkinRoots(const QString& exeDir)
 {
     QStringList roots{exeDir + QStringLiteral("skins/"),
                       QDir::cleanPath(exeDir + QStringLiteral("../share/bullevista/skins")) + u'/'};
-    for (const QString& dir : QStandardPaths::locateAll(QStandardPaths::GenericDataLocation,
-                                                        QStringLiteral("bullevista/skins"),
-                                                        QStandardPaths::LocateDirectory))
+    for (const QString& dir : QStandardPaths::locateAll(
+             QStandardPaths::GenericDataLocation, QStringLiteral("bullevista/skins"), QStandardPaths::LocateDirectory))
         roots << paths::withTrailingSeparator(dir);
     roots.removeDuplicates();
     return roots;

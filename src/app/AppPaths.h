@@ -20,8 +20,8 @@ bool IsWritableDirectory(const QString& dir);
 // Fills ExeDir and the settings file from the executable's path. When the executable's directory can't
 // be written (an installed copy), the settings file moves to `configHome`/bullevista/bullevista.ini and
 // the scratch folder to `cacheHome`/bullevista/. Returns the directory the scratch folder goes in.
-QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWritable,
-                        const QString& configHome, const QString& cacheHome);
+QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWritable, const QString& configHome,
+                        const QString& cacheHome);
 
 // The folders skins are looked for in, each ending in "/": skins/ beside the executable first, then the
 // installed data folder (../share/bullevista/skins/ from the executable), then bullevista/skins/ in

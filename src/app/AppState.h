@@ -4,9 +4,9 @@
 // a path), and reach back up only through the hooks the app installs (AppHooks).
 
 #include "app/AccelTable.h"
-#include "common/Settings.h"
 #include "book/BookState.h"
 #include "book/Preload.h"
+#include "common/Settings.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinLayout.h"
 #include "skin/SkinText.h"
@@ -19,9 +19,9 @@ class MainWindow;
 class PageView;
 
 struct AppPaths {
-    QString ExeDir;       // ends in "/"
-    QString settingsFile; // empty when no settings file can be named
-    QString WorkDir;      // ends in "/"; the scratch folder this run created for archive pages
+    QString ExeDir;              // ends in "/"
+    QString settingsFile;        // empty when no settings file can be named
+    QString WorkDir;             // ends in "/"; the scratch folder this run created for archive pages
     bool workDirCreated = false; // only a folder this run created is ever emptied or removed
 };
 
@@ -37,12 +37,12 @@ struct AppState {
     BookState book;
     ViewState view;
     AccelTable accelTable;
-    SkinLayout skin;          // the active skin's layout, with its sliders' values and its texts' glyphs
-    SkinBitmaps skinBitmaps;  // and its bitmaps
-    SkinTexts skinTexts;      // what the program's named texts say, whichever skin shows them
+    SkinLayout skin;         // the active skin's layout, with its sliders' values and its texts' glyphs
+    SkinBitmaps skinBitmaps; // and its bitmaps
+    SkinTexts skinTexts;     // what the program's named texts say, whichever skin shows them
     AppWindows windows;
     NavigationState navigation;
-    PreloadState preload; // its worker thread ends before the records above go
+    PreloadState preload;  // its worker thread ends before the records above go
     bool shutDown = false; // ShutDown has run
 };
 

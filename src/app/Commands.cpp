@@ -316,26 +316,23 @@ void WheelTurned(AppState& state, int delta)
     const bool down = delta <= 0;
     switch (WheelBehaviourFor(s.mousewheelact)) {
     case WheelBehaviour::Zoom:
-        state.view.zoom = ClampedZoom(state.view.zoom, delta >= 0 ? std::int64_t(s.mousewheelval)
-                                                                  : -std::int64_t(s.mousewheelval));
+        state.view.zoom = ClampedZoom(state.view.zoom,
+                                      delta >= 0 ? std::int64_t(s.mousewheelval) : -std::int64_t(s.mousewheelval));
         ZoomUpdate(state);
         return;
-    case WheelBehaviour::TurnPages:
-        RunAction(state, down ? u"foward" : u"back");
-        return;
+    case WheelBehaviour::TurnPages: RunAction(state, down ? u"foward" : u"back"); return;
     case WheelBehaviour::Scroll:
         if (s.smoothscroll) {
             SmoothScrollWheel(viewRecords(state), down, state.windows.pageView);
             return;
         }
-        state.book.scrollY = SaturatingAdd(state.book.scrollY, down ? std::int64_t(s.mousewheelval)
-                                                                    : -std::int64_t(s.mousewheelval));
+        state.book.scrollY = SaturatingAdd(state.book.scrollY,
+                                           down ? std::int64_t(s.mousewheelval) : -std::int64_t(s.mousewheelval));
         if (state.windows.pageView)
             state.windows.pageView->update();
         return;
     }
 }
-
 
 void ZoomUpdate(AppState& state)
 {
@@ -354,8 +351,9 @@ void ScheduleScaledPageRebuild(AppState& state)
 
 void ShowAbout(AppState& state)
 {
-    ShowMessage(QStringLiteral("Bullevista " BV_VERSION "\r\n"
-                               "Page images by libjpeg-turbo, libpng, giflib, libwebp, libavif and libjxl; archives by minizip "
-                               "and libarchive."),
-                QStringLiteral("About..."), state.windows.main, MessageIcon::Information);
+    ShowMessage(
+        QStringLiteral("Bullevista " BV_VERSION "\r\n"
+                       "Page images by libjpeg-turbo, libpng, giflib, libwebp, libavif and libjxl; archives by minizip "
+                       "and libarchive."),
+        QStringLiteral("About..."), state.windows.main, MessageIcon::Information);
 }

@@ -91,8 +91,7 @@ void MainWindow::skinChanged()
     update();
 }
 
-template <typename Draw>
-void MainWindow::drawOnPicture(Draw&& draw)
+template <typename Draw> void MainWindow::drawOnPicture(Draw&& draw)
 {
     const int scale = qBound(1, qRound(devicePixelRatioF()), 4);
     if (m_artStale || m_art.scale != scale) {
@@ -266,9 +265,8 @@ void MainWindow::mouseMoveEvent(QMouseEvent* event)
         return;
     m_pressPoint = point;
     if (m_press.sliderActive) {
-        drawOnPicture([&](SkinCanvas& canvas) {
-            DrawSliderDrag(canvas, m_state.skin, point.x(), m_state.skin.hotSlider);
-        });
+        drawOnPicture(
+            [&](SkinCanvas& canvas) { DrawSliderDrag(canvas, m_state.skin, point.x(), m_state.skin.hotSlider); });
         updateSliders();
         followZoomSlider();
     } else {
@@ -338,7 +336,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         }
         if (IsWindowMenuKey(key)) {
             // Opened once the key press is over, so the menu doesn't see the rest of the key stroke.
-            QMetaObject::invokeMethod(this, [this] { ShowWindowMenu(m_state, this); }, Qt::QueuedConnection);
+            QMetaObject::invokeMethod(
+                this, [this] { ShowWindowMenu(m_state, this); }, Qt::QueuedConnection);
             return true;
         }
     }
@@ -379,7 +378,8 @@ void MainWindow::dropEvent(QDropEvent* event)
     event->accept();
     // The book opens after the drag source has its answer, so a slow decode or a message box doesn't
     // hold up the desktop's drag.
-    QMetaObject::invokeMethod(this, [this, paths] { OpenDroppedBook(m_state, paths); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this, paths] { OpenDroppedBook(m_state, paths); }, Qt::QueuedConnection);
 }
 
 void MainWindow::wheelEvent(QWheelEvent* event)

@@ -52,8 +52,7 @@ protected:
 private:
     // Draws into the picture with a canvas at the current scale; recreates the picture when the window's
     // size or scale changed (then everything is drawn).
-    template <typename Draw>
-    void drawOnPicture(Draw&& draw);
+    template <typename Draw> void drawOnPicture(Draw&& draw);
     void composeAll();
     // Draws the elements for a pointer at `point` and copies to the screen what changed.
     void drawElementsAt(QPoint point, bool released);
@@ -78,7 +77,7 @@ private:
     bool m_dragging = false;
     bool m_resizing = false;
     SkinPress m_press;
-    QPoint m_anchor; // dragging: pointer minus the window's top-left; resizing: the window's top-left
-    QPoint m_pressPoint; // where a held press over the elements last was
+    QPoint m_anchor;       // dragging: pointer minus the window's top-left; resizing: the window's top-left
+    QPoint m_pressPoint;   // where a held press over the elements last was
     int m_downButton = -1; // the button drawn with its down image
 };

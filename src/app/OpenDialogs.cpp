@@ -9,7 +9,8 @@ const std::vector<OpenFileFilter>& OpenFileFilters()
 {
     static const std::vector<OpenFileFilter> filters = {
         {QStringLiteral("All supported files"),
-         QStringLiteral("*.bdz;*.cbz;*.cbr;*.zip;*.rar;*.cb7;*.cbt;*.7z;*.tar;*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.webp;*.avif;*.jxl")},
+         QStringLiteral("*.bdz;*.cbz;*.cbr;*.zip;*.rar;*.cb7;*.cbt;*.7z;*.tar;*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.webp;*."
+                        "avif;*.jxl")},
         {QStringLiteral("BDz files (*.bdz)"), QStringLiteral("*.bdz")},
         {QStringLiteral("Cbz and Cbr files (*.cbz;*.cbr)"), QStringLiteral("*.cbz;*.cbr")},
         {QStringLiteral("Zip files (*.zip)"), QStringLiteral("*.zip")},
@@ -36,8 +37,8 @@ QStringList OpenFileNameFilters()
 QString CurrentDirAfterOpen(const QString& chosen)
 {
     static const QStringList kImageEndings = {QStringLiteral("jpg"), QStringLiteral("peg"), QStringLiteral("png"),
-                                              QStringLiteral("gif"), QStringLiteral("bmp"),
-                                              QStringLiteral("ebp"), QStringLiteral("vif"), QStringLiteral("jxl")};
+                                              QStringLiteral("gif"), QStringLiteral("bmp"), QStringLiteral("ebp"),
+                                              QStringLiteral("vif"), QStringLiteral("jxl")};
     const int last = chosen.lastIndexOf(paths::kSeparator);
     if (last < 0)
         return chosen;

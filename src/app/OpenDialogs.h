@@ -22,8 +22,8 @@ const std::vector<OpenFileFilter>& OpenFileFilters();
 QStringList OpenFileNameFilters();
 
 // Where the next open-file dialog starts after `chosen` was opened: for an image (a lower-case "jpg",
-// "peg", "png", "gif", "bmp", "ebp", "vif" or "jxl" ending) the parent of its folder, since the folder itself is the book;
-// otherwise the folder holding the file. Both end in the separator.
+// "peg", "png", "gif", "bmp", "ebp", "vif" or "jxl" ending) the parent of its folder, since the folder itself is the
+// book; otherwise the folder holding the file. Both end in the separator.
 QString CurrentDirAfterOpen(const QString& chosen);
 
 // The dialogs as replaceable functions; an empty member means the program's own dialog.

@@ -58,7 +58,8 @@ std::vector<MenuEntry> makePopupEntries()
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "200%"), kMenuZoom200, [](AppState& s) { SetZoom(s, 100); }},
         {E::EndSubmenu},
         {E::Separator},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Next Page \t"), kMenuNextPage, [](AppState& s) { run(s, u"foward"); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Next Page \t"), kMenuNextPage,
+         [](AppState& s) { run(s, u"foward"); }},
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Previous Page \t"), kMenuPreviousPage,
          [](AppState& s) { run(s, u"back"); }},
         {E::Separator},
@@ -90,7 +91,7 @@ void prepareOpenMenu(QMenu& open, const AppState& state)
     if (!s.previousbook.isEmpty()) {
         addItem(open, PreviousBookLabel(s.previousbook), kMenuInfoItemId)->setEnabled(false);
         const QString page = tr(QT_TRANSLATE_NOOP("PopupMenu", "Page number : "))
-                             + QString::number(qint64(s.previouspage) + 1);
+            + QString::number(qint64(s.previouspage) + 1);
         addItem(open, page, kMenuInfoItemId)->setEnabled(false);
     } else {
         open.actions().at(3)->setEnabled(false);
@@ -183,8 +184,8 @@ void ShowPopupMenu(AppState& state)
     PageView* view = state.windows.pageView;
     if (view) {
         // A left-button gesture in progress ends here, as if the button had come up.
-        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(0, 0), QPointF(0, 0), Qt::LeftButton,
-                            Qt::NoButton, Qt::NoModifier);
+        QMouseEvent release(QEvent::MouseButtonRelease, QPointF(0, 0), QPointF(0, 0), Qt::LeftButton, Qt::NoButton,
+                            Qt::NoModifier);
         QCoreApplication::sendEvent(view, &release);
     }
     std::unique_ptr<QMenu> menu = BuildPopupMenu(state, view);

@@ -14,12 +14,18 @@ bool isCBlank(char c)
 }
 
 // Reading, one function per kind.
-void readValue(Settings::Int& into, const QByteArray& text, const QString&) { into = SettingsInt(text); }
+void readValue(Settings::Int& into, const QByteArray& text, const QString&)
+{
+    into = SettingsInt(text);
+}
 void readValue(Settings::Short& into, const QByteArray& text, const QString&)
 {
     into = static_cast<Settings::Short>(SettingsInt(text)); // the mouse keys are 16-bit: wraps like the stored value
 }
-void readValue(Settings::Flag& into, const QByteArray& text, const QString&) { into = SettingsFlag(text); }
+void readValue(Settings::Flag& into, const QByteArray& text, const QString&)
+{
+    into = SettingsFlag(text);
+}
 void readText(QString& into, const QByteArray& text, bool cut)
 {
     into = QString::fromUtf8(text);
@@ -35,12 +41,23 @@ QByteArray oneLine(const QString& text)
     return bytes;
 }
 
-QByteArray writtenValue(Settings::Int v) { return QByteArray::number(v); }
-QByteArray writtenValue(Settings::Short v) { return QByteArray::number(v); }
-QByteArray writtenValue(Settings::Flag v) { return v ? "true" : "false"; }
-QByteArray writtenValue(const QString& v) { return oneLine(v); }
+QByteArray writtenValue(Settings::Int v)
+{
+    return QByteArray::number(v);
+}
+QByteArray writtenValue(Settings::Short v)
+{
+    return QByteArray::number(v);
+}
+QByteArray writtenValue(Settings::Flag v)
+{
+    return v ? "true" : "false";
+}
+QByteArray writtenValue(const QString& v)
+{
+    return oneLine(v);
+}
 } // namespace
-
 
 std::int32_t SettingsInt(QByteArrayView text)
 {

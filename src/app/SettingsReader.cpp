@@ -11,8 +11,7 @@ constexpr qsizetype kMaxFileBytes = 16 * 1024 * 1024;
 // Splits `bytes` the way successive fixed-buffer line reads do: each read ends after a line feed or
 // after 275 bytes, so a longer line comes back in pieces. `pending` carries an unfinished read over
 // from the previous block; the caller ends the last one.
-template <typename Emit>
-void splitReads(QByteArrayView bytes, QByteArray& pending, Emit&& take)
+template <typename Emit> void splitReads(QByteArrayView bytes, QByteArray& pending, Emit&& take)
 {
     constexpr qsizetype perRead = SettingsReader::kLineBufferBytes - 1;
     for (const char c : bytes) {
@@ -66,8 +65,8 @@ void SettingsReader::addLine(QByteArrayView read)
     const qsizetype eq = line.indexOf('=');
     if (eq < 0)
         return;
-    m_entries.push_back({line.first(eq).first(qMin(eq, qsizetype(kMaxKeyBytes))).toByteArray(),
-                         line.sliced(eq + 1).toByteArray()});
+    m_entries.push_back(
+        {line.first(eq).first(qMin(eq, qsizetype(kMaxKeyBytes))).toByteArray(), line.sliced(eq + 1).toByteArray()});
 }
 
 QByteArray SettingsReader::lookup(QByteArrayView key, QByteArrayView fallback) const

@@ -70,10 +70,9 @@ int RunBullevista(int argc, char** argv)
 
     std::mt19937 random = seededRandom();
     const QString exePath = QCoreApplication::applicationFilePath();
-    const QString workParent = ResolveAppPaths(
-        state.paths, exePath, IsWritableDirectory(ExeDirOf(exePath)),
-        QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
-        QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+    const QString workParent = ResolveAppPaths(state.paths, exePath, IsWritableDirectory(ExeDirOf(exePath)),
+                                               QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
+                                               QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
     CreateWorkDir(state.paths, workParent, random);
 
     state.settings = ReadSettings(SettingsReader(state.paths.settingsFile), state.paths.ExeDir);

@@ -15,8 +15,9 @@ QRect PlacePageView(const PageArea& area, int wndwidth, int wndheight)
         width += wndwidth;
     if (area.bottom <= 0)
         height += wndheight;
-    return QRect(int(qBound(-kLimit, std::int64_t(area.left), kLimit)), int(qBound(-kLimit, std::int64_t(area.top), kLimit)),
-                 int(qBound(std::int64_t(0), width, kLimit)), int(qBound(std::int64_t(0), height, kLimit)));
+    return QRect(int(qBound(-kLimit, std::int64_t(area.left), kLimit)),
+                 int(qBound(-kLimit, std::int64_t(area.top), kLimit)), int(qBound(std::int64_t(0), width, kLimit)),
+                 int(qBound(std::int64_t(0), height, kLimit)));
 }
 
 QRect MainWindowRect(int wndxpos, int wndypos, int wndwidth, int wndheight)

@@ -13,7 +13,7 @@
 bool IsWindowMenuKey(const QKeyEvent& event)
 {
     return event.key() == Qt::Key_Space
-           && (event.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier)) == Qt::AltModifier;
+        && (event.modifiers() & (Qt::AltModifier | Qt::ControlModifier | Qt::ShiftModifier)) == Qt::AltModifier;
 }
 
 std::unique_ptr<QMenu> BuildWindowMenu(QWidget* parent)

@@ -8,8 +8,8 @@
 #include <cstdint>
 
 struct BookState {
-    QString BookDir;  // ends in "/"; the folder whose images are the pages (WorkDir for an archive)
-    QString BookPath; // what was opened: the archive, or the folder; empty while no book is open
+    QString BookDir;       // ends in "/"; the folder whose images are the pages (WorkDir for an archive)
+    QString BookPath;      // what was opened: the archive, or the folder; empty while no book is open
     PageNameList PageList; // the pages in reading order; page i is BookDir + PageList.item(i)
     std::int32_t pageIndex = 0;
     std::int32_t scrollX = 0;

@@ -63,9 +63,9 @@ bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workD
     book.BookPath.clear();
     const BookKind kind = BookKindOfExtension(BookFileExtension(fullPath));
     if (kind == BookKind::Zip || kind == BookKind::Rar || kind == BookKind::SevenZipTar) {
-        const int failed = kind == BookKind::Zip   ? ExtractZipBook(fullPath, workDir)
-                           : kind == BookKind::Rar ? ExtractRarBook(fullPath, workDir)
-                                                   : ExtractSevenZipTarBook(fullPath, workDir);
+        const int failed = kind == BookKind::Zip ? ExtractZipBook(fullPath, workDir)
+            : kind == BookKind::Rar              ? ExtractRarBook(fullPath, workDir)
+                                                 : ExtractSevenZipTarBook(fullPath, workDir);
         if (failed)
             return failOpen(book);
         // The path keeps its real spelling: on this file system a lowered 'Comic.cbz' would not be

@@ -19,7 +19,7 @@
 #include <thread>
 
 struct PreloadRequest {
-    QString path;   // the page file
+    QString path; // the page file
     bool flipped = false;
     DecodeOptions options;
     std::int32_t pageIndex = 0; // which page it is, so a hand-over can check it still fits
@@ -65,8 +65,8 @@ private:
 
     Decoder m_decoder;
     mutable std::mutex m_mutex;
-    std::condition_variable m_wake;   // the worker waits for a request or the end
-    std::condition_variable m_idle;   // waitIdle() waits for the worker to settle
+    std::condition_variable m_wake; // the worker waits for a request or the end
+    std::condition_variable m_idle; // waitIdle() waits for the worker to settle
     std::optional<PreloadRequest> m_queued;
     std::optional<PreloadedPage> m_published;
     std::uint64_t m_generation = 0;

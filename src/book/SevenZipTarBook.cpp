@@ -39,9 +39,9 @@ ArchivePtr openArchive(const QString& path)
 }
 
 struct Entry {
-    QString name;            // as the program compares it
+    QString name; // as the program compares it
     bool regularFile = false;
-    std::int64_t size = 0;   // declared
+    std::int64_t size = 0; // declared
 };
 
 // Every entry's name, kind and size, in archive order; nullopt when the archive can't be read at all.

@@ -11,11 +11,11 @@
 #include <QFile>
 #include <algorithm>
 #include <atomic>
+#include <fcntl.h>
 #include <memory>
 #include <thread>
-#include <vector>
-#include <fcntl.h>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 const QString kZipError = QStringLiteral("Zip Error");
@@ -31,7 +31,8 @@ QString chooseZipBook(const QString& archivePath)
 
 void refuseBomb()
 {
-    ShowMessage(QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"), kZipError);
+    ShowMessage(QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"),
+                kZipError);
 }
 
 // One entry that failed, by its place in the archive.

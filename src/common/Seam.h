@@ -5,8 +5,7 @@
 
 #include <utility>
 
-template <typename Function, typename Tag>
-struct Seam {
+template <typename Function, typename Tag> struct Seam {
     static Function& current()
     {
         static Function function;

@@ -17,5 +17,11 @@ constexpr std::array<IntMember, Settings::kKeySlots> kSkMembers = {
     &Settings::sk15, &Settings::sk16, &Settings::sk17, &Settings::sk18, &Settings::sk19};
 } // namespace
 
-Settings::Int& Settings::vk(int slot) { return this->*kVkMembers.at(std::size_t(slot)); }
-Settings::Int& Settings::sk(int slot) { return this->*kSkMembers.at(std::size_t(slot)); }
+Settings::Int& Settings::vk(int slot)
+{
+    return this->*kVkMembers.at(std::size_t(slot));
+}
+Settings::Int& Settings::sk(int slot)
+{
+    return this->*kSkMembers.at(std::size_t(slot));
+}

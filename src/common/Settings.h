@@ -23,8 +23,14 @@ struct Settings {
     // Key slot i (0..19): its virtual-key code and its modifier code.
     Int& vk(int slot);
     Int& sk(int slot);
-    Int vk(int slot) const { return const_cast<Settings*>(this)->vk(slot); }
-    Int sk(int slot) const { return const_cast<Settings*>(this)->sk(slot); }
+    Int vk(int slot) const
+    {
+        return const_cast<Settings*>(this)->vk(slot);
+    }
+    Int sk(int slot) const
+    {
+        return const_cast<Settings*>(this)->sk(slot);
+    }
 };
 
 // Text settings keep at most this many characters.

@@ -140,9 +140,10 @@ void drawText(SkinCanvas& canvas, const SkinText& text)
     const QRect at = ResolveTextField(text, canvas.window);
     const int cells = TextCellCount(TextFieldWidth(text, canvas.window), text.cellWidth);
     for (int j = 0; j < cells; ++j)
-        copyPiece(canvas, canvas.art.font,
-                  {text.srcX + std::int64_t(text.glyphs[j]) * text.cellWidth, text.srcY, text.cellWidth, text.cellHeight},
-                  at.x() + std::int64_t(j) * text.cellWidth, at.y());
+        copyPiece(
+            canvas, canvas.art.font,
+            {text.srcX + std::int64_t(text.glyphs[j]) * text.cellWidth, text.srcY, text.cellWidth, text.cellHeight},
+            at.x() + std::int64_t(j) * text.cellWidth, at.y());
 }
 
 QRect sliderRect(const SkinSlider& slider, QSize window)

@@ -30,7 +30,8 @@ QRect ResolveRegion(const SkinRegion& region, QSize window)
 {
     const std::int64_t x = FromEdge(region.x, window.width());
     const std::int64_t y = FromEdge(region.y, window.height());
-    return BoundedRect(x, y, sizeToEdge(region.width, x, window.width()), sizeToEdge(region.height, y, window.height()));
+    return BoundedRect(x, y, sizeToEdge(region.width, x, window.width()),
+                       sizeToEdge(region.height, y, window.height()));
 }
 
 QRect ResolveElement(std::int32_t x, std::int32_t y, std::int32_t width, std::int32_t height, QSize window)

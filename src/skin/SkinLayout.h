@@ -14,9 +14,9 @@ struct SkinRect {
 };
 
 struct SkinRegion {
-    std::int32_t x = 0, y = 0, width = 0, height = 0;          // on the window
+    std::int32_t x = 0, y = 0, width = 0, height = 0;             // on the window
     std::int32_t srcX = 0, srcY = 0, srcWidth = 0, srcHeight = 0; // in background.bmp
-    std::int32_t stretch = 0;                                   // 0: tile, otherwise scale
+    std::int32_t stretch = 0;                                     // 0: tile, otherwise scale
 };
 
 struct SkinButton {
@@ -38,14 +38,13 @@ inline constexpr int kSkinTextCells = 255;
 struct SkinText {
     std::int32_t x = 0, y = 0, width = 0;
     std::int32_t cellWidth = 0, cellHeight = 0;
-    std::int32_t srcX = 0, srcY = 0; // the glyph strip in font.bmp: cell i shows character 32 + i
+    std::int32_t srcX = 0, srcY = 0;                    // the glyph strip in font.bmp: cell i shows character 32 + i
     std::array<std::uint16_t, kSkinTextCells> glyphs{}; // glyph indices; 0 is a space
     QString name;
 };
 
 // One element table: the records read so far and how many the INIT line allows.
-template <typename Record>
-struct SkinTable {
+template <typename Record> struct SkinTable {
     std::vector<Record> records;
     int capacity = 0;
 };

@@ -106,9 +106,9 @@ struct Keyword {
 };
 
 constexpr Keyword kKeywords[] = {
-    {"SIZE", Kind::Size, "size", 4, 0},          {"MOVE", Kind::Move, "move", 4, 0},
-    {"BMP", Kind::Bmp, "bmp", 4, 0},             {"BUTTON", Kind::Button, "button", 6, 11},
-    {"SLIDER", Kind::Slider, "slider", 8, 11},   {"TEXT", Kind::Text, "text", 7, 9},
+    {"SIZE", Kind::Size, "size", 4, 0},        {"MOVE", Kind::Move, "move", 4, 0},
+    {"BMP", Kind::Bmp, "bmp", 4, 0},           {"BUTTON", Kind::Button, "button", 6, 11},
+    {"SLIDER", Kind::Slider, "slider", 8, 11}, {"TEXT", Kind::Text, "text", 7, 9},
     {"REGION", Kind::Region, "region", 9, 0},
 };
 
@@ -129,8 +129,7 @@ ElementLine readElement(QByteArrayView line, qsizetype position, const Keyword& 
     return element;
 }
 
-template <typename Record>
-bool hasRoom(const SkinTable<Record>& table)
+template <typename Record> bool hasRoom(const SkinTable<Record>& table)
 {
     return int(table.records.size()) < table.capacity;
 }
@@ -204,7 +203,9 @@ QString notValide(const Keyword& keyword, int lineNumber)
 
 QString beyondCapacity(const Keyword& keyword, int lineNumber)
 {
-    return QStringLiteral("ERROR: %1 beyond the INIT count at line %2").arg(QLatin1String(keyword.report)).arg(lineNumber);
+    return QStringLiteral("ERROR: %1 beyond the INIT count at line %2")
+        .arg(QLatin1String(keyword.report))
+        .arg(lineNumber);
 }
 
 QString nameTooLong(const Keyword& keyword, int lineNumber)
@@ -295,7 +296,8 @@ bool LoadSkinLayout(SkinLayout& layout, const QString& skinDir)
     for (int i = 0; i < reports.size() && i < kMaxLayoutReports; ++i)
         ShowMessage(reports[i], caption);
     if (reports.size() > kMaxLayoutReports)
-        ShowMessage(QStringLiteral("ERROR: %1 more errors in layout.cor not shown").arg(reports.size() - kMaxLayoutReports),
-                    caption);
+        ShowMessage(
+            QStringLiteral("ERROR: %1 more errors in layout.cor not shown").arg(reports.size() - kMaxLayoutReports),
+            caption);
     return loaded;
 }

@@ -29,7 +29,7 @@ DirectionCursor CursorForStep(int dx, int dy);
 int AutoScrollPeriod(int dy);
 
 struct AutoScrollTick {
-    int dx = 0;       // page pixels to scroll this tick
+    int dx = 0; // page pixels to scroll this tick
     int dy = 0;
     DirectionCursor cursor = DirectionCursor::Neutral;
     int periodMs = 0; // timer 11's next period; 0 keeps the one it has

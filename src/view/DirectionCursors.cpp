@@ -63,6 +63,7 @@ const QCursor& DirectionCursorShape(DirectionCursor cursor)
     static std::map<DirectionCursor, QCursor> made;
     auto it = made.find(cursor);
     if (it == made.end())
-        it = made.emplace(cursor, QCursor(QPixmap::fromImage(DirectionCursorImage(cursor)), kSize / 2, kSize / 2)).first;
+        it =
+            made.emplace(cursor, QCursor(QPixmap::fromImage(DirectionCursorImage(cursor)), kSize / 2, kSize / 2)).first;
     return it->second;
 }

@@ -123,8 +123,7 @@ PageLayout LayoutPage(QSize page, QSize view, const PageViewMode& mode, std::int
 {
     if (!mode.stretched)
         return LayoutNormalView(page, view, mode.zoom, scrollX, scrollY);
-    return mode.wstretched ? LayoutFitWidth(page, view, scrollX, scrollY)
-                           : LayoutFitPage(page, view, scrollX, scrollY);
+    return mode.wstretched ? LayoutFitWidth(page, view, scrollX, scrollY) : LayoutFitPage(page, view, scrollX, scrollY);
 }
 
 QSize ScaledPageCacheSize(QSize page, QSize view, bool wstretched)

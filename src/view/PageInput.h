@@ -13,7 +13,7 @@
 class PointerPort {
 public:
     virtual ~PointerPort() = default;
-    virtual QPoint cursorPos() const = 0;        // screen position of the pointer
+    virtual QPoint cursorPos() const = 0; // screen position of the pointer
     virtual void setCursorPos(QPoint screen) = 0;
     virtual void startAutoScrollTimer(int periodMs) = 0; // timer 11, (re)started with this period
     virtual void stopAutoScrollTimer() = 0;

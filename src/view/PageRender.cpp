@@ -23,8 +23,8 @@ void fillOutside(QPainter& painter, QSize view, const QRect& dest)
 }
 } // namespace
 
-void DrawPageView(QPainter& painter, QSize view, const QImage& page, const PageLayout& layout,
-                  const QImage* cache, bool smooth)
+void DrawPageView(QPainter& painter, QSize view, const QImage& page, const PageLayout& layout, const QImage* cache,
+                  bool smooth)
 {
     if (page.isNull() || layout.dest.isEmpty() || layout.source.isEmpty()) {
         painter.fillRect(QRect(QPoint(0, 0), view), Qt::black);

@@ -13,8 +13,8 @@ class QPainter;
 // empty). With `cache`, the stretched view copies the band of it that `layout` shows, 1:1; without, the
 // layout's source rectangle of the page is scaled into its destination, area-filtered when `smooth`,
 // nearest-neighbour otherwise.
-void DrawPageView(QPainter& painter, QSize view, const QImage& page, const PageLayout& layout,
-                  const QImage* cache, bool smooth);
+void DrawPageView(QPainter& painter, QSize view, const QImage& page, const PageLayout& layout, const QImage* cache,
+                  bool smooth);
 
 // The whole page scaled to `size`: smooth (area-averaging) or by dropping rows and columns.
 QImage ScalePage(const QImage& page, QSize size, bool smooth);

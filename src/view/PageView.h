@@ -47,7 +47,7 @@ private:
 
     ViewRecords m_records;
     QTimer m_cacheTimer;
-    QImage m_cache;            // the whole page scaled for the stretched view; null when there is none
-    qint64 m_cacheSource = 0;  // the page image the cache was built from
+    QImage m_cache;           // the whole page scaled for the stretched view; null when there is none
+    qint64 m_cacheSource = 0; // the page image the cache was built from
     bool m_resizeDrag = false;
 };

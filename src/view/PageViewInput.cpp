@@ -41,11 +41,8 @@ bool PageViewInput::eventFilter(QObject* watched, QEvent* event)
         if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
             m_input.leftDoubleClick();
         return true;
-    case QEvent::MouseMove:
-        m_input.mouseMoved();
-        return true;
-    default:
-        return false;
+    case QEvent::MouseMove: m_input.mouseMoved(); return true;
+    default: return false;
     }
 }
 

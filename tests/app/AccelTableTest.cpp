@@ -19,9 +19,20 @@ TEST(AccelTable, StrokesMatchTheirSlotWithExactlyItsModifiers)
     const AccelTable table = BuildAccelTable(s);
     // virtual key, typed character, shift, ctrl, alt; the command sent
     const std::pair<KeyStroke, int> strokes[] = {
-        {{70}, 1},  {{0}, 0},   {{0, 'q'}, 3}, {{0, 'q', false, false, true}, 0}, {{39, 0, false, true, true}, 4},
-        {{39}, 0},  {{88}, 5},  {{81}, 9},     {{81, 0, false, true}, 16},         {{13, 0, false, false, true}, 13},
-        {{13}, 0},  {{107}, 14}, {{49}, 20},   {{88, 0, true}, 0}, // Shift, which no slot carries, must be up
+        {{70}, 1},
+        {{0}, 0},
+        {{0, 'q'}, 3},
+        {{0, 'q', false, false, true}, 0},
+        {{39, 0, false, true, true}, 4},
+        {{39}, 0},
+        {{88}, 5},
+        {{81}, 9},
+        {{81, 0, false, true}, 16},
+        {{13, 0, false, false, true}, 13},
+        {{13}, 0},
+        {{107}, 14},
+        {{49}, 20},
+        {{88, 0, true}, 0}, // Shift, which no slot carries, must be up
     };
     for (const auto& [stroke, command] : strokes)
         EXPECT_EQ(MatchAccelerator(table, stroke), command) << stroke.virtualKey << " " << stroke.character;
@@ -30,7 +41,7 @@ TEST(AccelTable, StrokesMatchTheirSlotWithExactlyItsModifiers)
 TEST(VirtualKeys, QtKeysMapToTheStoredCodes)
 {
     const std::tuple<int, bool, int> keys[] = {
-        {Qt::Key_A, false, 65},      {Qt::Key_1, false, 49},     {Qt::Key_1, true, 97},      {Qt::Key_Plus, true, 107},
+        {Qt::Key_A, false, 65},      {Qt::Key_1, false, 49},      {Qt::Key_1, true, 97},    {Qt::Key_Plus, true, 107},
         {Qt::Key_Minus, false, 189}, {Qt::Key_Return, false, 13}, {Qt::Key_F5, false, 116}, {Qt::Key_unknown, true, 0},
     };
     for (const auto& [qtKey, keypad, vk] : keys)

@@ -49,15 +49,23 @@ TEST_F(Commands, WordsKeysAndMenuItemsReachTheirDialogs)
 {
     openBook(2);
     for (const char* word : {"ope", "openx", "open ", "OPEN", "", "zoom", "forward", "opendi"})
-        RunAction(state, QString::fromLatin1(word)); // a word matches whole or not at all
+        RunAction(state, QString::fromLatin1(word));     // a word matches whole or not at all
     for (int id : {kMenuInfoItemId, 0, 40003, 40020, 5}) // informational items and strangers do nothing
         RunMenuCommand(state, id);
     RunCommand(state, 21);
     EXPECT_TRUE(dialogs.isEmpty()) << dialogs.join(u',').toStdString();
     for (QStringView word : {u"jump", u"open", u"opendir", u"info", u"option"})
         RunAction(state, word);
-    const int keysAndItems[] = {7, 8, 9, 10, 11, // the keys, then the menu items
-                                kMenuJump, kMenuOpenFile, kMenuOpenDirectory, kMenuInfo, kMenuPreferences};
+    const int keysAndItems[] = {7,
+                                8,
+                                9,
+                                10,
+                                11, // the keys, then the menu items
+                                kMenuJump,
+                                kMenuOpenFile,
+                                kMenuOpenDirectory,
+                                kMenuInfo,
+                                kMenuPreferences};
     for (int id : keysAndItems)
         run(id);
     const QStringList once = {"jump", "file:/start/files/", "dir:/start/dirs/", "info", "option"};
@@ -77,8 +85,10 @@ TEST_F(Commands, PageCommandsAndJumpStayWithinTheBook)
     openBook(4);
     const std::tuple<int, int, int> steps[] = {
         // command, page chosen in the jump dialog, page index after
-        {6, 0, 0}, {5, 0, 1}, {kMenuNextPage, 0, 2}, {5, 0, 3}, {5, 0, 3}, {kMenuPreviousPage, 0, 2},
-        {7, 0, 2}, {7, -3, 2}, {7, 5, 2}, {7, 4, 3}, {7, 1, 0},
+        {6, 0, 0}, {5, 0, 1},  {kMenuNextPage, 0, 2},
+        {5, 0, 3}, {5, 0, 3},  {kMenuPreviousPage, 0, 2},
+        {7, 0, 2}, {7, -3, 2}, {7, 5, 2},
+        {7, 4, 3}, {7, 1, 0},
     };
     for (const auto& [command, chosen, index] : steps) {
         pageChosen = chosen;
@@ -129,8 +139,10 @@ TEST_F(Commands, ScrollAndZoomKeysAndThePresets)
 
     const std::tuple<int, int, int> zooms[] = {
         // from, the key or menu item, the zoom after
-        {97, 14, 100}, {3, 15, 0}, {50, kMenuZoom100, 0}, {0, kMenuZoom125, 25},
-        {0, kMenuZoom150, 50}, {0, kMenuZoom175, 75}, {0, kMenuZoom200, 100},
+        {97, 14, 100},          {3, 15, 0},
+        {50, kMenuZoom100, 0},  {0, kMenuZoom125, 25},
+        {0, kMenuZoom150, 50},  {0, kMenuZoom175, 75},
+        {0, kMenuZoom200, 100},
     };
     for (const auto& [from, command, zoom] : zooms) {
         state.view.zoom = from;
@@ -188,8 +200,12 @@ TEST(OpenDialogs, WhereTheNextOpenStartsAndTheFilterPatterns)
 {
     // Only lower-case image endings count; the folder of an image is the book, so its parent is used.
     const std::pair<const char*, const char*> cases[] = {
-        {"/books/vol1/p001.jpg", "/books/"}, {"/books/vol1/P001.JPG", "/books/vol1/"}, {"/books/v/p.jpeg", "/books/"},
-        {"/books/vol1/p.rar", "/books/vol1/"}, {"/p.jpg", "/"},                         {"vol1.cbz", "vol1.cbz"},
+        {"/books/vol1/p001.jpg", "/books/"},
+        {"/books/vol1/P001.JPG", "/books/vol1/"},
+        {"/books/v/p.jpeg", "/books/"},
+        {"/books/vol1/p.rar", "/books/vol1/"},
+        {"/p.jpg", "/"},
+        {"vol1.cbz", "vol1.cbz"},
     };
     for (const auto& [chosen, expected] : cases)
         EXPECT_EQ(CurrentDirAfterOpen(QString::fromLatin1(chosen)), QString::fromLatin1(expected)) << chosen;

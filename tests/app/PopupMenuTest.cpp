@@ -1,7 +1,7 @@
 // The popup menu's prepared parts (the previous-run items and the view checks) and the window menu.
 
-#include "app/Commands.h"
 #include "app/PopupMenu.h"
+#include "app/Commands.h"
 #include "app/WindowMenu.h"
 #include "support/TestState.h"
 

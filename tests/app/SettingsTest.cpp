@@ -27,8 +27,8 @@ TEST(SettingsReader, LineRules)
     const SettingsReader r = SettingsReader::fromText(QByteArrayView(text, sizeof text - 1));
     // Keys are case-sensitive and cut to 20 bytes, the first of two wins, and a NUL ends the line.
     const std::pair<const char*, const char*> found[] = {
-        {"skinname", "?"},             {"skinname ", " blue"}, {"langfile", "first"},        {"a", "b=c"},
-        {"verylongkeynamethate", "1"}, {"Langfile", "?"},      {"nul", "12"}, {"last", "no newline"},
+        {"skinname", "?"}, {"skinname ", " blue"}, {"langfile", "first"},  {"a", "b=c"}, {"verylongkeynamethate", "1"},
+        {"Langfile", "?"}, {"nul", "12"},          {"last", "no newline"},
     };
     for (const auto& [key, value] : found)
         EXPECT_EQ(r.lookup(key, "?"), value) << key;
@@ -36,8 +36,8 @@ TEST(SettingsReader, LineRules)
 
     // A 600-byte line comes back as reads of 275, 275 and 50 bytes; the second read holds "=", so it
     // becomes an entry of its own.
-    const SettingsReader pieces =
-        SettingsReader::fromText("k=" + QByteArray(373, 'a') + "=tail" + QByteArray(170, 'c') + "rest=9\n");
+    const SettingsReader pieces = SettingsReader::fromText("k=" + QByteArray(373, 'a') + "=tail" + QByteArray(170, 'c')
+                                                           + "rest=9\n");
     ASSERT_EQ(pieces.count(), 3);
     EXPECT_EQ(pieces.entry(0).value.size(), 273);
     EXPECT_EQ(pieces.entry(1).key, QByteArray(20, 'a'));
@@ -58,8 +58,14 @@ TEST(SettingsReader, MissingAndGarbageFilesLoad)
 TEST(SettingsFile, HandEditedValues)
 {
     const std::pair<const char*, int> numbers[] = {
-        {"  -7", -7}, {"+3", 3}, {"\t42abc", 42}, {"abc", 0}, {"", 0}, {"- 5", 0},
-        {"99999999999999999999", INT_MAX}, {"-99999999999999999999", INT_MIN}, // saturated, never wrapped
+        {"  -7", -7},
+        {"+3", 3},
+        {"\t42abc", 42},
+        {"abc", 0},
+        {"", 0},
+        {"- 5", 0},
+        {"99999999999999999999", INT_MAX},
+        {"-99999999999999999999", INT_MIN}, // saturated, never wrapped
     };
     for (const auto& [text, value] : numbers)
         EXPECT_EQ(SettingsInt(text), value) << text;

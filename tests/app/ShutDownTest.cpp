@@ -15,8 +15,8 @@
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 
 TEST(ShutDown, CtrlQWritesTheSettingsAndRemovesTheScratchFolder)
 {
@@ -65,7 +65,7 @@ TEST(ProgramRun, SurvivesAnySettingsFileAndEndsCleanlyOnSigterm)
         run.start(dir.file("viewer"), content.isEmpty() ? QStringList() : QStringList{dir.file("no such book")});
         ASSERT_TRUE(QTest::qWaitFor([&] { return workDirs().size() == 1; }, 5000))
             << run.readAllStandardError().toStdString();
-        QTest::qWait(300); // let the window come up before ending the run
+        QTest::qWait(300);                                             // let the window come up before ending the run
         ASSERT_GT(run.processId(), 0) << "the viewer ended by itself"; // pid 0 would signal our own group
         ::kill(pid_t(run.processId()), SIGTERM);
         ASSERT_TRUE(run.waitForFinished(10000));

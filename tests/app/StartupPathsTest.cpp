@@ -24,8 +24,8 @@ TEST(AppPaths, SettingsFileFollowsTheExecutableOrTheUserFolders)
     EXPECT_EQ(ResolveAppPaths(writable, dir.file("bullevista"), true, dir.file("cfg"), dir.file("cache")), dir.path());
     EXPECT_EQ(writable.settingsFile, dir.file("bullevista.ini"));
     AppPaths installed; // in a folder the user can't write to
-    const QString workParent =
-        ResolveAppPaths(installed, "/usr/bin/bullevista", false, dir.file("cfg"), dir.file("cache"));
+    const QString workParent = ResolveAppPaths(installed, "/usr/bin/bullevista", false, dir.file("cfg"),
+                                               dir.file("cache"));
     EXPECT_EQ(installed.settingsFile, dir.file("cfg/bullevista/bullevista.ini"));
     EXPECT_EQ(workParent, dir.file("cache/bullevista/"));
     EXPECT_TRUE(QFileInfo(workParent).isDir());

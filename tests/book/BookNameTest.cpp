@@ -14,11 +14,11 @@ TEST(BookKind, ExtensionIsTheLoweredTextAfterTheLastDotOfTheLastComponent)
         const char* extension;
         BookKind kind;
     } cases[] = {
-        {"/b/archive.CBZ", "cbz", BookKind::Zip}, {"/b/x.BDz", "bdz", BookKind::Zip},
-        {"/b/x.RAR", "rar", BookKind::Rar},       {"/b/x/Page.JPG", "jpg", BookKind::Image},
-        {"/b/x.tar.gz", "gz", BookKind::None},    {"/books/comic", "comic", BookKind::None}, // no dot: all of it
-        {"/books.d/cbz", "cbz", BookKind::Zip},   {"/books/x.", "", BookKind::None},
-        {"comic", "comic", BookKind::None},       {"/b/x.Cb7", "cb7", BookKind::SevenZipTar},
+        {"/b/archive.CBZ", "cbz", BookKind::Zip},   {"/b/x.BDz", "bdz", BookKind::Zip},
+        {"/b/x.RAR", "rar", BookKind::Rar},         {"/b/x/Page.JPG", "jpg", BookKind::Image},
+        {"/b/x.tar.gz", "gz", BookKind::None},      {"/books/comic", "comic", BookKind::None}, // no dot: all of it
+        {"/books.d/cbz", "cbz", BookKind::Zip},     {"/books/x.", "", BookKind::None},
+        {"comic", "comic", BookKind::None},         {"/b/x.Cb7", "cb7", BookKind::SevenZipTar},
         {"/b/x.tar", "tar", BookKind::SevenZipTar}, {"/b/p.WebP", "webp", BookKind::Image},
         {"/b/p.jxl", "jxl", BookKind::Image},
     };

@@ -63,8 +63,8 @@ TEST(ColourCorrection, FastNormalisationEqualsTheTableForEveryRange)
         for (int hi = lo; hi < 256; hi += (hi - lo < 3 || 255 - hi < 3) ? 1 : 7) {
             pixels.clear();
             for (int v = lo; v <= hi; ++v)
-                pixels.push_back(std::uint32_t(0x5a) << 24 | std::uint32_t(v) << 16 | std::uint32_t(hi + lo - v) << 8 |
-                                 std::uint32_t((v * 7) % (hi - lo + 1) + lo));
+                pixels.push_back(std::uint32_t(0x5a) << 24 | std::uint32_t(v) << 16 | std::uint32_t(hi + lo - v) << 8
+                                 | std::uint32_t((v * 7) % (hi - lo + 1) + lo));
             // Each byte by the table, one at a time, is the answer every faster form must give.
             const ChannelRange range{std::uint8_t(lo), std::uint8_t(hi)};
             const ColourTable table = NormalisationTable(range);

@@ -47,7 +47,6 @@ TEST(DecodePage, TurnsAndCorrectsAsAsked)
     EXPECT_EQ(record.memory, nullptr);
 }
 
-
 TEST(DecodePage, ReusesTheRecordsMemoryUnlessACopyStillShowsIt)
 {
     ScratchDir dir;

@@ -44,7 +44,8 @@ QByteArray webp(const QImage& image)
 {
     const QImage px = rgba(image);
     std::uint8_t* out = nullptr;
-    const std::size_t size = WebPEncodeLosslessRGBA(px.constBits(), px.width(), px.height(), int(px.bytesPerLine()), &out);
+    const std::size_t size = WebPEncodeLosslessRGBA(px.constBits(), px.width(), px.height(), int(px.bytesPerLine()),
+                                                    &out);
     QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
     WebPFree(out);
     return bytes;
@@ -97,7 +98,8 @@ QByteArray avif(const QImage& image, int depth)
     encoder->minQuantizer = encoder->maxQuantizer = AVIF_QUANTIZER_LOSSLESS;
     avifRWData out = AVIF_DATA_EMPTY;
     const bool written = avifEncoderWrite(encoder, yuv, &out) == AVIF_RESULT_OK;
-    QByteArray bytes = written ? QByteArray(reinterpret_cast<const char*>(out.data), qsizetype(out.size)) : QByteArray();
+    QByteArray bytes = written ? QByteArray(reinterpret_cast<const char*>(out.data), qsizetype(out.size))
+                               : QByteArray();
     avifRWDataFree(&out);
     avifEncoderDestroy(encoder);
     avifImageDestroy(yuv);
@@ -141,8 +143,8 @@ QByteArray jxl(const QImage& image)
 
 bool near(QRgb a, QRgb b)
 {
-    return std::abs(qRed(a) - qRed(b)) <= 3 && std::abs(qGreen(a) - qGreen(b)) <= 3 && std::abs(qBlue(a) - qBlue(b)) <= 3
-           && qAlpha(a) == 255;
+    return std::abs(qRed(a) - qRed(b)) <= 3 && std::abs(qGreen(a) - qGreen(b)) <= 3
+        && std::abs(qBlue(a) - qBlue(b)) <= 3 && qAlpha(a) == 255;
 }
 
 struct Sample {

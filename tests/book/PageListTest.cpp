@@ -1,8 +1,8 @@
 // The pages of a book: the scan of its folder, their reading order, and the list read like a list of
 // names. (A folder that can't be listed or holds no pages is no book; OpenBookTest has those.)
 
-#include "book/PageDirectory.h"
 #include "book/PageList.h"
+#include "book/PageDirectory.h"
 
 #include "support/TestSupport.h"
 
@@ -18,23 +18,25 @@ namespace {
 TEST(PageList, AFolderListsItsPageNamesInByteWiseOrder)
 {
     ScratchDir dir;
-    for (const char* name : {"B.png", "a10.png", "a.png", "A.png", "a2.png", "-cover.jpg", "(1).jpg", " space.jpg",
-                             "Page_B.jpg", "PAGE_a.jpg", "page^.jpg", "pagea.jpg", "pa.jpg", "p\xc3\xa9.jpg", "p0.jpg",
-                             "x.jpg.jpg", "x.jpg", "x.jpgz.png", "Story.JPEG", "notes.jpg.txt", "readme.txt", "y.bmp",
-                             ".gif", "tiff.tiff", "jpg", "b.jpg~"})
+    for (const char* name :
+         {"B.png",      "a10.png",    "a.png",      "A.png",      "a2.png",     "-cover.jpg",    "(1).jpg",
+          " space.jpg", "Page_B.jpg", "PAGE_a.jpg", "page^.jpg",  "pagea.jpg",  "pa.jpg",        "p\xc3\xa9.jpg",
+          "p0.jpg",     "x.jpg.jpg",  "x.jpg",      "x.jpgz.png", "Story.JPEG", "notes.jpg.txt", "readme.txt",
+          "y.bmp",      ".gif",       "tiff.tiff",  "jpg",        "b.jpg~"})
         dir.write(QString::fromUtf8(name), "x");
-    QDir().mkpath(dir.file("c.gif"));                                  // listed; fails to decode when shown
-    dir.write("inner/d.png", "x");                                     // sub-folders' pages belong to no book
+    QDir().mkpath(dir.file("c.gif"));                                    // listed; fails to decode when shown
+    dir.write("inner/d.png", "x");                                       // sub-folders' pages belong to no book
     ASSERT_TRUE(QFile::link(dir.file("y.bmp"), dir.file("linked.GIF"))); // a link counts as its target
     const std::optional<PageNameList> pages = ScanPageDirectory(dir.path());
     ASSERT_TRUE(pages);
     QStringList names;
     for (const PageName& page : pages->pages())
         names << page.name;
-    EXPECT_EQ(names.join(u'|').toStdString(), " space.jpg|(1).jpg|-cover.jpg|.gif|A.png|a.png|a10.png|a2.png|b.jpg~|"
-                                              "B.png|c.gif|linked.GIF|notes.jpg.txt|p\xc3\xa9.jpg|p0.jpg|pa.jpg|"
-                                              "page^.jpg|PAGE_a.jpg|Page_B.jpg|pagea.jpg|Story.JPEG|x.jpg|x.jpg.jpg|"
-                                              "x.jpgz.png|y.bmp");
+    EXPECT_EQ(names.join(u'|').toStdString(),
+              " space.jpg|(1).jpg|-cover.jpg|.gif|A.png|a.png|a10.png|a2.png|b.jpg~|"
+              "B.png|c.gif|linked.GIF|notes.jpg.txt|p\xc3\xa9.jpg|p0.jpg|pa.jpg|"
+              "page^.jpg|PAGE_a.jpg|Page_B.jpg|pagea.jpg|Story.JPEG|x.jpg|x.jpg.jpg|"
+              "x.jpgz.png|y.bmp");
     EXPECT_FALSE(IsPageName("a.JPG")) << "the caller lowers first";
 }
 

@@ -2,10 +2,10 @@
 // change but a forward turn, and never outliving its book or the program. These run under
 // ThreadSanitizer in CI.
 
+#include "book/Preload.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/OpenBooks.h"
-#include "book/Preload.h"
 #include "support/TestState.h"
 
 #include <QFile>

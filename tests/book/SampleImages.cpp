@@ -90,10 +90,13 @@ QByteArray gif(const QImage& frame, const GifOptions& o)
 {
     QByteArray bytes;
     int error = 0;
-    GifFileType* g = EGifOpen(&bytes, [](GifFileType* g, const GifByteType* data, int n) {
-        static_cast<QByteArray*>(g->UserData)->append(reinterpret_cast<const char*>(data), n);
-        return n;
-    }, &error);
+    GifFileType* g = EGifOpen(
+        &bytes,
+        [](GifFileType* g, const GifByteType* data, int n) {
+            static_cast<QByteArray*>(g->UserData)->append(reinterpret_cast<const char*>(data), n);
+            return n;
+        },
+        &error);
     std::vector<GifColorType> colours;
     for (QRgb c : frame.colorTable())
         colours.push_back({GifByteType(qRed(c)), GifByteType(qGreen(c)), GifByteType(qBlue(c))});
@@ -115,8 +118,7 @@ QByteArray gif(const QImage& frame, const GifOptions& o)
 
 namespace {
 // The values as little-endian fields of `bytes` bytes each.
-template <typename... Values>
-QByteArray le(int bytes, Values... values)
+template <typename... Values> QByteArray le(int bytes, Values... values)
 {
     QByteArray out;
     for (const std::uint32_t v : {std::uint32_t(values)...})
@@ -144,8 +146,7 @@ QByteArray bmp(const QImage& image, const BmpOptions& o)
             pixels += le(1, 0, width) + row.left((width * bits + 15) / 16 * 2) + le(2, 0);
         } else { // runs of equal pixels
             for (int x = 0, n = 1; x < width; x += n) {
-                for (n = 1; x + n < width && n < 255 && line[x + n] == line[x]; ++n) {
-                }
+                for (n = 1; x + n < width && n < 255 && line[x + n] == line[x]; ++n) {}
                 pixels += le(1, n, bits == 4 ? line[x] * 17 : line[x]);
             }
             pixels += le(2, 0);
@@ -154,8 +155,8 @@ QByteArray bmp(const QImage& image, const BmpOptions& o)
     if (rle)
         pixels += le(1, 0, 1); // the end of the bitmap
     QByteArray info = o.headerSize == 12 ? le(4, 12) + le(2, width, height, 1, bits)
-                                         : le(4, o.headerSize, width, o.topDown ? -height : height) + le(2, 1, bits) +
-                                               le(4, o.compression, pixels.size(), 2835, 2835, image.colorCount(), 0);
+                                         : le(4, o.headerSize, width, o.topDown ? -height : height) + le(2, 1, bits)
+            + le(4, o.compression, pixels.size(), 2835, 2835, image.colorCount(), 0);
     if (o.headerSize > 40 || o.compression == 3)
         info += le(4, o.masks[0], o.masks[1], o.masks[2]);
     if (o.headerSize != 40)

@@ -91,10 +91,9 @@ TEST_F(MainWindowSkin, ButtonsRunOnReleaseCtrlDragsInstead)
 // from a resize as the window manager makes it, which the settings must follow for the grip to start from.
 TEST_F(MainWindowSkin, TheGripSnapsAndTheWindowManagerIsFollowed)
 {
-    const std::pair<QPoint, QSize> cases[] = {{{412, 430}, {450, 430}}, {{398, 430}, {400, 430}},
-                                              {{349, 430}, {600, 430}}, {{600, 85}, {600, 430}},
-                                              {{600, 160}, {600, 180}}, {{-20, -20}, {600, 430}},
-                                              {{412, 160}, {450, 180}}};
+    const std::pair<QPoint, QSize> cases[] = {
+        {{412, 430}, {450, 430}}, {{398, 430}, {400, 430}}, {{349, 430}, {600, 430}}, {{600, 85}, {600, 430}},
+        {{600, 160}, {600, 180}}, {{-20, -20}, {600, 430}}, {{412, 160}, {450, 180}}};
     for (const auto& [pointer, size] : cases) {
         window->resize(600, 430);
         click(QPoint(595, 425), pointer);
@@ -112,7 +111,7 @@ TEST_F(MainWindowSkin, TheZoomSliderAndTheTextFollowTheProgram)
     EXPECT_EQ(state.skin.sliders.records[0].value, 40);
 
     ShowMainText(state, "B");
-    window->grab(); // a paint of the whole window
+    window->grab();                                           // a paint of the whole window
     const QRgb cell = window->picture().pixel(200, 430 - 25); // glyph "B" is cell 34 of the strip at y 50
     EXPECT_EQ(std::tuple(qRed(cell), qGreen(cell)), std::tuple((34 * 8) & 255, 50));
     EXPECT_EQ(window->windowTitle(), "B");

@@ -65,25 +65,46 @@ TEST(SkinDraw, PiecesCopyTheirPixels)
         bool released;
         std::vector<std::pair<QPoint, QPoint>> probes;
     } cases[] = {
-        {"a button not pressed shows its upper row", {}, {{5, 5, 10, 20, 0, 40, "back"}}, none, false,
+        {"a button not pressed shows its upper row",
+         {},
+         {{5, 5, 10, 20, 0, 40, "back"}},
+         none,
+         false,
          {{{5, 5}, {0, 40}}, {{14, 24}, {9, 59}}}},
-        {"held down, its lower row", {}, {{5, 5, 10, 20, 0, 40, "back"}}, {10, 10}, false,
+        {"held down, its lower row",
+         {},
+         {{5, 5, 10, 20, 0, 40, "back"}},
+         {10, 10},
+         false,
          {{{5, 5}, {0, 60}}, {{14, 24}, {9, 79}}}},
         {"released, the upper again", {}, {{5, 5, 10, 20, 0, 40, "back"}}, {10, 10}, true, {{{5, 5}, {0, 40}}}},
         {"its left edge is not on it", {}, {{5, 5, 10, 20, 0, 40, "back"}}, {5, 10}, false, {{{5, 5}, {0, 40}}}},
         {"tiles are whole, the rest stays undrawn; a scaled region fills",
-         {{0, 0, 120, 60, 10, 20, 50, 50, 0}, {200, 0, 100, 20, 0, 0, 50, 10, 1}}, {}, none, false,
-         {{{0, 0}, {10, 20}}, {{50, 49}, {10, 69}}, {{99, 0}, {59, 20}}, {{100, 0}, none}, {{0, 50}, none},
+         {{0, 0, 120, 60, 10, 20, 50, 50, 0}, {200, 0, 100, 20, 0, 0, 50, 10, 1}},
+         {},
+         none,
+         false,
+         {{{0, 0}, {10, 20}},
+          {{50, 49}, {10, 69}},
+          {{99, 0}, {59, 20}},
+          {{100, 0}, none},
+          {{0, 50}, none},
           {{299, 19}, {49, 9}}}},
         {"nothing is read outside the bitmaps",
          {{0, 0, -1, -1, 795, 95, 10, 10, 0},            // partly outside, tiled
           {0, 0, INT32_MAX, 1, 0, 0, 1, 1, 0},           // a million tiles of one pixel
           {0, 0, 10, 10, INT32_MAX, INT32_MAX, 5, 5, 1}, // wholly outside
           {0, 0, 10, 10, 0, 0, INT32_MIN, 5, 1},
-          {-20, 5, -5, -5, INT32_MAX, 4, 4, 1, 0}},     // many tiles from nowhere (found by fuzzing)
-         {{305, 305, 20, 20, -10, 90, "open"}}, none, false,
-         {{{0, 1}, {795 & 255, 96}}, {{5, 1}, none}, {{10, 1}, {795 & 255, 96}}, {{305, 305}, none},
-          {{315, 305}, {0, 90}}, {{315, 315}, none}}},
+          {-20, 5, -5, -5, INT32_MAX, 4, 4, 1, 0}}, // many tiles from nowhere (found by fuzzing)
+         {{305, 305, 20, 20, -10, 90, "open"}},
+         none,
+         false,
+         {{{0, 1}, {795 & 255, 96}},
+          {{5, 1}, none},
+          {{10, 1}, {795 & 255, 96}},
+          {{305, 305}, none},
+          {{315, 305}, {0, 90}},
+          {{315, 315}, none}}},
     };
     for (const auto& c : cases) {
         SkinLayout layout;
@@ -105,8 +126,8 @@ TEST(SkinDraw, ASliderDrawsFilledEmptyAndKnob)
     d.elements(layout, {120, 55});
     const SkinSlider& s = layout.sliders.records[0];
     EXPECT_EQ(std::tuple(layout.hotSlider, s.value, s.knob, SliderPercent(s)), std::tuple(0, 20, 20, 25));
-    EXPECT_EQ(d.source(100, 50), QPoint(0, 10)); // filled track
-    EXPECT_EQ(d.source(170, 50), QPoint(70, 0)); // empty track
+    EXPECT_EQ(d.source(100, 50), QPoint(0, 10));  // filled track
+    EXPECT_EQ(d.source(170, 50), QPoint(70, 0));  // empty track
     EXPECT_EQ(d.source(115, 50), QPoint(80, 10)); // the pressed knob at 20 - 5
 
     d.draw([&](SkinCanvas& canvas) { DrawSliderDrag(canvas, layout, 1000, 0); });

@@ -36,10 +36,15 @@ TEST(SkinLayoutFile, LinesAndTheirReports)
         QStringList reports;
         std::array<size_t, 4> kept; // regions, buttons, sliders, texts
     } cases[] = {
-        {"init:1|1|0|1|\n", true, {}, {}}, {"INIT:1|1|0|1", true, {}, {}}, {"INIT:1|1|0|1\r\n", true, {}, {}},
-        {"INIT:1|1|0\n", false, {incomplete}, {}}, {"INIT:1|1|0|1|2|\n", false, {incomplete}, {}},
-        {"INIT:|1|0|1|\n", false, {incomplete}, {}}, {"SIZE:1|2|3|4|EOD\nINIT:1|1|1|1|\n", false, {noInit}, {}},
-        {" INIT:1|1|1|1|\n", false, {noInit}, {}}, {"", false, {noInit}, {}},
+        {"init:1|1|0|1|\n", true, {}, {}},
+        {"INIT:1|1|0|1", true, {}, {}},
+        {"INIT:1|1|0|1\r\n", true, {}, {}},
+        {"INIT:1|1|0\n", false, {incomplete}, {}},
+        {"INIT:1|1|0|1|2|\n", false, {incomplete}, {}},
+        {"INIT:|1|0|1|\n", false, {incomplete}, {}},
+        {"SIZE:1|2|3|4|EOD\nINIT:1|1|1|1|\n", false, {noInit}, {}},
+        {" INIT:1|1|1|1|\n", false, {noInit}, {}},
+        {"", false, {noInit}, {}},
         {"\x89PNG\r\n\x1a\n\xff\xfe", false, {noInit}, {}},
         // A line without its EOD (or with more after it) is reported, yet kept; a name too long is not.
         {kInit + "SLIDER:1|2|3|4|5|6|7|8|zoom|EOD ", true, {"ERROR: slider not valide at line 2"}, {0, 0, 1, 0}},
@@ -48,12 +53,17 @@ TEST(SkinLayoutFile, LinesAndTheirReports)
         {kInit + "MOVE:1", true, {"ERROR: move not valide at line 2"}, {}},
         {kInit + "BUTTON:1|2|3|4|5|6|fullscreenxx|EOD", true, {"ERROR: button name too long at line 2"}, {}},
         {kInit + "TEXT:1|2|3|4|5|6|7|mainmainma|EOD", true, {"ERROR: text name too long at line 2"}, {}},
-        {kInit + "BUTTON:1|1|1|1|1|1|back|EOD\nBUTTON:1|1|1|1|1|1|back|EOD", true,
-         {"ERROR: button beyond the INIT count at line 3"}, {0, 1, 0, 0}},
-        {kInit + " SIZE:1|2|3|4", true, {}, {}}, {kInit + "BUTTONS:1|2|3|4|5|6|open|EOD", true, {}, {}},
+        {kInit + "BUTTON:1|1|1|1|1|1|back|EOD\nBUTTON:1|1|1|1|1|1|back|EOD",
+         true,
+         {"ERROR: button beyond the INIT count at line 3"},
+         {0, 1, 0, 0}},
+        {kInit + " SIZE:1|2|3|4", true, {}, {}},
+        {kInit + "BUTTONS:1|2|3|4|5|6|open|EOD", true, {}, {}},
         // After 98 characters the rest of a line is a line of its own; 98 and a line feed are one line.
-        {kInit + kComment98 + "SIZE:1|2|3|4\nMOVE:1|2|3|4", true,
-         {"ERROR: size not valide at line 3", "ERROR: move not valide at line 4"}, {}},
+        {kInit + kComment98 + "SIZE:1|2|3|4\nMOVE:1|2|3|4",
+         true,
+         {"ERROR: size not valide at line 3", "ERROR: move not valide at line 4"},
+         {}},
         {kInit + kComment98 + "\nMOVE:1|2|3|4", true, {"ERROR: move not valide at line 3"}, {}},
     };
     for (const auto& c : cases) {
@@ -67,9 +77,10 @@ TEST(SkinLayoutFile, LinesAndTheirReports)
 
 TEST(SkinLayoutFile, NamesAreLowerCaseAndNumbersStayWithin32Bits)
 {
-    const Parsed p = parse(kInit + "BUTTON:10|-30|20|20|0|40|Open|EOD\n"
-                                   "SIZE:1|2|3|4\n"
-                                   "REGION:  -7|+8|x9|99999999999|-99999999999|0|50|50|1|EOD\n");
+    const Parsed p = parse(kInit
+                           + "BUTTON:10|-30|20|20|0|40|Open|EOD\n"
+                             "SIZE:1|2|3|4\n"
+                             "REGION:  -7|+8|x9|99999999999|-99999999999|0|50|50|1|EOD\n");
     EXPECT_EQ(p.layout.buttons.records.at(0).action, "open");
     EXPECT_EQ(std::tuple(p.layout.sizeArea.x1, p.layout.sizeArea.y2), std::tuple(1, 4)); // kept though reported
     // Leading blanks and a sign are read, a number ends at its first non-digit, and beyond 32 bits it

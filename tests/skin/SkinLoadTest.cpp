@@ -1,7 +1,7 @@
 // Loading a skin by name with the fall back to "default", and the skins the build draws.
 
-#include "skin/SkinGeometry.h"
 #include "skin/SkinLoad.h"
+#include "skin/SkinGeometry.h"
 
 #include "SkinFixture.h"
 
@@ -43,7 +43,8 @@ TEST(SkinLoad, ABrokenSkinFallsBackToDefaultOnce)
         EXPECT_EQ(LoadSkinOrDefault(layout, bitmaps, skinname, {dir.file("none/"), dir.path()}), c.loaded) << c.name;
         const auto& shown = messages.messages();
         EXPECT_EQ(std::tuple(shown.size(), messages.texts().value(0), shown.empty() ? QString() : shown.back().caption),
-                  std::tuple(size_t(c.cause.isEmpty() ? 0 : 2), c.cause, c.outcome)) << c.name;
+                  std::tuple(size_t(c.cause.isEmpty() ? 0 : 2), c.cause, c.outcome))
+            << c.name;
         if (c.loaded) {
             EXPECT_EQ(std::pair(skinname, layout.buttons.records.size()),
                       std::pair(c.cause.isEmpty() ? QString(c.name) : "default", size_t(c.cause.isEmpty())));

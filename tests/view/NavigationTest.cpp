@@ -55,12 +55,15 @@ TEST(AutoScroll, StepsPeriodsAndCursorsFollowThePointer)
     const std::tuple<QPoint, int, int, int, DirectionCursor> cases[] = {
         // The pointer's offset from the press point; the step, the timer's period and the cursor.
         // A fifth of the distance a tick, faster further away; upward the period bands come sooner.
-        {{0, 100}, 0, 20, 50, Down}, {{0, 101}, 0, 20, 50, Down}, {{0, 105}, 0, 21, 40, Down},
-        {{0, 150}, 0, 30, 40, Down}, {{0, 155}, 0, 31, 30, Down}, {{0, 200}, 0, 40, 30, Down},
-        {{0, 205}, 0, 41, 20, Down}, {{0, 250}, 0, 50, 20, Down}, {{0, -45}, 0, -9, 50, Up},
-        {{0, -50}, 0, -10, 40, Up},  {{0, -95}, 0, -19, 40, Up},  {{0, -100}, 0, -20, 30, Up},
-        {{0, -145}, 0, -29, 30, Up}, {{0, -150}, 0, -30, 20, Up}, {{-20, 0}, -4, 0, 50, Left},
-        {{20, 0}, 4, 0, 50, Right},  {{-20, -20}, -4, -4, 50, UpLeft}, {{20, -20}, 4, -4, 50, UpRight},
+        {{0, 100}, 0, 20, 50, Down},      {{0, 101}, 0, 20, 50, Down},
+        {{0, 105}, 0, 21, 40, Down},      {{0, 150}, 0, 30, 40, Down},
+        {{0, 155}, 0, 31, 30, Down},      {{0, 200}, 0, 40, 30, Down},
+        {{0, 205}, 0, 41, 20, Down},      {{0, 250}, 0, 50, 20, Down},
+        {{0, -45}, 0, -9, 50, Up},        {{0, -50}, 0, -10, 40, Up},
+        {{0, -95}, 0, -19, 40, Up},       {{0, -100}, 0, -20, 30, Up},
+        {{0, -145}, 0, -29, 30, Up},      {{0, -150}, 0, -30, 20, Up},
+        {{-20, 0}, -4, 0, 50, Left},      {{20, 0}, 4, 0, 50, Right},
+        {{-20, -20}, -4, -4, 50, UpLeft}, {{20, -20}, 4, -4, 50, UpRight},
         {{-20, 20}, -4, 4, 50, DownLeft}, {{20, 20}, 4, 4, 50, DownRight},
         {{19, 19}, 3, 3, 50, Neutral}, // within 3 both ways: the neutral cursor, but the page scrolls
         {{-4, 4}, 0, 0, 0, Neutral},   // truncated to no step: the timer keeps its period
@@ -120,8 +123,10 @@ TEST_F(Navigation, TheLeftButtonAutoScrollsOrDragsAndHeldLongTurnsThePage)
 
     const std::tuple<int, std::uint32_t, std::uint32_t, bool> holds[] = {
         // nextonup (0 on, -1 off), the tick of the press, how long it was held, whether the page turns
-        {0, 5000, 11000, true}, {0, 5000, 10000, false}, // longer than ten seconds, not as long
-        {-1, 5000, 11000, false}, {0, 0xfffff000u, 11000, true}, // across the tick counter's wrap
+        {0, 5000, 11000, true},
+        {0, 5000, 10000, false}, // longer than ten seconds, not as long
+        {-1, 5000, 11000, false},
+        {0, 0xfffff000u, 11000, true}, // across the tick counter's wrap
     };
     for (const auto& [nextonup, pressAt, heldMs, turns] : holds) {
         state.book.pageIndex = 0;
@@ -140,9 +145,9 @@ TEST(SmoothScrollMotion, NotchesAddUpStopAtThePageAndNeverRunAway)
     const std::tuple<std::int32_t, std::int32_t, std::vector<bool>, std::int32_t, std::int32_t, int> cases[] = {
         // from row, page height, notches (down or up), rows a notch, the target, ticks of 6 rows to it
         {0, 3000, {true, true, true}, 50, 150, 25}, // a notch while running extends the motion
-        {980, 1000, {true}, 50, 1000, 4},             // down stops at the page's height
-        {990, 1000, {true, false}, 50, 940, 9},       // turned back: from where the page is
-        {4, 1000, {false}, 2000, 0, 1},               // up stops at the top
+        {980, 1000, {true}, 50, 1000, 4},           // down stops at the page's height
+        {990, 1000, {true, false}, 50, 940, 9},     // turned back: from where the page is
+        {4, 1000, {false}, 2000, 0, 1},             // up stops at the top
         // Odd steps from a hand-edited settings file: the motion still ends, and never wraps.
         {500, 3000, {true}, -3, 497, 1},
         {500, 3000, {true}, INT32_MIN, 500 + INT32_MIN, 1},

@@ -27,8 +27,8 @@ struct LayoutCase {
 // and test listings print the same.
 std::string caseName(const LayoutCase& c)
 {
-    const std::string mode =
-        c.mode.stretched ? (c.mode.wstretched ? "FitWidth" : "FitPage") : "Zoom" + std::to_string(c.mode.zoom);
+    const std::string mode = c.mode.stretched ? (c.mode.wstretched ? "FitWidth" : "FitPage")
+                                              : "Zoom" + std::to_string(c.mode.zoom);
     return mode + "_" + c.name;
 }
 

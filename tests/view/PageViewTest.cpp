@@ -185,9 +185,12 @@ TEST_F(PageViewTest, TheWheelZoomsTurnsPagesOrScrollsInWholeNotches)
     OpenGreyBook(state, dir, 3, QSize(400, 4000), 1);
     state.settings.smoothscroll = false;
     // mousewheelact, the wheel's turn, then the zoom, the page and the offset
-    for (const auto& [act, delta, zoom, page, scrollY] : {std::tuple{0, 120, 50, 0, 0}, {0, 240, 100, 0, 0},
-                                                          {2, -120, 100, 1, 0}, {2, 120, 100, 0, 0},
-                                                          {1, -240, 100, 0, 100}, {-5, 120, 100, 0, 50}}) {
+    for (const auto& [act, delta, zoom, page, scrollY] : {std::tuple{0, 120, 50, 0, 0},
+                                                          {0, 240, 100, 0, 0},
+                                                          {2, -120, 100, 1, 0},
+                                                          {2, 120, 100, 0, 0},
+                                                          {1, -240, 100, 0, 100},
+                                                          {-5, 120, 100, 0, 50}}) {
         state.settings.mousewheelact = act;
         wheel(delta);
         EXPECT_EQ(std::tuple(state.view.zoom, state.book.pageIndex, state.book.scrollY),

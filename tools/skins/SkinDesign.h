@@ -12,25 +12,25 @@
 namespace skins {
 
 struct Band {
-    int y = 0;      // from the top, or from the bottom when negative
+    int y = 0; // from the top, or from the bottom when negative
     int height = 0;
     QColor top, bottom;          // a vertical gradient
     QColor ruleAbove, ruleBelow; // one-pixel rules on the band's first and last rows; invalid for none
 };
 
 struct Theme {
-    QColor frame;                // the one-pixel edge of the window
-    QColor ink, inkDown;         // pictograms, up and pressed
-    QColor downFill, downEdge;   // the pressed button's plate
-    qreal downRadius = 4;        // its corner radius; half the height makes a pill
-    qreal stroke = 2;            // pictogram line width on the 24-unit grid
-    QColor accent, accentDeep;   // the logo and the filled track
-    QColor text;                 // the bitmap font
+    QColor frame;              // the one-pixel edge of the window
+    QColor ink, inkDown;       // pictograms, up and pressed
+    QColor downFill, downEdge; // the pressed button's plate
+    qreal downRadius = 4;      // its corner radius; half the height makes a pill
+    qreal stroke = 2;          // pictogram line width on the 24-unit grid
+    QColor accent, accentDeep; // the logo and the filled track
+    QColor text;               // the bitmap font
     QColor separator;
     QColor track, knob, knobEdge;
     QString fontFamily;
     int fontWeight = 700;
-    int fontPixels = 12;         // at scale 1, for cells of the texts' cell height
+    int fontPixels = 12; // at scale 1, for cells of the texts' cell height
 };
 
 enum class Decor { Logo, Grip, Separator, ZoomGlass };

@@ -198,8 +198,13 @@ QByteArray layoutText(const SkinDesign& d, const Packing& p)
     const auto line = [&out](const QString& text) { out += text.toLatin1() + '\n'; };
     const auto n = [](int v) { return QString::number(v); };
     const int regions = int(d.bands.size() + 4 + d.decor.size());
-    line(QStringLiteral("INIT:%1|%2|%3|%4|").arg(regions).arg(d.buttons.size()).arg(d.sliders.size()).arg(d.texts.size()));
-    line(QStringLiteral("# The %1 skin, drawn by make-skins. Coordinates below 0 count from the right or bottom.").arg(d.name));
+    line(QStringLiteral("INIT:%1|%2|%3|%4|")
+             .arg(regions)
+             .arg(d.buttons.size())
+             .arg(d.sliders.size())
+             .arg(d.texts.size()));
+    line(QStringLiteral("# The %1 skin, drawn by make-skins. Coordinates below 0 count from the right or bottom.")
+             .arg(d.name));
     const auto edges = [&](const char* word, const Edges& e) {
         line(QStringLiteral("%1:%2|%3|%4|%5|EOD").arg(QLatin1String(word), n(e.x1), n(e.y1), n(e.x2), n(e.y2)));
     };
@@ -225,12 +230,14 @@ QByteArray layoutText(const SkinDesign& d, const Packing& p)
     for (size_t i = 0; i < d.buttons.size(); ++i) {
         const Placed& a = d.buttons[i].at;
         line(QStringLiteral("BUTTON:%1|%2|%3|%4|%5|%6|%7|EOD")
-                 .arg(n(a.x), n(a.y), n(a.width), n(a.height), n(p.buttons[i].x()), n(p.buttons[i].y()), d.buttons[i].action));
+                 .arg(n(a.x), n(a.y), n(a.width), n(a.height), n(p.buttons[i].x()), n(p.buttons[i].y()),
+                      d.buttons[i].action));
     }
     for (size_t i = 0; i < d.sliders.size(); ++i) {
         const Placed& a = d.sliders[i].at;
         line(QStringLiteral("SLIDER:%1|%2|%3|%4|%5|%6|0|5|%7|EOD")
-                 .arg(n(a.x), n(a.y), n(a.width), n(a.height), n(p.sliders[i].x()), n(p.sliders[i].y()), d.sliders[i].name));
+                 .arg(n(a.x), n(a.y), n(a.width), n(a.height), n(p.sliders[i].x()), n(p.sliders[i].y()),
+                      d.sliders[i].name));
     }
     for (size_t i = 0; i < d.texts.size(); ++i) {
         const TextSpec& t = d.texts[i];

@@ -27,10 +27,9 @@ void InsertFolderPath(BookTree& tree, const QString& path)
                                   [&](const BookTreeItem& item) { return item.text == component; });
         if (found == level->end()) {
             // After every sibling that is not greater, so equal-looking names keep their arrival order.
-            auto at = std::upper_bound(level->begin(), level->end(), component,
-                                       [](const QString& name, const BookTreeItem& item) {
-                                           return FolderNameLess(name, item.text);
-                                       });
+            auto at = std::upper_bound(
+                level->begin(), level->end(), component,
+                [](const QString& name, const BookTreeItem& item) { return FolderNameLess(name, item.text); });
             found = level->insert(at, BookTreeItem{component, {}});
         }
         level = &found->children;

@@ -156,9 +156,9 @@ std::vector<RarEntryFacts> ReadRarHeaderIndex(const QStringList& volumes)
         if (!file.open(QIODevice::ReadOnly))
             break;
         const QByteArray start = file.read(kRar5Signature.size());
-        const bool walked = start == kRar5Signature                 ? walkRar5(file, index)
-                            : start.startsWith(kRar4Signature) ? walkRar4(file, index)
-                                                               : false;
+        const bool walked = start == kRar5Signature ? walkRar5(file, index)
+            : start.startsWith(kRar4Signature)      ? walkRar4(file, index)
+                                                    : false;
         if (!walked)
             break;
     }

@@ -20,9 +20,9 @@ struct RarArchive {
     struct archive* reader = nullptr;
     struct archive_entry* entry = nullptr;   // of the last header read, until it is processed
     struct archive_entry* current = nullptr; // the entry being extracted
-    bool broken = false;                   // a header failed; nothing after it can be trusted
-    RarEntryFacts facts;                   // of the entry of the last header
-    std::vector<RarEntryFacts> index;      // per entry, read from the headers at open
+    bool broken = false;                     // a header failed; nothing after it can be trusted
+    RarEntryFacts facts;                     // of the entry of the last header
+    std::vector<RarEntryFacts> index;        // per entry, read from the headers at open
     std::size_t entriesRead = 0;
     std::uint64_t allowance = 0; // what the whole archive may still unpack to
     OutputFile output;
@@ -32,8 +32,7 @@ namespace {
 constexpr std::size_t kBlockSize = 1 << 20;
 constexpr std::size_t kCopyStep = 64 * 1024;
 
-template <std::size_t N, typename Char>
-bool copyName(Char (&target)[N], const Char* source, std::size_t length)
+template <std::size_t N, typename Char> bool copyName(Char (&target)[N], const Char* source, std::size_t length)
 {
     target[0] = 0;
     if (!source || length >= N)

@@ -20,7 +20,7 @@ struct ZipDirectoryEntry {
     std::uint16_t method = 0;
     std::uint32_t crc = 0;
     std::uint32_t externalAttributes = 0;
-    std::uint64_t compressedSize = 0;   // zip64 extra fields honoured
+    std::uint64_t compressedSize = 0; // zip64 extra fields honoured
     std::uint64_t uncompressedSize = 0;
     std::uint64_t localOffset = 0;    // of its local header, in the file
     std::uint64_t dataStart = 0;      // of its data, in the file; 0 when no local header is found there

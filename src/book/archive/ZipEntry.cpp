@@ -20,10 +20,10 @@ bool sameSize(ZPOS64_T minizip, std::uint64_t directory, bool zip64)
 bool sameRecord(const unz_file_info64& info, const char* name, const ZipDirectoryEntry& entry)
 {
     return sameSize(info.compressed_size, entry.compressedSize, entry.zip64)
-           && sameSize(info.uncompressed_size, entry.uncompressedSize, entry.zip64) && info.crc == entry.crc
-           && info.compression_method == entry.method && info.flag == entry.flags
-           && info.size_filename == uLong(entry.rawName.size())
-           && std::memcmp(name, entry.rawName.constData(), std::size_t(entry.rawName.size())) == 0;
+        && sameSize(info.uncompressed_size, entry.uncompressedSize, entry.zip64) && info.crc == entry.crc
+        && info.compression_method == entry.method && info.flag == entry.flags
+        && info.size_filename == uLong(entry.rawName.size())
+        && std::memcmp(name, entry.rawName.constData(), std::size_t(entry.rawName.size())) == 0;
 }
 
 // The data source of one entry. Stored entries are copied straight from their checked range of the
@@ -33,7 +33,8 @@ bool sameRecord(const unz_file_info64& info, const char* name, const ZipDirector
 // methods (for which minizip would hand back the raw compressed bytes).
 class EntryReader {
 public:
-    EntryReader(unzFile zip, ZipWalk& walk, const ZipDirectoryEntry& entry) : m_zip(zip), m_walk(walk), m_entry(entry) {}
+    EntryReader(unzFile zip, ZipWalk& walk, const ZipDirectoryEntry& entry) : m_zip(zip), m_walk(walk), m_entry(entry)
+    {}
 
     // minizip's result of opening; 0 also when another source took over.
     int open()

@@ -22,9 +22,9 @@ struct ZipWalk {
     OutputFile output;
     ZipFallback fallback;
     ArchiveFileReader storedData; // stored entries are copied from the archive file directly
-    bool diskFull = false;    // set when an entry stopped because the disk would get too full
-    bool outOfMemory = false; // set when the copy buffer couldn't be made
-    int writers = 1;          // walks writing into the work folder at once; they share the free space
+    bool diskFull = false;        // set when an entry stopped because the disk would get too full
+    bool outOfMemory = false;     // set when the copy buffer couldn't be made
+    int writers = 1;              // walks writing into the work folder at once; they share the free space
 };
 
 // Copy steps go 8 KiB at a time, as minizip inflates them.

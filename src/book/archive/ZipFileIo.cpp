@@ -69,8 +69,7 @@ uLong ZCALLBACK readFile(voidpf, voidpf stream, void* out, uLong size)
     auto* target = static_cast<char*>(out);
     uLong done = 0;
     while (done < size) {
-        const bool inBuffer = file.position >= file.bufferStart
-                              && file.position < file.bufferStart + file.bufferLength;
+        const bool inBuffer = file.position >= file.bufferStart && file.position < file.bufferStart + file.bufferLength;
         if (!inBuffer && !refill(file))
             break;
         const std::size_t offset = std::size_t(file.position - file.bufferStart);

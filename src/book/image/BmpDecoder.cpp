@@ -14,8 +14,14 @@ namespace {
 
 enum Compression : std::uint32_t { Rgb = 0, Rle8 = 1, Rle4 = 2, BitFields = 3, Jpeg = 4, Png = 5, AlphaBitFields = 6 };
 
-std::uint32_t u16(const std::uint8_t* p) { return p[0] | p[1] << 8; }
-std::uint32_t u32(const std::uint8_t* p) { return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24; }
+std::uint32_t u16(const std::uint8_t* p)
+{
+    return p[0] | p[1] << 8;
+}
+std::uint32_t u32(const std::uint8_t* p)
+{
+    return p[0] | p[1] << 8 | p[2] << 16 | std::uint32_t(p[3]) << 24;
+}
 
 // Turns one masked field of a pixel into 0..255.
 struct Channel {
@@ -120,8 +126,8 @@ Layout readLayout(std::span<const std::uint8_t> file, const Header& h, std::size
             entries = h.coloursUsed;
     }
     const std::size_t paletteEnd = declaredOffset > h.headerEnd && declaredOffset <= file.size()
-                                       ? declaredOffset
-                                       : std::min(file.size(), h.headerEnd + entries * h.paletteEntrySize);
+        ? declaredOffset
+        : std::min(file.size(), h.headerEnd + entries * h.paletteEntrySize);
     const std::size_t available = (paletteEnd - h.headerEnd) / std::size_t(h.paletteEntrySize);
     entries = std::min(entries, available);
     for (std::size_t i = 0; i < entries; ++i) {
@@ -129,8 +135,8 @@ Layout readLayout(std::span<const std::uint8_t> file, const Header& h, std::size
         layout.palette[i] = bgra(e[2], e[1], e[0]);
     }
     layout.pixelOffset = declaredOffset >= h.headerEnd && declaredOffset < file.size()
-                             ? declaredOffset
-                             : h.headerEnd + entries * h.paletteEntrySize;
+        ? declaredOffset
+        : h.headerEnd + entries * h.paletteEntrySize;
     return layout;
 }
 
@@ -299,8 +305,8 @@ bool DecodeBmp(std::span<const std::uint8_t> file, PixelCanvas& canvas)
         return false;
     switch (h.compression) {
     case Rgb:
-        if (h.bitCount != 1 && h.bitCount != 2 && h.bitCount != 4 && h.bitCount != 8 && h.bitCount != 16 &&
-            h.bitCount != 24 && h.bitCount != 32)
+        if (h.bitCount != 1 && h.bitCount != 2 && h.bitCount != 4 && h.bitCount != 8 && h.bitCount != 16
+            && h.bitCount != 24 && h.bitCount != 32)
             return false;
         break;
     case Rle8:
@@ -316,8 +322,7 @@ bool DecodeBmp(std::span<const std::uint8_t> file, PixelCanvas& canvas)
         if (h.bitCount != 16 && h.bitCount != 32)
             return false;
         break;
-    default:
-        return false;
+    default: return false;
     }
     const Layout layout = readLayout(file, h, declaredOffset);
     if (!canvas.allocate(int(h.width), int(height)))

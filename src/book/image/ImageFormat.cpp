@@ -45,8 +45,8 @@ ImageFormat SniffImageFormat(std::span<const std::uint8_t> head)
     // known ones too.
     if (startsWith(head, "BM", 2) && head.size() >= 18) {
         const std::uint32_t size = head[14] | head[15] << 8 | head[16] << 16 | std::uint32_t(head[17]) << 24;
-        if (size == 12 || size == 16 || size == 40 || size == 52 || size == 56 || size == 64 || size == 108 ||
-            size == 124)
+        if (size == 12 || size == 16 || size == 40 || size == 52 || size == 56 || size == 64 || size == 108
+            || size == 124)
             return ImageFormat::Bmp;
     }
     return ImageFormat::Unknown;

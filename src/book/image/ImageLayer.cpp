@@ -1,8 +1,8 @@
 #include "book/image/ImageLayer.h"
 
 #include "book/image/Decoders.h"
-#include "book/image/ImageFormat.h"
 #include "book/image/ImageFile.h"
+#include "book/image/ImageFormat.h"
 
 #include <algorithm>
 
@@ -15,29 +15,14 @@ Image* CorOpenImageBytes(std::span<const std::uint8_t> file, int fileFormat, Ima
         canvas.trackChannelRange();
     bool decoded = false;
     switch (SniffImageFormat(file)) {
-    case ImageFormat::Jpeg:
-        decoded = DecodeJpeg(file, canvas);
-        break;
-    case ImageFormat::Png:
-        decoded = DecodePng(file, canvas);
-        break;
-    case ImageFormat::Gif:
-        decoded = DecodeGif(file, canvas);
-        break;
-    case ImageFormat::Bmp:
-        decoded = DecodeBmp(file, canvas);
-        break;
-    case ImageFormat::Webp:
-        decoded = DecodeWebp(file, canvas);
-        break;
-    case ImageFormat::Avif:
-        decoded = DecodeAvif(file, canvas);
-        break;
-    case ImageFormat::Jxl:
-        decoded = DecodeJxl(file, canvas);
-        break;
-    case ImageFormat::Unknown:
-        break;
+    case ImageFormat::Jpeg: decoded = DecodeJpeg(file, canvas); break;
+    case ImageFormat::Png: decoded = DecodePng(file, canvas); break;
+    case ImageFormat::Gif: decoded = DecodeGif(file, canvas); break;
+    case ImageFormat::Bmp: decoded = DecodeBmp(file, canvas); break;
+    case ImageFormat::Webp: decoded = DecodeWebp(file, canvas); break;
+    case ImageFormat::Avif: decoded = DecodeAvif(file, canvas); break;
+    case ImageFormat::Jxl: decoded = DecodeJxl(file, canvas); break;
+    case ImageFormat::Unknown: break;
     }
     if (!decoded || !canvas.allocated())
         return nullptr;

@@ -26,7 +26,8 @@ inline constexpr int CA_Y = 2;
 class Image {
 public:
     Image(int width, int height, std::shared_ptr<PixelMemory> memory)
-        : m_width(width), m_height(height), m_memory(std::move(memory)) {}
+        : m_width(width), m_height(height), m_memory(std::move(memory))
+    {}
     Image(const Image&) = delete;
     Image& operator=(const Image&) = delete;
 

@@ -38,7 +38,8 @@ bool DecodeJpeg(std::span<const std::uint8_t> file, PixelCanvas& canvas)
         return false;
     int width = 0, height = 0, subsampling = 0, colourspace = 0;
     if (tjDecompressHeader3(tj.handle, file.data(), static_cast<unsigned long>(file.size()), &width, &height,
-                            &subsampling, &colourspace) != 0)
+                            &subsampling, &colourspace)
+        != 0)
         return false;
     if (!canvas.allocate(width, height))
         return false;

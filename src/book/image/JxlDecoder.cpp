@@ -24,8 +24,7 @@ void rgbaToBgraOpaque(PixelCanvas& canvas)
 bool DecodeJxl(std::span<const std::uint8_t> file, PixelCanvas& canvas)
 {
     JxlDecoderPtr decoder = JxlDecoderMake(nullptr);
-    if (!decoder
-        || JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO | JXL_DEC_FULL_IMAGE) != JXL_DEC_SUCCESS
+    if (!decoder || JxlDecoderSubscribeEvents(decoder.get(), JXL_DEC_BASIC_INFO | JXL_DEC_FULL_IMAGE) != JXL_DEC_SUCCESS
         || JxlDecoderSetInput(decoder.get(), file.data(), file.size()) != JXL_DEC_SUCCESS)
         return false;
     JxlDecoderCloseInput(decoder.get());
@@ -43,8 +42,8 @@ bool DecodeJxl(std::span<const std::uint8_t> file, PixelCanvas& canvas)
             std::size_t size = 0;
             const std::size_t have = std::size_t(canvas.width()) * std::size_t(canvas.height()) * 4;
             if (!canvas.allocated() || JxlDecoderImageOutBufferSize(decoder.get(), &format, &size) != JXL_DEC_SUCCESS
-                || size != have || JxlDecoderSetImageOutBuffer(decoder.get(), &format, canvas.pixels(), size)
-                       != JXL_DEC_SUCCESS)
+                || size != have
+                || JxlDecoderSetImageOutBuffer(decoder.get(), &format, canvas.pixels(), size) != JXL_DEC_SUCCESS)
                 return false;
             break;
         }

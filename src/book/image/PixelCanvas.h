@@ -23,7 +23,8 @@ inline std::uint32_t bgra(std::uint8_t r, std::uint8_t g, std::uint8_t b)
 class PixelCanvas {
 public:
     PixelCanvas(std::shared_ptr<PixelMemory> recycled, std::int64_t maxPixels)
-        : m_memory(std::move(recycled)), m_maxPixels(maxPixels) {}
+        : m_memory(std::move(recycled)), m_maxPixels(maxPixels)
+    {}
 
     // Takes memory for a width x height image. False for an empty or too large size, or no memory.
     bool allocate(int width, int height);

@@ -63,8 +63,7 @@ std::shared_ptr<PixelMemory> PixelMemory::allocate(std::size_t bytes)
     return std::shared_ptr<PixelMemory>(block);
 }
 
-std::shared_ptr<PixelMemory> PixelMemory::reuseOrAllocate(std::shared_ptr<PixelMemory> recycled,
-                                                          std::size_t bytes)
+std::shared_ptr<PixelMemory> PixelMemory::reuseOrAllocate(std::shared_ptr<PixelMemory> recycled, std::size_t bytes)
 {
     // A block much larger than needed would keep a big page's memory alive behind a small one.
     if (recycled && recycled->capacity() >= bytes && recycled->capacity() / 2 <= bytes + kHugePage)

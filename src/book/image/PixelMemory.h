@@ -14,8 +14,7 @@ public:
     static std::shared_ptr<PixelMemory> allocate(std::size_t bytes);
 
     // `recycled` when it is big enough and not wastefully bigger, otherwise a new block.
-    static std::shared_ptr<PixelMemory> reuseOrAllocate(std::shared_ptr<PixelMemory> recycled,
-                                                        std::size_t bytes);
+    static std::shared_ptr<PixelMemory> reuseOrAllocate(std::shared_ptr<PixelMemory> recycled, std::size_t bytes);
 
     ~PixelMemory();
     PixelMemory(const PixelMemory&) = delete;

@@ -34,8 +34,7 @@ bool decodeFirstFrame(std::span<const std::uint8_t> file, PixelCanvas& canvas)
     std::uint8_t* frame = nullptr;
     int timestamp = 0;
     const bool decoded = WebPAnimDecoderGetInfo(decoder, &info) && int(info.canvas_width) == canvas.width()
-                         && int(info.canvas_height) == canvas.height()
-                         && WebPAnimDecoderGetNext(decoder, &frame, &timestamp);
+        && int(info.canvas_height) == canvas.height() && WebPAnimDecoderGetNext(decoder, &frame, &timestamp);
     if (decoded)
         std::memcpy(canvas.pixels(), frame, std::size_t(canvas.width()) * std::size_t(canvas.height()) * 4);
     WebPAnimDecoderDelete(decoder);
