@@ -4,16 +4,13 @@
 #include <QByteArray>
 #include <zlib.h>
 
-inline void put16(QByteArray& out, quint32 v)
+// `v` in its lowest `width` bytes, lowest first.
+inline QByteArray le(quint64 v, int width)
 {
-    out.append(char(v & 0xFF));
-    out.append(char((v >> 8) & 0xFF));
-}
-
-inline void put32(QByteArray& out, quint32 v)
-{
-    put16(out, v & 0xFFFF);
-    put16(out, v >> 16);
+    QByteArray out;
+    for (int i = 0; i < width; ++i)
+        out.append(char(v >> (8 * i)));
+    return out;
 }
 
 inline quint32 crcOf(const QByteArray& data)

@@ -10,12 +10,12 @@
 enum class RarFormat { Rar4, Rar5 };
 
 struct RarTestEntry {
-    QByteArray name;  // '/' between folders; written as the format stores it
+    QByteArray name; // '/' between folders; written as the format stores it
     QByteArray data;
     bool folder = false;
-    bool unicode = true;    // RAR 4: store the name in the Unicode form (else as raw legacy bytes)
-    bool encrypted = false; // flag the data as encrypted (the data is left as it is)
-    bool symlink = false;   // RAR 5: a Unix link whose target is `data`
+    bool unicode = true;      // RAR 4: store the name in the Unicode form (else as raw legacy bytes)
+    bool encrypted = false;   // flag the data as encrypted (the data is left as it is)
+    bool symlink = false;     // RAR 5: a Unix link whose target is `data`
     quint32 declaredSize = 0; // non-zero: the unpacked size the header claims, whatever the data is
 };
 

@@ -62,8 +62,8 @@ protected:
     QString work() const { return dir.path() + QStringLiteral("work/"); }
     int extract(const Entries& entries)
     {
-        return ExtractSevenZipTarBook(dir.write(GetParam() ? "book.cb7" : "book.cbt", writeArchive(GetParam(), entries)),
-                                      work());
+        return ExtractSevenZipTarBook(
+            dir.write(GetParam() ? "book.cb7" : "book.cbt", writeArchive(GetParam(), entries)), work());
     }
     QStringList written() const { return QDir(work()).entryList(QDir::Files | QDir::Hidden, QDir::Name); }
 
@@ -105,7 +105,8 @@ TEST_P(SevenZipTarBook, TheChosenBookAloneIsWritten)
 
 TEST_P(SevenZipTarBook, DamageGivesTheZipMessagesAndKeepsNoPartialPage)
 {
-    const QByteArray whole = writeArchive(GetParam(), {{"p1.jpg", QByteArray(3000, 'a')}, {"p2.jpg", QByteArray(9000, 'b')}});
+    const QByteArray whole = writeArchive(GetParam(),
+                                          {{"p1.jpg", QByteArray(3000, 'a')}, {"p2.jpg", QByteArray(9000, 'b')}});
     const QString name = GetParam() ? "cut.cb7" : "cut.cbt";
     ExtractSevenZipTarBook(dir.write(name, whole.left(whole.size() * 2 / 3)), work());
     EXPECT_FALSE(messages.texts().isEmpty());

@@ -6,170 +6,74 @@
 #include <algorithm>
 #include <minizip/zip.h>
 
-bool WriteZipArchive(const QString& path, const std::vector<ZipTestEntry>& entries)
+namespace {
+// zlib's own format is a two-byte header, the raw deflate stream a zip holds, and a four-byte checksum.
+QByteArray deflated(const QByteArray& data)
+{
+    QByteArray out(qsizetype(compressBound(uLong(data.size()))), '\0');
+    uLongf size = uLongf(out.size());
+    compress2(reinterpret_cast<Bytef*>(out.data()), &size, reinterpret_cast<const Bytef*>(data.constData()),
+              uLong(data.size()), Z_BEST_COMPRESSION);
+    return out.mid(2, qsizetype(size) - 6);
+}
+
+struct Sizes {
+    quint32 crc = 0;
+    quint64 packed = 0, unpacked = 0;
+};
+
+// What the local and the central header share, from the flags to the extra field's length.
+QByteArray sharedFields(const ZipTestEntry& e, const Sizes& s, bool inZip64, qsizetype extraSize)
+{
+    const auto size32 = [inZip64](quint64 v) { return le(inZip64 ? 0xFFFFFFFF : std::min<quint64>(v, 0xFFFFFFFF), 4); };
+    return le(e.flags, 2) + le(quint32(e.method), 2) + le(0, 4) + le(s.crc, 4) + size32(s.packed) + size32(s.unpacked)
+        + le(e.name.size(), 2) + le(extraSize, 2);
+}
+} // namespace
+
+QByteArray WriteZip(const std::vector<ZipTestEntry>& entries)
+{
+    QByteArray out, central;
+    std::vector<quint64> offsets;
+    std::vector<Sizes> sizes;
+    for (const ZipTestEntry& e : entries) {
+        const bool shared = e.sharesLocalOf >= 0;
+        const QByteArray stored = shared ? QByteArray() : e.method == 8 ? deflated(e.data) : e.data;
+        Sizes s = shared ? sizes[std::size_t(e.sharesLocalOf)]
+                         : Sizes{crcOf(e.data) ^ (e.badCrc ? 1u : 0u), quint64(stored.size()), quint64(e.data.size())};
+        if (e.declaredSize)
+            s = {s.crc, e.method == 8 ? s.packed : e.declaredSize, e.declaredSize};
+        sizes.push_back(s);
+        offsets.push_back(shared ? offsets[std::size_t(e.sharesLocalOf)] : quint64(out.size()));
+        if (!shared) {
+            const bool descriptor = e.flags & 8; // the sizes and checksum follow the data
+            out += le(0x04034b50, 4) + le(20, 2) + sharedFields(e, descriptor ? Sizes{} : s, false, 0) + e.name;
+            out += stored;
+            if (descriptor)
+                out += le(0x08074b50, 4) + le(s.crc, 4) + le(s.packed, 4) + le(s.unpacked, 4);
+        }
+        const QByteArray extra = e.zip64 ? le(1, 2) + le(16, 2) + le(s.unpacked, 8) + le(s.packed, 8) : QByteArray();
+        // Made on Unix with a file mode, or on DOS; then the comment's length, disk and internal attributes.
+        central += le(0x02014b50, 4) + le((e.unixMode ? 3u << 8 : 0) | 20, 2) + le(e.zip64 ? 45 : 20, 2)
+            + sharedFields(e, s, e.zip64, extra.size()) + le(0, 6) + le(e.unixMode << 16, 4) + le(offsets.back(), 4)
+            + e.name + extra;
+    }
+    return out + central + le(0x06054b50, 4) + le(0, 4) + le(entries.size(), 2) + le(entries.size(), 2)
+        + le(central.size(), 4) + le(out.size(), 4) + le(0, 2);
+}
+
+bool WriteZipWithMinizip(const QString& path, const std::vector<ZipTestEntry>& entries)
 {
     zipFile zip = zipOpen64(QFile::encodeName(path).constData(), APPEND_STATUS_CREATE);
-    if (!zip)
-        return false;
-    bool ok = true;
+    bool ok = zip != nullptr;
     for (const ZipTestEntry& e : entries) {
         zip_fileinfo info{};
-        info.external_fa = e.unixMode ? (uLong(e.unixMode) << 16) : 0;
-        const uLong madeBy = e.unixMode ? (3u << 8) | 20 : 20;
-        uLong flags = e.utf8 ? (1u << 11) : 0;
-        if (e.encrypted)
-            flags |= 1;
-        const bool raw = e.badCrc || e.encrypted || (e.method != 0 && e.method != Z_DEFLATED);
-        const int level = e.method == Z_DEFLATED ? Z_DEFAULT_COMPRESSION : 0;
-        ok &= zipOpenNewFileInZip4_64(zip, e.name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, e.method,
-                                      level, raw ? 1 : 0, -MAX_WBITS, DEF_MEM_LEVEL, Z_DEFAULT_STRATEGY,
-                                      nullptr, 0, madeBy, flags, e.zip64 ? 1 : 0)
-              == ZIP_OK;
-        ok &= zipWriteInFileInZip(zip, e.data.constData(), unsigned(e.data.size())) == ZIP_OK;
-        if (raw)
-            ok &= zipCloseFileInZipRaw64(zip, ZPOS64_T(e.data.size()), crcOf(e.data) ^ (e.badCrc ? 1u : 0u)) == ZIP_OK;
-        else
-            ok &= zipCloseFileInZip(zip) == ZIP_OK;
+        ok = ok
+            && zipOpenNewFileInZip64(zip, e.name.constData(), &info, nullptr, 0, nullptr, 0, nullptr, e.method,
+                                     e.method ? Z_DEFAULT_COMPRESSION : 0, e.zip64 ? 1 : 0)
+                == ZIP_OK
+            && zipWriteInFileInZip(zip, e.data.constData(), unsigned(e.data.size())) == ZIP_OK
+            && zipCloseFileInZip(zip) == ZIP_OK;
     }
-    ok &= zipClose(zip, nullptr) == ZIP_OK;
-    return ok;
-}
-
-QByteArray ZipWithDataDescriptors(const std::vector<ZipTestEntry>& entries)
-{
-    QByteArray out;
-    QByteArray central;
-    for (const ZipTestEntry& e : entries) {
-        const quint32 offset = quint32(out.size());
-        const quint32 crc = crcOf(e.data);
-        QByteArray local;
-        put32(local, 0x04034b50);
-        put16(local, 20);
-        put16(local, 0x0008); // sizes and checksum follow the data
-        put16(local, 0);      // stored
-        put32(local, 0);      // time and date
-        put32(local, 0);      // checksum, size and size left for the descriptor
-        put32(local, 0);
-        put32(local, 0);
-        put16(local, quint32(e.name.size()));
-        put16(local, 0);
-        out += local + e.name + e.data;
-        put32(out, 0x08074b50);
-        put32(out, crc);
-        put32(out, quint32(e.data.size()));
-        put32(out, quint32(e.data.size()));
-
-        put32(central, 0x02014b50);
-        put16(central, 20);
-        put16(central, 20);
-        put16(central, 0x0008);
-        put16(central, 0);
-        put32(central, 0);
-        put32(central, crc);
-        put32(central, quint32(e.data.size()));
-        put32(central, quint32(e.data.size()));
-        put16(central, quint32(e.name.size()));
-        put16(central, 0);
-        put16(central, 0);
-        put16(central, 0);
-        put16(central, 0);
-        put32(central, 0);
-        put32(central, offset);
-        central += e.name;
-    }
-    const quint32 centralOffset = quint32(out.size());
-    out += central;
-    put32(out, 0x06054b50);
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, quint32(entries.size()));
-    put16(out, quint32(entries.size()));
-    put32(out, quint32(central.size()));
-    put32(out, centralOffset);
-    put16(out, 0);
-    return out;
-}
-
-RawZipEntry HonestZipEntry(const QByteArray& name, const QByteArray& data, int method)
-{
-    QByteArray stored = data;
-    if (method == Z_DEFLATED) {
-        stored.resize(qsizetype(compressBound(uLong(data.size()))));
-        z_stream z{};
-        deflateInit2(&z, Z_BEST_COMPRESSION, Z_DEFLATED, -MAX_WBITS, 8, Z_DEFAULT_STRATEGY);
-        z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(data.constData()));
-        z.avail_in = uInt(data.size());
-        z.next_out = reinterpret_cast<Bytef*>(stored.data());
-        z.avail_out = uInt(stored.size());
-        deflate(&z, Z_FINISH);
-        stored.resize(qsizetype(z.total_out));
-        deflateEnd(&z);
-    }
-    return {name, stored, method, crcOf(data), quint64(stored.size()), quint64(data.size())};
-}
-
-QByteArray AssembleZip(const std::vector<RawZipEntry>& entries)
-{
-    const auto low32 = [](quint64 v) { return quint32(std::min<quint64>(v, 0xFFFFFFFF)); };
-    QByteArray out;
-    std::vector<quint32> offsets;
-    for (const RawZipEntry& e : entries) {
-        if (e.sharesLocalOf >= 0) {
-            offsets.push_back(offsets[std::size_t(e.sharesLocalOf)]);
-            continue;
-        }
-        offsets.push_back(quint32(out.size()));
-        put32(out, 0x04034b50);
-        put16(out, 20);
-        put16(out, 0);
-        put16(out, quint32(e.method));
-        put32(out, 0);
-        put32(out, e.crc);
-        put32(out, low32(e.compressedSize));
-        put32(out, low32(e.uncompressedSize));
-        put16(out, quint32(e.name.size()));
-        put16(out, 0);
-        out += e.name + e.stored;
-    }
-    QByteArray central;
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const RawZipEntry& e = entries[i];
-        QByteArray extra;
-        if (e.zip64) {
-            put16(extra, 0x0001);
-            put16(extra, 16);
-            put32(extra, quint32(e.uncompressedSize));
-            put32(extra, quint32(e.uncompressedSize >> 32));
-            put32(extra, quint32(e.compressedSize));
-            put32(extra, quint32(e.compressedSize >> 32));
-        }
-        put32(central, 0x02014b50);
-        put16(central, e.zip64 ? 45 : 20);
-        put16(central, e.zip64 ? 45 : 20);
-        put16(central, 0);
-        put16(central, quint32(e.method));
-        put32(central, 0);
-        put32(central, e.crc);
-        put32(central, e.zip64 ? 0xFFFFFFFF : low32(e.compressedSize));
-        put32(central, e.zip64 ? 0xFFFFFFFF : low32(e.uncompressedSize));
-        put16(central, quint32(e.name.size()));
-        put16(central, quint32(extra.size()));
-        put16(central, 0);
-        put16(central, 0);
-        put16(central, 0);
-        put32(central, 0);
-        put32(central, offsets[i]);
-        central += e.name + extra;
-    }
-    const quint32 centralOffset = quint32(out.size());
-    out += central;
-    put32(out, 0x06054b50);
-    put16(out, 0);
-    put16(out, 0);
-    put16(out, quint32(entries.size()));
-    put16(out, quint32(entries.size()));
-    put32(out, quint32(central.size()));
-    put32(out, centralOffset);
-    put16(out, 0);
-    return out;
+    return zip && zipClose(zip, nullptr) == ZIP_OK && ok;
 }

@@ -1,42 +1,25 @@
 #pragma once
-// Writes zip archives for the tests through minizip's zip.h, plus a hand-made one with data
-// descriptors (which minizip's writer doesn't produce).
+// Zip archives for the tests, put together field by field so an entry can say whatever the test wants
+// it to say, plus minizip's own writer for a book laid out as real tools lay it out.
 
 #include <QByteArray>
 #include <QString>
 #include <vector>
 
 struct ZipTestEntry {
-    QByteArray name;
-    QByteArray data;
-    int method = 8;           // 0 stored, 8 deflated; any other value is written raw as that method
-    bool utf8 = false;        // set the UTF-8 name flag
-    bool zip64 = false;       // write zip64 extra fields
-    bool badCrc = false;      // store a checksum that doesn't match the data
-    bool encrypted = false;   // set the encrypted flag (the data is left as it is)
+    QByteArray name{};
+    QByteArray data{};        // what the entry unpacks to
+    int method = 8;           // 8 deflated; any other method is written as the data itself
+    quint16 flags = 0;        // 1 encrypted, 8 sizes in a data descriptor, 0x800 UTF-8 name
     unsigned unixMode = 0;    // non-zero: made on Unix with this file mode (e.g. a link)
+    bool badCrc = false;      // a checksum that doesn't match the data
+    quint64 declaredSize = 0; // non-zero: the unpacked size both headers claim (a stored entry's packed size too)
+    int sharesLocalOf = -1;   // >= 0: no local record of its own; points at that entry's
+    bool zip64 = false;       // the central record leaves its sizes to a zip64 extra field
 };
 
-// Writes the archive to `path`; false when minizip refused.
-bool WriteZipArchive(const QString& path, const std::vector<ZipTestEntry>& entries);
+QByteArray WriteZip(const std::vector<ZipTestEntry>& entries);
 
-// A zip of stored entries whose sizes and checksums follow the data in descriptors.
-QByteArray ZipWithDataDescriptors(const std::vector<ZipTestEntry>& entries);
-
-// One entry of a zip put together field by field, saying whatever the test wants it to say.
-struct RawZipEntry {
-    QByteArray name;
-    QByteArray stored;      // the bytes after its local header (already deflated for method 8)
-    int method = 0;
-    quint32 crc = 0;
-    quint64 compressedSize = 0; // as both headers declare them
-    quint64 uncompressedSize = 0;
-    int sharesLocalOf = -1; // >= 0: no local record of its own; points at that entry's local header
-    bool zip64 = false;     // the central record leaves its sizes to a zip64 extra field
-};
-
-// The entries as declared, honestly: stored, or deflated, with their true sizes and checksum.
-RawZipEntry HonestZipEntry(const QByteArray& name, const QByteArray& data, int method = 0);
-
-// Local records one after another, then the central directory and its end record.
-QByteArray AssembleZip(const std::vector<RawZipEntry>& entries);
+// Through minizip's zip.h: only the name, the data, the method (0 or 8) and zip64 are taken; minizip
+// writes zip64 extra fields into both headers.
+bool WriteZipWithMinizip(const QString& path, const std::vector<ZipTestEntry>& entries);
