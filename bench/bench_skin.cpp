@@ -12,6 +12,8 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
+#include "BenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <map>
@@ -109,11 +111,5 @@ BENCHMARK(BM_ButtonPress)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char** argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return RunQtBenchmarks(argc, argv);
 }
