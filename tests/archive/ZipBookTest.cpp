@@ -144,6 +144,18 @@ std::vector<BookCase> zipCases()
          0,
          {kEntryError},
          {"p0.jpg"}},
+        // minizip stops at the declared size by itself; libarchive, which reads zip64 entries, doesn't. No
+        // more than that size is written either way, so the disk's budget isn't reached and the walk goes on.
+        {"a zip64 entry inflates past its declared size",
+         WriteZip({pageEntry(0),
+                   {.name = "x.jpg", .data = QByteArray(4 * kMiB, 'z'), .declaredSize = 1000, .zip64 = true},
+                   pageEntry(1)}),
+         {},
+         0,
+         {kEntryError},
+         {"p0.jpg", "p1.jpg"},
+         {},
+         50000},
         {"inflates to less than its declared size",
          afterPage0({.name = "x.jpg", .data = PageBytes(9), .declaredSize = 25000}),
          {},

@@ -14,10 +14,11 @@ struct ZipTestEntry {
     unsigned unixMode = 0;    // non-zero: made on Unix with this file mode (e.g. a link)
     bool badCrc = false;      // a checksum that doesn't match the data
     quint64 declaredSize = 0; // non-zero: the unpacked size both headers claim (a stored entry's packed size too)
-    int sharesLocalOf = -1;   // >= 0: no local record of its own; points at that entry's
+    int sharesLocalOf = -1;   // >= 0: no local record of its own, it points at that earlier entry's
     bool zip64 = false;       // the central record leaves its sizes to a zip64 extra field
 };
 
+// Local records one after another, then the central directory and its end record.
 QByteArray WriteZip(const std::vector<ZipTestEntry>& entries);
 
 // Through minizip's zip.h: only the name, the data, the method (0 or 8) and zip64 are taken; minizip
