@@ -1,6 +1,8 @@
 #pragma once
 // The keyboard accelerators built from the twenty key slots: slot i sends command id i + 1.
 
+#include "dialogs/keys/VirtualKeys.h"
+
 #include <array>
 #include <cstdint>
 
@@ -22,15 +24,6 @@ inline constexpr std::uint8_t kAccelAlt = 16;
 std::uint8_t AccelFlagsForModifier(std::int32_t modifierCode);
 
 AccelTable BuildAccelTable(const Settings& settings);
-
-// One key press as the accelerators see it.
-struct KeyStroke {
-    int virtualKey = 0; // 0 when the key has no virtual-key code
-    int character = 0;  // the typed character's code, 0 when none
-    bool shift = false;
-    bool ctrl = false;
-    bool alt = false;
-};
 
 // The command id of the first entry that matches, 0 when none does. Virtual-key entries need exactly
 // their modifiers (Shift, which no slot carries, must be up); character entries need Alt up.

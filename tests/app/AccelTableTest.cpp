@@ -3,7 +3,7 @@
 #include "app/AccelTable.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
-#include "app/VirtualKeys.h"
+#include "dialogs/keys/VirtualKeys.h"
 
 #include <QKeyEvent>
 #include <gtest/gtest.h>

@@ -1,6 +1,4 @@
-#include "app/VirtualKeys.h"
-
-#include "app/AccelTable.h"
+#include "dialogs/keys/VirtualKeys.h"
 
 #include <QKeyEvent>
 

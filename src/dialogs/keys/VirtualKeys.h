@@ -8,5 +8,14 @@
 int VirtualKeyForQtKey(int qtKey, bool keypad);
 
 class QKeyEvent;
-struct KeyStroke;
+
+// One key press as the accelerators see it.
+struct KeyStroke {
+    int virtualKey = 0; // 0 when the key has no virtual-key code
+    int character = 0;  // the typed character's code, 0 when none
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+};
+
 KeyStroke KeyStrokeFromEvent(const QKeyEvent& event);
