@@ -17,6 +17,7 @@
 
 class MainWindow;
 class PageView;
+class PreferencesFrame;
 
 struct AppPaths {
     QString ExeDir;              // ends in "/"
@@ -41,6 +42,7 @@ struct AppState {
     SkinBitmaps skinBitmaps; // and its bitmaps
     SkinTexts skinTexts;     // what the program's named texts say, whichever skin shows them
     AppWindows windows;
+    QPointer<PreferencesFrame> preferences; // the one Preferences window, while it is open
     NavigationState navigation;
     PreloadState preload;  // its worker thread ends before the records above go
     bool shutDown = false; // ShutDown has run

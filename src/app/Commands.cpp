@@ -118,7 +118,7 @@ void actionJump(AppState& state)
     BookState& book = state.book;
     if (!book.bookLoaded)
         return;
-    const int chosen = AskJumpPage(state.windows.main);
+    const int chosen = AskJumpPage(state);
     if (chosen <= 0 || chosen > book.PageList.count())
         return;
     book.pageIndex = chosen - 1;
@@ -199,12 +199,12 @@ void actionOpen(AppState& state)
 
 void actionInfo(AppState& state)
 {
-    ShowBookInfo(state.windows.main);
+    ShowBookInfo(state);
 }
 
 void actionOption(AppState& state)
 {
-    ShowPreferences(state.windows.main);
+    ShowPreferences(state);
 }
 
 struct Action {

@@ -1,7 +1,11 @@
 #include "app/OpenDialogs.h"
 
+#include "app/AppState.h"
+#include "app/MainWindow.h"
+#include "app/PreferencesWindow.h"
 #include "common/Paths.h"
 #include "common/Seam.h"
+#include "dialogs/JumpDialog.h"
 
 #include <QFileDialog>
 
@@ -92,21 +96,29 @@ QString ChooseFolderToOpen(QWidget* owner, const QString& startDir)
     return replaced ? replaced(owner, startDir) : chooseDirectoryWithDialog(owner, startDir);
 }
 
-// The jump, info and preferences dialogs arrive with the dialogs library; until then they do nothing.
-int AskJumpPage(QWidget* owner)
+int AskJumpPage(AppState& state)
 {
+    QWidget* owner = state.windows.main;
+    const int pageIndex = state.book.pageIndex, pageCount = int(state.book.PageList.count());
     const auto& replaced = DialogsSeam::current().jumpPage;
-    return replaced ? replaced(owner) : 0;
+    return replaced ? replaced(owner, pageIndex, pageCount) : RunJumpDialog(owner, pageIndex, pageCount);
 }
 
-void ShowBookInfo(QWidget* owner)
+void ShowBookInfo(AppState& state)
 {
+    const BookState& book = state.book;
+    const QString folder = book.BookDir.isEmpty() ? state.paths.WorkDir : book.BookDir;
+    const BookInfo info{book.BookPath, book.pageIndex, int(book.PageList.count()), folder + QStringLiteral("info.bdi")};
     if (const auto& replaced = DialogsSeam::current().showInfo)
-        replaced(owner);
+        replaced(state.windows.main, info);
+    else
+        RunInfoDialog(state.windows.main, info);
 }
 
-void ShowPreferences(QWidget* owner)
+void ShowPreferences(AppState& state)
 {
     if (const auto& replaced = DialogsSeam::current().showPreferences)
-        replaced(owner);
+        replaced(state);
+    else
+        OpenPreferences(state);
 }

@@ -1,13 +1,15 @@
 #pragma once
-// The dialogs the commands open: the open-file dialog, the folder chooser, and (until their own
-// dialogs exist) the jump, info and preferences dialogs. Each is a replaceable function, so tests run
-// the commands without a modal dialog.
+// The dialogs the commands open: the open-file dialog, the folder chooser, the jump, info and
+// preferences dialogs. Each is a replaceable function, so tests run the commands without a modal dialog.
+
+#include "dialogs/info/InfoDialog.h"
 
 #include <QString>
 #include <functional>
 #include <vector>
 
 class QWidget;
+struct AppState;
 
 struct OpenFileFilter {
     QString name;     // as shown
@@ -33,9 +35,9 @@ struct CommandDialogs {
     // A folder chosen to open, starting at `startDir`; empty when cancelled.
     std::function<QString(QWidget* owner, const QString& startDir)> chooseDirectory;
     // The page number chosen in the jump dialog (1-based); 0 or less when cancelled.
-    std::function<int(QWidget* owner)> jumpPage;
-    std::function<void(QWidget* owner)> showInfo;
-    std::function<void(QWidget* owner)> showPreferences;
+    std::function<int(QWidget* owner, int pageIndex, int pageCount)> jumpPage;
+    std::function<void(QWidget* owner, const BookInfo& info)> showInfo;
+    std::function<void(AppState& state)> showPreferences;
 };
 
 // Replaces the dialogs in use and returns the ones before.
@@ -43,6 +45,9 @@ CommandDialogs SetCommandDialogs(CommandDialogs dialogs);
 
 QString ChooseFileToOpen(QWidget* owner, const QString& startDir);
 QString ChooseFolderToOpen(QWidget* owner, const QString& startDir);
-int AskJumpPage(QWidget* owner);
-void ShowBookInfo(QWidget* owner);
-void ShowPreferences(QWidget* owner);
+// The page number the reader chose for the open book, as typed: the caller checks it.
+int AskJumpPage(AppState& state);
+// The open book, its page and its info.bdi (the book's folder's, or the scratch folder's).
+void ShowBookInfo(AppState& state);
+// The Preferences window, unless one is open already.
+void ShowPreferences(AppState& state);

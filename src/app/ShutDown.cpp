@@ -1,6 +1,7 @@
 #include "app/ShutDown.h"
 
 #include "app/AppState.h"
+#include "app/PreferencesWindow.h"
 #include "app/SettingsFile.h"
 #include "app/WorkDir.h"
 #include "book/Preload.h"
@@ -23,6 +24,7 @@ void ShutDown(AppState& state)
     // No timer may run into the records released below, and no decode may outlive the book.
     CancelPreload(state.preload, state.book);
     StopSmoothScroll(state.navigation);
+    ClosePreferences(state);
     state.accelTable = {};
     QDir::setCurrent(state.paths.ExeDir);
     RemoveWorkDir(state.paths);

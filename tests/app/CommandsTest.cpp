@@ -38,9 +38,9 @@ protected:
     CommandDialogs previousDialogs = SetCommandDialogs({
         [this](QWidget*, const QString& start) { return dialogs << "file:" + start, fileChosen; },
         [this](QWidget*, const QString& start) { return dialogs << "dir:" + start, folderChosen; },
-        [this](QWidget*) { return dialogs << "jump", pageChosen; },
-        [this](QWidget*) { dialogs << "info"; },
-        [this](QWidget*) { dialogs << "option"; },
+        [this](QWidget*, int, int) { return dialogs << "jump", pageChosen; },
+        [this](QWidget*, const BookInfo&) { dialogs << "info"; },
+        [this](AppState&) { dialogs << "option"; },
     });
 };
 } // namespace

@@ -1,0 +1,60 @@
+#include "app/PreferencesWindow.h"
+
+#include "app/AppPaths.h"
+#include "app/AppState.h"
+#include "app/Commands.h"
+#include "app/MainWindow.h"
+#include "app/SelectLanguage.h"
+#include "app/SwitchSkin.h"
+#include "dialogs/preferences/PreferencesFrame.h"
+#include "view/PageView.h"
+
+namespace {
+// The page shown, decoded again: one page back, no preloaded page to take over, and forward again.
+void redecodeCurrentPage(AppState& state)
+{
+    // Without a book there is nothing to decode, and stepping back would move the page index for good.
+    if (!state.book.bookLoaded)
+        return;
+    state.book.pageIndex -= 1;
+    DiscardPreloadedPage(state.preload, state.book);
+    RunAction(state, u"foward");
+}
+
+PreferencesHooks hooksFor(AppState& state)
+{
+    PreferencesHooks hooks;
+    hooks.redecodePage = [&state] { redecodeCurrentPage(state); };
+    hooks.rebuildScaledPage = [&state] { ScheduleScaledPageRebuild(state); };
+    hooks.redrawPage = [&state] {
+        if (state.windows.pageView)
+            state.windows.pageView->update();
+    };
+    hooks.loadSkin = [&state](const QString& name) { SwitchSkin(state, name); };
+    hooks.rebuildAccelerators = [&state] {
+        if (!state.shutDown)
+            state.accelTable = BuildAccelTable(state.settings);
+    };
+    hooks.selectLanguage = [&state] { SelectLanguage(state); };
+    return hooks;
+}
+} // namespace
+
+void OpenPreferences(AppState& state)
+{
+    if (state.preferences || state.shutDown)
+        return;
+    auto* frame = new PreferencesFrame({state.settings, SkinRoots(state.paths.ExeDir), hooksFor(state)},
+                                       state.windows.main);
+    state.preferences = frame;
+    frame->show();
+}
+
+void ClosePreferences(AppState& state)
+{
+    // Later, not now: the call may come from inside the window (a message box it shows, a signal).
+    if (state.preferences) {
+        state.preferences->hide();
+        state.preferences->deleteLater();
+    }
+}

@@ -1,0 +1,10 @@
+#pragma once
+// The Preferences window over the running program: its pages reach the app through the hooks made here.
+
+struct AppState;
+
+// Opens the Preferences window owned by the main window; while one is open this does nothing.
+void OpenPreferences(AppState& state);
+
+// Closes the Preferences window if one is open; it goes once the current event is over.
+void ClosePreferences(AppState& state);

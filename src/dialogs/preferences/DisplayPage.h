@@ -1,0 +1,23 @@
+#pragma once
+// The Display page: full screen at start, colour corrections (normalisation and contrast) and how pages
+// are stretched.
+
+#include "dialogs/preferences/PreferencesHooks.h"
+
+#include <QWidget>
+
+class QLineEdit;
+class QSlider;
+
+class DisplayPage : public QWidget {
+    Q_OBJECT
+public:
+    DisplayPage(Settings& settings, const PreferencesHooks& hooks, QWidget* parent = nullptr);
+
+private:
+    void contrastMoved(int position);
+
+    Settings& m_settings;
+    QSlider* m_contrast = nullptr;
+    QLineEdit* m_contrastValue = nullptr;
+};

@@ -1,0 +1,23 @@
+#pragma once
+// Small helpers the Preferences pages build their controls with: each control carries its numeric id
+// as its object name, so tests and translations can find it.
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <functional>
+
+template <typename Control> Control* WithId(Control* control, const char* id)
+{
+    control->setObjectName(QLatin1String(id));
+    return control;
+}
+
+// A check box showing `checked` that calls `changed` with its new state whenever the user toggles it.
+QCheckBox* SettingCheckBox(const char* id, const QString& text, bool checked, std::function<void(bool)> changed);
+
+// A radio button that calls `chosen` when the user picks it.
+QRadioButton* SettingRadio(const char* id, const QString& text, bool checked, std::function<void()> chosen);
+
+// The group box, titled with the page's name, that fills a page.
+QGroupBox* PageFrame(QWidget* page, const QString& title);
