@@ -11,7 +11,9 @@
 #include "support/TestState.h"
 
 #include <QDir>
+#include <QFile>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 TEST(DialogFields, ContrastDeadZoneWheelPixelsAndJumpClamp)
 {
@@ -106,6 +108,8 @@ TEST(InfoFile, LineRules)
     EXPECT_EQ(entries.size(), 100000); // a long line's later pieces hold no "="
     EXPECT_TRUE(ReadInfoFile(dir.file("missing.bdi")).isEmpty());
     EXPECT_TRUE(ReadInfoFile(dir.path()).isEmpty()); // a folder is no file
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.file("fifo.bdi")).constData(), 0600), 0);
+    EXPECT_TRUE(ReadInfoFile(dir.file("fifo.bdi")).isEmpty()); // and a FIFO is never waited on
 }
 
 TEST(SkinFolders, FoldersOfEveryRootOnceSortedWithoutCase)
