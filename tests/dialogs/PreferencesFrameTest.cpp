@@ -84,6 +84,10 @@ TEST_F(Preferences, ContrastDeadZoneAndTheDecodeOnRelease)
     EXPECT_TRUE(calls.isEmpty()) << "nothing is decoded while the slider is held";
     slider->setSliderDown(false);
     EXPECT_EQ(calls, QStringList{"redecode"});
+    // A click on the groove moves the slider without its handle ever being held: decoded once all the same.
+    QTest::mouseClick(slider, Qt::LeftButton, {}, QPoint(2, slider->height() / 2));
+    EXPECT_LT(state.settings.contrastval, -5);
+    EXPECT_EQ(calls, (QStringList{"redecode", "redecode"}));
     control<QRadioButton>("1027")->click();
     EXPECT_TRUE(state.settings.wstretched);
     EXPECT_EQ(calls.last(), QStringLiteral("rebuild"));

@@ -8,12 +8,13 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QSignalBlocker>
 #include <QSlider>
 #include <QVBoxLayout>
 
 DisplayPage::DisplayPage(Settings& settings, const PreferencesHooks& hooks, QWidget* parent)
-    : QWidget(parent), m_settings(settings)
+    : QWidget(parent), m_settings(settings), m_redecodePage(hooks.redecodePage)
 {
     setObjectName(QStringLiteral("115"));
     Settings* s = &settings;
@@ -49,7 +50,9 @@ DisplayPage::DisplayPage(Settings& settings, const PreferencesHooks& hooks, QWid
     layout->addLayout(contrastRow);
     connect(m_contrast, &QSlider::valueChanged, this, &DisplayPage::contrastMoved);
     // The page shown is decoded again once the slider is let go, not at every step of the drag.
-    connect(m_contrast, &QSlider::sliderReleased, this, [redecode = hooks.redecodePage] { RunHook(redecode); });
+    connect(m_contrast, &QSlider::sliderReleased, this, [this] { RunHook(m_redecodePage); });
+    // A click on the groove steps the slider without ever holding its handle, so no sliderReleased.
+    m_contrast->installEventFilter(this);
 
     auto* stretched = WithId(new QGroupBox(tr("Stretched view")), "1025");
     auto* stretchedLayout = new QVBoxLayout(stretched);
@@ -79,6 +82,14 @@ DisplayPage::DisplayPage(Settings& settings, const PreferencesHooks& hooks, QWid
     layout->addWidget(holding);
     layout->addWidget(new QLabel(tr("* Halftone is not supported in win9x/ME/NT4 *")));
     layout->addStretch();
+}
+
+bool DisplayPage::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_contrast && event->type() == QEvent::MouseButtonRelease && !m_contrast->isSliderDown()
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        RunHook(m_redecodePage);
+    return QWidget::eventFilter(watched, event);
 }
 
 void DisplayPage::contrastMoved(int position)

@@ -14,10 +14,14 @@ class DisplayPage : public QWidget {
 public:
     DisplayPage(Settings& settings, const PreferencesHooks& hooks, QWidget* parent = nullptr);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void contrastMoved(int position);
 
     Settings& m_settings;
+    std::function<void()> m_redecodePage;
     QSlider* m_contrast = nullptr;
     QLineEdit* m_contrastValue = nullptr;
 };
