@@ -42,13 +42,26 @@ QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWrit
     return cacheDir;
 }
 
-QStringList SkinRoots(const QString& exeDir)
+namespace {
+QStringList dataRoots(const QString& exeDir, const QString& folder)
 {
-    QStringList roots{exeDir + QStringLiteral("skins/"),
-                      QDir::cleanPath(exeDir + QStringLiteral("../share/bullevista/skins")) + u'/'};
-    for (const QString& dir : QStandardPaths::locateAll(
-             QStandardPaths::GenericDataLocation, QStringLiteral("bullevista/skins"), QStandardPaths::LocateDirectory))
+    QStringList roots{exeDir + folder + u'/',
+                      QDir::cleanPath(exeDir + QStringLiteral("../share/bullevista/") + folder) + u'/'};
+    for (const QString& dir :
+         QStandardPaths::locateAll(QStandardPaths::GenericDataLocation, QStringLiteral("bullevista/") + folder,
+                                   QStandardPaths::LocateDirectory))
         roots << paths::withTrailingSeparator(dir);
     roots.removeDuplicates();
     return roots;
+}
+} // namespace
+
+QStringList SkinRoots(const QString& exeDir)
+{
+    return dataRoots(exeDir, QStringLiteral("skins"));
+}
+
+QStringList LangRoots(const QString& exeDir)
+{
+    return dataRoots(exeDir, QStringLiteral("lang"));
 }

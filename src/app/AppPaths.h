@@ -27,3 +27,7 @@ QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWrit
 // installed data folder (../share/bullevista/skins/ from the executable), then bullevista/skins/ in
 // the user's and the system's data folders.
 QStringList SkinRoots(const QString& exeDir);
+
+// The folders language modules are looked for in, found the same way: lang/ beside the executable,
+// ../share/bullevista/lang/ from it, then bullevista/lang/ in the data folders.
+QStringList LangRoots(const QString& exeDir);

@@ -7,6 +7,7 @@
 #include "book/BookState.h"
 #include "book/Preload.h"
 #include "common/Settings.h"
+#include "dialogs/LanguageModules.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinLayout.h"
 #include "skin/SkinText.h"
@@ -35,6 +36,7 @@ struct AppWindows {
 struct AppState {
     AppPaths paths;
     Settings settings;
+    LanguageHandle language; // the language module in use; unloaded for the built-in English
     BookState book;
     ViewState view;
     AccelTable accelTable;

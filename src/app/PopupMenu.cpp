@@ -4,6 +4,7 @@
 #include "app/Commands.h"
 #include "common/Paths.h"
 #include "common/Seam.h"
+#include "common/StringTable.h"
 #include "view/PageView.h"
 
 #include <QAction>
@@ -71,7 +72,7 @@ std::vector<MenuEntry> makePopupEntries()
     return entries;
 }
 
-QString tr(const char* text)
+QString translated(const char* text)
 {
     return QCoreApplication::translate(kContext, text);
 }
@@ -90,8 +91,7 @@ void prepareOpenMenu(QMenu& open, const AppState& state)
     const Settings& s = state.settings;
     if (!s.previousbook.isEmpty()) {
         addItem(open, PreviousBookLabel(s.previousbook), kMenuInfoItemId)->setEnabled(false);
-        const QString page = tr(QT_TRANSLATE_NOOP("PopupMenu", "Page number : "))
-            + QString::number(qint64(s.previouspage) + 1);
+        const QString page = StringText(36).left(99) + QString::number(qint64(s.previouspage) + 1);
         addItem(open, page, kMenuInfoItemId)->setEnabled(false);
     } else {
         open.actions().at(3)->setEnabled(false);
@@ -102,10 +102,10 @@ void addEntries(QMenu& menu, std::vector<MenuEntry>::const_iterator& it, std::ve
 {
     for (; it != end; ++it) {
         switch (it->kind) {
-        case E::Item: addItem(menu, tr(it->text), it->id); break;
+        case E::Item: addItem(menu, translated(it->text), it->id); break;
         case E::Separator: menu.addSeparator(); break;
         case E::Submenu: {
-            QMenu* sub = menu.addMenu(tr(it->text));
+            QMenu* sub = menu.addMenu(translated(it->text));
             ++it;
             addEntries(*sub, it, end);
             break;

@@ -1,15 +1,18 @@
 #include "app/SelectLanguage.h"
 
+#include "app/AppPaths.h"
 #include "app/AppState.h"
 #include "app/MainWindow.h"
 #include "dialogs/LanguageModules.h"
 
 void SelectLanguage(AppState& state)
 {
-    const QString langDir = state.paths.ExeDir + QStringLiteral("lang/");
-    QString& langfile = state.settings.langfile;
-    if (langfile != u"default")
-        ReleaseLanguage(langfile);
-    RunLanguageSelection(langfile, langDir, state.windows.main);
-    ApplyLanguage(langfile, langDir);
+    if (state.shutDown)
+        return;
+    const QStringList langRoots = LangRoots(state.paths.ExeDir);
+    ReleaseLanguage(state.language);
+    RunLanguageSelection(state.settings.langfile, langRoots, state.windows.main);
+    if (state.shutDown)
+        return; // the session ended while the dialog was up: the settings are written, nothing to load
+    ApplyLanguage(state.language, state.settings.langfile, langRoots);
 }

@@ -3,6 +3,6 @@
 
 struct AppState;
 
-// Releases the module in use, asks for a language over the modules in the lang folder beside the
-// executable, and makes the choice effective. Preferences opened afterwards show the new language.
+// Releases the module in use, asks for a language over the modules in the lang folders and makes the
+// choice effective. Preferences opened afterwards show the new language.
 void SelectLanguage(AppState& state);

@@ -21,6 +21,7 @@ void ShutDown(AppState& state)
     if (state.shutDown)
         return;
     state.shutDown = true;
+    ReleaseLanguage(state.language);
     // No timer may run into the records released below, and no decode may outlive the book.
     CancelPreload(state.preload, state.book);
     StopSmoothScroll(state.navigation);

@@ -80,6 +80,15 @@ int RunBullevista(int argc, char** argv)
     // From here a session ending is an orderly end, even while a message box of the start-up is up.
     InstallQuitSignals([&state] { ShutDown(state); });
 
+    // The language first, so that everything shown from here on speaks it; a first start asks for it
+    // before any window is up.
+    const QStringList langRoots = LangRoots(state.paths.ExeDir);
+    if (state.settings.langfile == u"none")
+        RunLanguageSelection(state.settings.langfile, langRoots, nullptr);
+    if (state.shutDown)
+        return 0;
+    ApplyLanguage(state.language, state.settings.langfile, langRoots);
+
     if (!LoadSkinOrDefault(state.skin, state.skinBitmaps, state.settings.skinname, SkinRoots(state.paths.ExeDir))) {
         // Without its default skin the program can't show itself. Nothing was changed yet: the settings
         // file stays as it was, and the scratch folder, still empty, goes.

@@ -25,7 +25,7 @@ QStringList pathOf(const QTreeWidgetItem* item)
 
 BookChoiceDialog::BookChoiceDialog(const BookTree& tree, ArchiveFamily, QWidget* parent) : QDialog(parent)
 {
-    setWindowTitle(QStringLiteral("Multiple Book Found (Double-Click or Spacebar to select)"));
+    setWindowTitle(tr("Multiple Book Found (Double-Click or Spacebar to select)"));
     setObjectName(QStringLiteral("124"));
     m_tree = new QTreeWidget(this);
     m_tree->setObjectName(QString::number(kTreeId));

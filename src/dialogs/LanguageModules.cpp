@@ -1,16 +1,36 @@
 #include "dialogs/LanguageModules.h"
 
-// Only the built-in language exists so far.
+#include "dialogs/lang/LanguageEntries.h"
+#include "dialogs/lang/LanguageSelectionDialog.h"
 
-void ApplyLanguage(QString& langfile, const QString&)
+#include <QCoreApplication>
+#include <QTranslator>
+
+void ApplyLanguage(LanguageHandle& handle, QString& langfile, const QStringList& langRoots)
 {
-    langfile = QStringLiteral("default");
+    ReleaseLanguage(handle);
+    if (langfile == u"default")
+        return;
+    const QString path = FindLanguageModule(langfile, langRoots);
+    if (path.isEmpty() || !handle.load(path)) {
+        langfile = QStringLiteral("default");
+        return;
+    }
+    QCoreApplication::installTranslator(handle.catalogue());
 }
 
-void ReleaseLanguage(const QString&) {}
-
-void RunLanguageSelection(QString& langfile, const QString&, QWidget*)
+void ReleaseLanguage(LanguageHandle& handle)
 {
-    if (langfile == QLatin1String("none"))
+    if (handle.isLoaded())
+        QCoreApplication::removeTranslator(handle.catalogue());
+    handle.unload();
+}
+
+void RunLanguageSelection(QString& langfile, const QStringList& langRoots, QWidget* owner)
+{
+    LanguageSelectionDialog dialog(LanguageEntries(langRoots), owner);
+    if (dialog.exec() == QDialog::Accepted)
+        langfile = dialog.chosenLangfile();
+    else if (langfile == u"none")
         langfile = QStringLiteral("default");
 }

@@ -1,19 +1,27 @@
 #pragma once
-// Language modules: translated sets of the program's texts, kept as files in a lang/ folder. `langfile`
-// names the module in use: "none" before the first choice, "default" for the built-in English, else a
-// file name in the lang folder.
+// Language modules: translated sets of the program's texts, kept as bundles in the lang folders.
+// `langfile` names the module in use: "none" before the first choice, "default" for the built-in
+// English, else a file name in a lang folder. Message boxes are never translated.
+
+#include "dialogs/lang/LanguageModule.h"
 
 #include <QString>
+#include <QStringList>
 
 class QWidget;
 
-// Makes `langfile` effective from `langDir` (ending in "/"): the built-in language for "default", else
-// the module of that name. A module that does not load sets `langfile` to "default".
-void ApplyLanguage(QString& langfile, const QString& langDir);
+// The module the program's texts come from; unloaded while the built-in English is in use.
+using LanguageHandle = LanguageModule;
 
-// Unloads the module in use, if any. Run before a new choice and at shutdown.
-void ReleaseLanguage(const QString& langfile);
+// Makes `langfile` effective: the built-in language for "default", else the module of that name, whose
+// catalogue then answers every translated text. Anything that does not load (a missing file, a name
+// reaching outside the lang folders, a damaged bundle, "none") sets `langfile` to "default", silently.
+void ApplyLanguage(LanguageHandle& handle, QString& langfile, const QStringList& langRoots);
 
-// The modal "Language Selection (double-click to select)" dialog over the modules in `langDir`. It
+// Unloads the module in use, if any; the built-in texts answer again. Run before a new choice and at
+// shutdown.
+void ReleaseLanguage(LanguageHandle& handle);
+
+// The modal "Language Selection (double-click to select)" dialog over the modules in `langRoots`. It
 // changes only `langfile`; closed untouched while `langfile` is "none", it chooses "default".
-void RunLanguageSelection(QString& langfile, const QString& langDir, QWidget* owner);
+void RunLanguageSelection(QString& langfile, const QStringList& langRoots, QWidget* owner);
