@@ -331,6 +331,33 @@
     </message>
 </context>
 <context>
+    <name>OpenDialogs</name>
+    <message>
+        <source>All supported files</source>
+        <translation>Tous les fichiers pris en charge</translation>
+    </message>
+    <message>
+        <source>BDz files (*.bdz)</source>
+        <translation>Fichiers BDz (*.bdz)</translation>
+    </message>
+    <message>
+        <source>Cbz and Cbr files (*.cbz;*.cbr)</source>
+        <translation>Fichiers Cbz et Cbr (*.cbz;*.cbr)</translation>
+    </message>
+    <message>
+        <source>Zip files (*.zip)</source>
+        <translation>Fichiers Zip (*.zip)</translation>
+    </message>
+    <message>
+        <source>Rar files (*.rar)</source>
+        <translation>Fichiers Rar (*.rar)</translation>
+    </message>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Tous les fichiers (*.*)</translation>
+    </message>
+</context>
+<context>
     <name>PluginsPage</name>
     <message>
         <source>Version 1.5:

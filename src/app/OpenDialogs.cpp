@@ -7,19 +7,21 @@
 #include "common/Seam.h"
 #include "dialogs/JumpDialog.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 
 const std::vector<OpenFileFilter>& OpenFileFilters()
 {
     static const std::vector<OpenFileFilter> filters = {
-        {QStringLiteral("All supported files"),
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "All supported files")),
          QStringLiteral("*.bdz;*.cbz;*.cbr;*.zip;*.rar;*.cb7;*.cbt;*.7z;*.tar;*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.webp;*."
                         "avif;*.jxl")},
-        {QStringLiteral("BDz files (*.bdz)"), QStringLiteral("*.bdz")},
-        {QStringLiteral("Cbz and Cbr files (*.cbz;*.cbr)"), QStringLiteral("*.cbz;*.cbr")},
-        {QStringLiteral("Zip files (*.zip)"), QStringLiteral("*.zip")},
-        {QStringLiteral("Rar files (*.rar)"), QStringLiteral("*.rar")},
-        {QStringLiteral("All files (*.*)"), QStringLiteral("*.*")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "BDz files (*.bdz)")), QStringLiteral("*.bdz")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "Cbz and Cbr files (*.cbz;*.cbr)")),
+         QStringLiteral("*.cbz;*.cbr")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "Zip files (*.zip)")), QStringLiteral("*.zip")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "Rar files (*.rar)")), QStringLiteral("*.rar")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "All files (*.*)")), QStringLiteral("*.*")},
     };
     return filters;
 }
@@ -32,8 +34,10 @@ QStringList OpenFileNameFilters()
         patterns.replace(u';', u' ');
         if (patterns == u"*.*")
             patterns = QStringLiteral("*");
-        // The dialog hides the pattern part after the name, so the name shows exactly as written.
-        result << filter.name + QStringLiteral(" (") + patterns + u')';
+        // The dialog hides the pattern part after the name, so the name shows exactly as written, in the
+        // active language.
+        const QString name = QCoreApplication::translate("OpenDialogs", filter.name.toUtf8().constData());
+        result << name + QStringLiteral(" (") + patterns + u')';
     }
     return result;
 }

@@ -12,7 +12,7 @@ class QWidget;
 struct AppState;
 
 struct OpenFileFilter {
-    QString name;     // as shown
+    QString name;     // as shown in English; OpenFileNameFilters gives it in the active language
     QString patterns; // ";"-separated
 };
 

@@ -16,13 +16,18 @@ void ApplyLanguage(LanguageHandle& handle, QString& langfile, const QStringList&
         langfile = QStringLiteral("default");
         return;
     }
+    if (handle.qtTexts())
+        QCoreApplication::installTranslator(handle.qtTexts());
     QCoreApplication::installTranslator(handle.catalogue());
 }
 
 void ReleaseLanguage(LanguageHandle& handle)
 {
-    if (handle.isLoaded())
+    if (handle.isLoaded()) {
         QCoreApplication::removeTranslator(handle.catalogue());
+        if (handle.qtTexts())
+            QCoreApplication::removeTranslator(handle.qtTexts());
+    }
     handle.unload();
 }
 

@@ -2,6 +2,7 @@
 // dialogs and both menus speak French: every text a reader sees differs from its English one, but for
 // the few that both languages write alike. Message boxes stay in English.
 
+#include "app/OpenDialogs.h"
 #include "app/PopupMenu.h"
 #include "app/WindowMenu.h"
 #include "dialogs/BookChoiceDialog.h"
@@ -104,6 +105,7 @@ TEST(French, EveryDialogAndMenuTextDiffersFromTheEnglish)
     EXPECT_TRUE(french.at("jump").contains(QStringLiteral("Aller à...")));
     EXPECT_TRUE(french.at("no info").contains(QStringLiteral("Infos... (info.BDi introuvable)")));
     EXPECT_TRUE(french.at("popup").contains(QStringLiteral("Quitter")));
+    EXPECT_EQ(OpenFileNameFilters().at(5), QStringLiteral("Tous les fichiers (*.*) (*)"));
 
     state.settings.previousbook = QStringLiteral("/books/vol1/");
     state.settings.previouspage = 4;

@@ -47,7 +47,9 @@ TEST(ProgramRun, SurvivesAnySettingsFileAndEndsCleanlyOnSigterm)
     QByteArray extreme;
     for (const char* key : {"wndxpos", "wndypos", "wndwidth", "wndheight", "startfullscreen", "vk3", "sk3"})
         extreme += QByteArray(key) + "=-99999999999999999999\n";
-    for (const QByteArray& content : {QByteArray(), hand, garbage, extreme}) {
+    // A language module that is gone by now: the run speaks English and says so in the file it leaves.
+    const QByteArray gone = "langfile=gone.rcc\n";
+    for (const QByteArray& content : {QByteArray(), hand, garbage, extreme, gone}) {
         // The viewer copied into a scratch folder with its default skin, so its settings file and scratch
         // folder land there.
         ScratchDir dir;
@@ -75,5 +77,6 @@ TEST(ProgramRun, SurvivesAnySettingsFileAndEndsCleanlyOnSigterm)
         EXPECT_EQ(written.count('\n'), 70);
         EXPECT_EQ(SettingsFileText(ReadSettings(SettingsReader(settings), dir.path()), {}), written);
         EXPECT_TRUE(content != hand || written.startsWith("wndxpos=40\nwndypos=20\n"));
+        EXPECT_TRUE(content != gone || written.contains("\nlangfile=default\n"));
     }
 }

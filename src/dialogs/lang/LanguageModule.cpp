@@ -4,6 +4,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QResource>
 #include <QTranslator>
 #include <QtEndian>
@@ -137,6 +139,13 @@ bool LanguageModule::load(const QString& path)
         return false;
     }
     m_catalogue = std::move(catalogue);
+    // The catalogue names its language ("fr_FR"); Qt's translation of its own texts into it is optional.
+    if (const QString language = m_catalogue->language(); !language.isEmpty()) {
+        auto qtTexts = std::make_unique<QTranslator>();
+        if (qtTexts->load(QLocale(language), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+            m_qtTexts = std::move(qtTexts);
+    }
     return true;
 }
 
@@ -144,6 +153,7 @@ void LanguageModule::unload()
 {
     // The catalogue reads the registered bytes in place: it goes first, then the registration, then the bytes.
     m_catalogue.reset();
+    m_qtTexts.reset();
     if (!m_bytes.isEmpty())
         QResource::unregisterResource(reinterpret_cast<const uchar*>(m_bytes.constData()), m_root);
     m_bytes.clear();

@@ -42,6 +42,9 @@ public:
     void unload();
     bool isLoaded() const { return m_catalogue != nullptr; }
     QTranslator* catalogue() const { return m_catalogue.get(); }
+    // Qt's own texts (the standard file dialogs, the edits' menus) in the catalogue's language, when the
+    // system has them; null otherwise.
+    QTranslator* qtTexts() const { return m_qtTexts.get(); }
 
     // String 1 as the catalogue has it, at most 99 characters; empty when it has none.
     QString description() const;
@@ -52,4 +55,5 @@ private:
     QByteArray m_bytes;
     QString m_root; // where the bundle's files appear, ":" + m_root + "/catalogue.qm"
     std::unique_ptr<QTranslator> m_catalogue;
+    std::unique_ptr<QTranslator> m_qtTexts;
 };
