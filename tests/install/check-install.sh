@@ -35,13 +35,13 @@ else skipped+=(appstreamcli); fi
 if command -v update-mime-database >/dev/null; then
   mime=$scratch/mime
   mkdir -p "$mime/packages" && cp "$share/mime/packages/bullevista.xml" "$mime/packages/"
-  update-mime-database "$mime" 2>"$scratch/mime.err" || fail "update-mime-database: $(cat "$scratch/mime.err")"
+  XDG_DATA_DIRS=$scratch update-mime-database "$mime" 2>"$scratch/mime.err" || fail "update-mime-database: $(cat "$scratch/mime.err")"
   [ ! -s "$scratch/mime.err" ] || fail "update-mime-database: $(cat "$scratch/mime.err")"
   grep -q 'application/x-bdz:\*\.bdz' "$mime/globs2" || fail "the bdz type is not declared"
 else skipped+=(update-mime-database); fi
 
 # The installed viewer, read-only prefix, empty home, the sample book.
-book="$build/sample/Sample Book.cbz"
+book="$(cd "$build" && pwd)/sample/Sample Book.cbz"
 [ -f "$book" ] || fail "no sample book in $build"
 home=$scratch/home
 mkdir -p "$home"
@@ -52,7 +52,7 @@ env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen "$prefix/bin/bu
 viewer=$!
 pages=""
 for _ in $(seq 100); do
-  pages=$(find "$home/.cache/bullevista" -mindepth 2 -name '*.jpg' 2>/dev/null | head -n 1)
+  pages=$(find "$home/.cache/bullevista" -mindepth 2 -name '*.jpg' 2>/dev/null | head -n 1 || true)
   [ -n "$pages" ] && break
   sleep 0.2
 done
