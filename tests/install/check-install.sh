@@ -9,7 +9,8 @@ set -euo pipefail
 build=$1
 app_id=$2
 scratch=$(mktemp -d)
-trap 'chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
+viewer=""
+trap '[ -z "$viewer" ] || kill $viewer 2>/dev/null; chmod -R u+w "$scratch"; rm -rf "$scratch"' EXIT
 prefix=$scratch/prefix
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
@@ -58,7 +59,10 @@ for _ in $(seq 100); do
 done
 sleep 1 # the first page decoded and shown
 kill -TERM $viewer
-wait $viewer || fail "the viewer ended with $?: $(cat "$scratch/run.log")"
+status=0
+wait $viewer || status=$?
+viewer=""
+[ $status -eq 0 ] || fail "the viewer ended with $status: $(cat "$scratch/run.log")"
 [ -n "$pages" ] || fail "the book's pages never reached the scratch folder: $(cat "$scratch/run.log")"
 ini=$home/.config/bullevista/bullevista.ini
 [ -f "$ini" ] || fail "no settings file at ~/.config/bullevista/bullevista.ini"
