@@ -6,6 +6,7 @@ include(GNUInstallDirs)
 
 set(BV_APP_ID org.bullevista.bullevista)
 set(BV_SHARE_DIR ${CMAKE_BINARY_DIR}/share)
+set(BV_CONTACT "The Bullevista developers <bullevista@example.org>")
 set(BV_ICON_SVG ${CMAKE_SOURCE_DIR}/resources/icons/bullevista.svg)
 
 # The program carries its icon, so a copy run where it was built can hand it to the desktop too.
@@ -22,8 +23,20 @@ add_custom_target(desktop-files ALL DEPENDS ${BV_SHARE_DIR}/applications/bullevi
 configure_file(${CMAKE_SOURCE_DIR}/packaging/bullevista.metainfo.xml.in
                ${BV_SHARE_DIR}/metainfo/${BV_APP_ID}.metainfo.xml @ONLY)
 
+# Debian's package documents: the changelog and the manual page, compressed as Debian keeps them, and
+# the copyright.
+set(BV_CHANGELOG ${CMAKE_BINARY_DIR}/doc/changelog)
+file(WRITE ${BV_CHANGELOG} "bullevista (${PROJECT_VERSION}) unstable; urgency=medium\n\n"
+     "  * Release ${PROJECT_VERSION}.\n\n -- ${BV_CONTACT}  Mon, 07 Dec 2026 12:00:00 +0000\n")
+execute_process(COMMAND gzip -n -9 -f ${BV_CHANGELOG})
+execute_process(COMMAND gzip -n -9 -c ${CMAKE_SOURCE_DIR}/packaging/bullevista.1
+                OUTPUT_FILE ${CMAKE_BINARY_DIR}/doc/bullevista.1.gz)
+
 install(TARGETS bullevista RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${BV_SHARE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR})
+install(FILES ${BV_CHANGELOG}.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/bullevista)
+install(FILES ${CMAKE_BINARY_DIR}/doc/bullevista.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 
 if(BV_TESTS)
   # Installs into a fresh prefix, checks it with the desktop's validators and runs the installed viewer
@@ -36,11 +49,12 @@ endif()
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bullevista)
 set(CPACK_PACKAGE_VENDOR "The Bullevista developers")
-set(CPACK_PACKAGE_CONTACT "The Bullevista developers <bullevista@example.org>")
+set(CPACK_PACKAGE_CONTACT "${BV_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fast, skinnable comic-book viewer")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Bullevista reads comic books (cbz, cbr, cb7, cbt, bdz) and folders of page images page by page, in a
-frameless window drawn by a skin, with the next page decoded in the background.")
+    "Bullevista reads comic books (cbz, cbr, cb7, cbt, bdz) and folders of page
+images page by page, in a frameless window drawn by a skin, with the next page
+decoded in the background.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
