@@ -48,7 +48,9 @@ home=$scratch/home
 mkdir -p "$home"
 chmod -R a-w "$prefix"
 touch "$scratch/started"
-env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen "$prefix/bin/bullevista" "$book" \
+# Nothing of the caller's environment but the sanitizers' settings, when the build has them.
+env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="${ASAN_OPTIONS:-}" \
+  LSAN_OPTIONS="${LSAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" "$prefix/bin/bullevista" "$book" \
   >"$scratch/run.log" 2>&1 &
 viewer=$!
 pages=""
