@@ -18,11 +18,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 share=$prefix/share
 for f in bin/bullevista share/bullevista/skins/default/layout.cor share/applications/bullevista.desktop \
     share/mime/packages/bullevista.xml "share/metainfo/$app_id.metainfo.xml" \
-    share/icons/hicolor/scalable/apps/bullevista.svg; do
+    share/icons/hicolor/{scalable/apps/bullevista.svg,{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/bullevista.png}; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
-done
-for size in 16 22 24 32 48 64 128 256; do
-  [ -f "$share/icons/hicolor/${size}x$size/apps/bullevista.png" ] || fail "no ${size}px icon"
 done
 
 skipped=()
