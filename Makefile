@@ -3,7 +3,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
 
-.PHONY: deps configure build viewer run test bench clean
+.PHONY: deps configure build viewer run test bench package clean
 
 deps:
 	@bash scripts/install-deps.sh
@@ -29,6 +29,10 @@ test: build
 
 bench: build
 	bash bench/run.sh $(BUILD)
+
+# The .deb of an install under /usr: build/bullevista_<version>_<arch>.deb (needs dpkg-dev's dpkg-shlibdeps).
+package: build
+	cd $(BUILD) && cpack -G DEB
 
 clean:
 	rm -rf $(BUILD)

@@ -5,12 +5,13 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n qt6-svg-dev libgl-dev
   libminizip-dev zlib1g-dev libarchive-dev libarchive-tools
   libturbojpeg0-dev libpng-dev libgif-dev libwebp-dev libavif-dev libjxl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   imagemagick libjpeg-turbo-progs python3
   fonts-dejavu-core xvfb xauth
+  desktop-file-utils appstream shared-mime-info xdg-utils
 )
 
 missing=()

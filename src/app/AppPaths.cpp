@@ -26,6 +26,11 @@ bool IsWritableDirectory(const QString& dir)
     return ::access(QFile::encodeName(dir).constData(), W_OK) == 0;
 }
 
+bool IsInstalledCopy(const QString& exeDir)
+{
+    return paths::isDirectory(exeDir + QStringLiteral("../share/bullevista"));
+}
+
 QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWritable, const QString& configHome,
                         const QString& cacheHome)
 {

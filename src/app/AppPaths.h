@@ -17,6 +17,11 @@ QString SettingsFileFor(const QString& exePath);
 // True when this process may create files in `dir`.
 bool IsWritableDirectory(const QString& dir);
 
+// True when the executable in `exeDir` is an installed copy: its data folder (../share/bullevista/) is
+// beside it. Such a copy keeps its files in the user's folders even where it could write beside itself
+// (root running /usr/bin/bullevista), as a packaged program must.
+bool IsInstalledCopy(const QString& exeDir);
+
 // Fills ExeDir and the settings file from the executable's path. When the executable's directory can't
 // be written (an installed copy), the settings file moves to `configHome`/bullevista/bullevista.ini and
 // the scratch folder to `cacheHome`/bullevista/. Returns the directory the scratch folder goes in.

@@ -63,14 +63,17 @@ int RunBullevista(int argc, char** argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("bullevista"));
-    QApplication::setQuitOnLastWindowClosed(false); // only ShutDown ends the run
+    QGuiApplication::setDesktopFileName(QStringLiteral("bullevista")); // the window takes the entry's icon
+    QApplication::setQuitOnLastWindowClosed(false);                    // only ShutDown ends the run
 
     AppState state;
     const AppHooks hooks(state);
 
     std::mt19937 random = seededRandom();
     const QString exePath = QCoreApplication::applicationFilePath();
-    const QString workParent = ResolveAppPaths(state.paths, exePath, IsWritableDirectory(ExeDirOf(exePath)),
+    const QString exeDir = ExeDirOf(exePath);
+    const QString workParent = ResolveAppPaths(state.paths, exePath,
+                                               IsWritableDirectory(exeDir) && !IsInstalledCopy(exeDir),
                                                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
                                                QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
     CreateWorkDir(state.paths, workParent, random);

@@ -11,13 +11,14 @@ inline constexpr const char* kBookClassName = "Bullevista";
 // The extensions the General page lists, in its order: ".BDz", ".cbz", ".cbr".
 QStringList AssociableExtensions();
 
-// True exactly when `className` is the default application of `extension`'s type.
+// True exactly when `className` is the default application of `extension`'s type, as the desktop finds
+// it: the first mimeapps.list that names an installed entry for the type decides.
 bool IsAssociated(const QString& className, const QString& extension);
 
 // Makes `value` (a class name) the default application of `extension`'s type, or releases the
 // program's default when `value` is empty. Failures leave things as they were and are not reported.
 void SetAssociation(const QString& value, const QString& extension);
 
-// Writes (again) the class: its description, icon and the command that opens a book with this
-// executable, and the MIME types it handles.
+// Writes (again) the class: its desktop entry (description, icon and the command that opens a book
+// with this executable), its icon and the MIME types it handles.
 void RegisterBookClass(const QString& className);

@@ -29,6 +29,11 @@ TEST(AppPaths, SettingsFileFollowsTheExecutableOrTheUserFolders)
     EXPECT_EQ(installed.settingsFile, dir.file("cfg/bullevista/bullevista.ini"));
     EXPECT_EQ(workParent, dir.file("cache/bullevista/"));
     EXPECT_TRUE(QFileInfo(workParent).isDir());
+    // An installed copy is told by its data folder, not by whether its folder can be written.
+    dir.write("usr/bin/bullevista", "");
+    dir.write("usr/share/bullevista/skins/default/layout.cor", "");
+    EXPECT_TRUE(IsInstalledCopy(dir.file("usr/bin/")));
+    EXPECT_FALSE(IsInstalledCopy(dir.path()));
 }
 
 TEST(WorkDir, NeverTakesOverNorEmptiesWhatThisRunDoesNotOwn)
