@@ -16,7 +16,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 share=$prefix/share
-for f in bin/bullevista share/bullevista/skins/default/layout.cor share/applications/bullevista.desktop \
+for f in bin/bullevista share/bullevista/skins/default/layout.cor share/bullevista/lang/french.rcc share/applications/bullevista.desktop \
     share/mime/packages/bullevista.xml "share/metainfo/$app_id.metainfo.xml" \
     share/icons/hicolor/{scalable/apps/bullevista.svg,{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/bullevista.png}; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"
@@ -44,6 +44,9 @@ book="$(cd "$build" && pwd)/sample/Sample Book.cbz"
 home=$scratch/home
 mkdir -p "$home"
 chmod -R a-w "$prefix"
+# The first start's language question answered beforehand, as an earlier run would have.
+mkdir -p "$home/.config/bullevista"
+echo "langfile=default" >"$home/.config/bullevista/bullevista.ini"
 touch "$scratch/started"
 # Nothing of the caller's environment but the sanitizers' settings, when the build has them.
 env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="${ASAN_OPTIONS:-}" \
