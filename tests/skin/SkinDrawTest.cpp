@@ -4,7 +4,7 @@
 #include "skin/SkinGeometry.h"
 #include "skin/SkinText.h"
 
-#include "SkinFixture.h"
+#include "TestSupport.h"
 
 #include <QPainter>
 #include <functional>
