@@ -39,6 +39,7 @@ const LayoutCase kLayoutCases[] = {
     // Fit width: a band of a tall page from scrollY; past the end the last band, and smooth scrolling stops.
     {"SmallEnlarged", {100, 50}, {400, 300}, kFitWidth, 0, 0, {0, 50, 400, 200}, {0, 0, 100, 50}, 0, 0, false},
     {"Band", {1000, 3000}, {400, 600}, kFitWidth, 3, 700, {0, 0, 400, 600}, {0, 700, 1000, 1500}, 3, 700, false},
+    {"BandLast", {1000, 3000}, {400, 600}, kFitWidth, 0, 1500, {0, 0, 400, 600}, {0, 1500, 1000, 1500}, 0, 1500, false},
     {"BandEnd", {1000, 3000}, {400, 600}, kFitWidth, 0, 2000, {0, 0, 400, 600}, {0, 1500, 1000, 1500}, 0, 1500, true},
     {"BandCut", {1001, 3001}, {400, 600}, kFitWidth, 0, 1600, {0, 0, 400, 600}, {0, 1500, 1001, 1501}, 0, 1500, true},
     // Normal view: an axis the page doesn't fill is centred with its offset at 0; otherwise the offset
