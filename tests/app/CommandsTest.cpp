@@ -56,17 +56,8 @@ TEST_F(Commands, WordsKeysAndMenuItemsReachTheirDialogs)
     EXPECT_TRUE(dialogs.isEmpty()) << dialogs.join(u',').toStdString();
     for (QStringView word : {u"jump", u"open", u"opendir", u"info", u"option"})
         RunAction(state, word);
-    const int keysAndItems[] = {7,
-                                8,
-                                9,
-                                10,
-                                11, // the keys, then the menu items
-                                kMenuJump,
-                                kMenuOpenFile,
-                                kMenuOpenDirectory,
-                                kMenuInfo,
-                                kMenuPreferences};
-    for (int id : keysAndItems)
+    // the keys, then the menu items
+    for (int id : {7, 8, 9, 10, 11, +kMenuJump, +kMenuOpenFile, +kMenuOpenDirectory, +kMenuInfo, +kMenuPreferences})
         run(id);
     const QStringList once = {"jump", "file:/start/files/", "dir:/start/dirs/", "info", "option"};
     EXPECT_EQ(dialogs, once + once + once);

@@ -4,7 +4,6 @@
 #include "app/PreferencesWindow.h"
 #include "dialogs/keys/KeyCaptureField.h"
 #include "dialogs/preferences/PreferencesFrame.h"
-#include "skin/SkinFixture.h"
 #include "support/TestState.h"
 
 #include <QApplication>

@@ -70,11 +70,30 @@ TEST(CommandLine, BookPathFromArguments)
     EXPECT_EQ(CommandLineBookPath({QString(300, u'a')}).size(), 260);
 }
 
-TEST(ViewPlacement, EdgesCountFromTheWindowAndExtremePlacementsStayDrawable)
+// The page area counts non-positive edges from the window's and is empty when it ends before it starts;
+// extreme placements stay drawable, and a stored placement off every screen comes back onto the primary.
+TEST(ViewPlacement, PageAreaAndStoredPlacementStayWithinReach)
 {
-    EXPECT_EQ(PlacePageView({10, 30, -10, -20}, 600, 430), QRect(10, 30, 580, 380)); // non-positive: from the edge
-    EXPECT_EQ(PlacePageView({5, 5, 305, 205}, 600, 430), QRect(5, 5, 300, 200));
+    const std::pair<PageArea, QRect> areas[] = {
+        {{10, 30, -10, -20}, {10, 30, 580, 380}},
+        {{5, 5, 305, 205}, {5, 5, 300, 200}},
+        {{100, 100, 50, 50}, {100, 100, 0, 0}},
+        {{INT_MIN, 0, INT_MAX, 0}, {-32767, 0, 32767, 430}},
+    };
+    for (const auto& [area, rect] : areas)
+        EXPECT_EQ(PlacePageView(area, 600, 430), rect) << area.left << "," << area.right;
     EXPECT_EQ(MainWindowRect(INT_MIN, INT_MAX, INT_MIN, INT_MAX), QRect(-32767, 32767, 1, 32767));
     const QRect r = MainWindowRect(INT_MAX, INT_MAX, INT_MAX, INT_MAX);
     EXPECT_EQ(PlacePageView({}, r.width(), r.height()), QRect(0, 0, 32767, 32767));
+
+    const QRect screen(0, 0, 1920, 1080), second(1920, 0, 1280, 1024);
+    const std::pair<QRect, QRect> stored[] = {
+        {{2000, 100, 800, 600}, {2000, 100, 800, 600}},     // on the second screen
+        {{-32767, 32767, 1, 1}, {660, 325, 600, 430}},      // nowhere and tiny
+        {{1870, 1050, 600, 430}, {660, 325, 600, 430}},     // a corner of it only
+        {{-100, -20, 3000, 2000}, {-100, -20, 3000, 2000}}, // larger than the screen, but on it
+        {{5000, 5000, 3000, 2000}, {0, 0, 3000, 2000}},     // larger and off it
+    };
+    for (const auto& [placement, usable] : stored)
+        EXPECT_EQ(UsablePlacement(placement, {screen, second}, screen), usable) << placement.x();
 }

@@ -53,11 +53,7 @@ TEST(PageListIcon, CentredByTheDialogArithmeticAndNeverDividingByZero)
 
 TEST(KeySlots, CaptureTogglesModifiersAndAssigningClearsOneClash)
 {
-    SlotKey pending;
-    for (int key : {17, 18, 116}) // Ctrl, Alt, F5
-        pending = CaptureKeyPress(pending, key);
-    EXPECT_EQ(pending, (SlotKey{116, 3}));
-    EXPECT_EQ(FormatKeyName(pending.virtualKey, pending.modifierCode), QStringLiteral("ALT + CTRL + F5"));
+    // The Controls page's own test drives a capture and an assignment through the window; here the edges.
     EXPECT_EQ(CaptureKeyPress(CaptureKeyPress({}, 17), 17), SlotKey{}); // Ctrl twice: no modifier
 
     const std::tuple<int, int, const char*> names[] = {
@@ -72,9 +68,6 @@ TEST(KeySlots, CaptureTogglesModifiersAndAssigningClearsOneClash)
     UseDefaultSettings(state);
     Settings& s = state.settings;
     const QList<int> order = {19, 5, 4, 3};
-    EXPECT_EQ(AssignSlotKey(s, order, 4, SlotKeyOf(s, 5)), 5); // slot 5's key given to slot 4
-    EXPECT_EQ(SlotKeyOf(s, 4), (SlotKey{90, 0}));
-    EXPECT_EQ(SlotKeyOf(s, 5), SlotKey{});
     // Two other slots with the key: only the first in list order is cleared.
     SetSlotKey(s, 3, {65, 0});
     SetSlotKey(s, 19, {65, 0});

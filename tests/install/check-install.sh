@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Installs the build into a fresh prefix and checks it as a desktop and a user would: the files in their
 # places, the desktop entry, the metainfo and the MIME package through the desktop's own tools (each
-# skipped when not installed), then the installed viewer run from the prefix made read-only with an
-# empty home: it opens a book, keeps its settings and scratch folder in the home's XDG folders, writes
-# nothing into the prefix and leaves no scratch folder behind.
+# skipped when not installed), then the installed viewer run from the prefix made read-only with a
+# home holding only its language answer: it opens a book, keeps its settings and scratch folder in the
+# home's XDG folders, writes nothing into the prefix and leaves no scratch folder behind.
 #   check-install.sh <build folder> <AppStream id>
 set -euo pipefail
 build=$1
@@ -42,7 +42,9 @@ else skipped+=(update-mime-database); fi
 book="$(cd "$build" && pwd)/sample/Sample Book.cbz"
 [ -f "$book" ] || fail "no sample book in $build"
 home=$scratch/home
-mkdir -p "$home"
+# A first start asks for the language before any window; the answer given, as a reader would have.
+mkdir -p "$home/.config/bullevista"
+echo "langfile=default" >"$home/.config/bullevista/bullevista.ini"
 chmod -R a-w "$prefix"
 # The first start's language question answered beforehand, as an earlier run would have.
 mkdir -p "$home/.config/bullevista"
@@ -67,7 +69,6 @@ viewer=""
 [ $status -eq 0 ] || fail "the viewer ended with $status: $(cat "$scratch/run.log")"
 [ -n "$pages" ] || fail "the book's pages never reached the scratch folder: $(cat "$scratch/run.log")"
 ini=$home/.config/bullevista/bullevista.ini
-[ -f "$ini" ] || fail "no settings file at ~/.config/bullevista/bullevista.ini"
 grep -qxF "previousbook=$book" "$ini" || fail "the settings file doesn't name the book: $(grep previousbook "$ini")"
 [ -z "$(find "$home/.cache/bullevista" -mindepth 1)" ] || fail "a scratch folder was left behind"
 [ -z "$(find "$prefix" -newer "$scratch/started")" ] || fail "the viewer wrote into its prefix"

@@ -1,22 +1,18 @@
-// The main window with a skin: its pointer gestures, the text it shows, and the placement rules it
-// follows when the grip, the window manager or a stored placement size it.
+// The main window with a skin: its pointer gestures, the text it shows, and the grip and the window
+// manager sizing it.
 
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/PopupMenu.h"
 #include "app/PresentPage.h"
-#include "app/ViewPlacement.h"
 #include "skin/SkinLayoutFile.h"
 #include "support/TestState.h"
 #include "view/PageView.h"
 
-#include "SkinFixture.h"
-
 #include <QCoreApplication>
 #include <QMenu>
 #include <QMouseEvent>
-#include <climits>
 #include <gtest/gtest.h>
 
 namespace {
@@ -115,22 +111,4 @@ TEST_F(MainWindowSkin, TheZoomSliderAndTheTextFollowTheProgram)
     const QRgb cell = window->picture().pixel(200, 430 - 25); // glyph "B" is cell 34 of the strip at y 50
     EXPECT_EQ(std::tuple(qRed(cell), qGreen(cell)), std::tuple((34 * 8) & 255, 50));
     EXPECT_EQ(window->windowTitle(), "B");
-}
-
-// A page area that ends before it starts is empty, one beyond any window is kept within reach, and a
-// stored placement off every screen is brought back onto the primary one.
-TEST(WindowPlacement, PageAreaAndStoredPlacementStayWithinReach)
-{
-    EXPECT_EQ(PlacePageView({100, 100, 50, 50}, 600, 430), QRect(100, 100, 0, 0));
-    EXPECT_EQ(PlacePageView({INT_MIN, 0, INT_MAX, 0}, 600, 430), QRect(-32767, 0, 32767, 430));
-    const QRect screen(0, 0, 1920, 1080), second(1920, 0, 1280, 1024);
-    const std::pair<QRect, QRect> cases[] = {
-        {{2000, 100, 800, 600}, {2000, 100, 800, 600}},     // on the second screen
-        {{-32767, 32767, 1, 1}, {660, 325, 600, 430}},      // nowhere and tiny
-        {{1870, 1050, 600, 430}, {660, 325, 600, 430}},     // a corner of it only
-        {{-100, -20, 3000, 2000}, {-100, -20, 3000, 2000}}, // larger than the screen, but on it
-        {{5000, 5000, 3000, 2000}, {0, 0, 3000, 2000}},     // larger and off it
-    };
-    for (const auto& [stored, usable] : cases)
-        EXPECT_EQ(UsablePlacement(stored, {screen, second}, screen), usable) << stored.x();
 }

@@ -4,7 +4,7 @@
 #include "skin/SkinGeometry.h"
 #include "skin/SkinText.h"
 
-#include "SkinFixture.h"
+#include "TestSupport.h"
 
 #include <QPainter>
 #include <functional>
@@ -52,8 +52,25 @@ TEST(SkinGeometry, NegativeValuesCountFromTheEdgesAndNothingRunsAway)
     EXPECT_EQ(TileGrid({120, 60}, {0, 50}), QSize(0, 0));
 }
 
-// Regions and buttons drawn with the pointer at `pointer`; each probe names the source pixel a window
-// pixel shows, (-1, -1) for none.
+// A button shows its upper row but while held down over it (its left edge is not on it); each shows
+// the row's whole 10 x 20.
+TEST(SkinDraw, AButtonShowsItsLowerRowOnlyWhileHeld)
+{
+    for (const auto& [pointer, released, row] : {std::tuple{QPoint(-1, -1), false, 40},
+                                                 {QPoint(10, 10), false, 60},
+                                                 {QPoint(10, 10), true, 40},
+                                                 {QPoint(5, 10), false, 40}}) {
+        SkinLayout layout;
+        layout.buttons.records = {{5, 5, 10, 20, 0, 40, "back"}};
+        Drawn d;
+        d.elements(layout, pointer, released);
+        EXPECT_EQ(std::pair(d.source(5, 5), d.source(14, 24)), std::pair(QPoint(0, row), QPoint(9, row + 19)))
+            << pointer.x() << " " << released;
+    }
+}
+
+// Regions and a button drawn with no pointer; each probe names the source pixel a window pixel shows,
+// (-1, -1) for none.
 TEST(SkinDraw, PiecesCopyTheirPixels)
 {
     const QPoint none(-1, -1);
@@ -61,29 +78,11 @@ TEST(SkinDraw, PiecesCopyTheirPixels)
         const char* what;
         std::vector<SkinRegion> regions;
         std::vector<SkinButton> buttons;
-        QPoint pointer;
-        bool released;
         std::vector<std::pair<QPoint, QPoint>> probes;
     } cases[] = {
-        {"a button not pressed shows its upper row",
-         {},
-         {{5, 5, 10, 20, 0, 40, "back"}},
-         none,
-         false,
-         {{{5, 5}, {0, 40}}, {{14, 24}, {9, 59}}}},
-        {"held down, its lower row",
-         {},
-         {{5, 5, 10, 20, 0, 40, "back"}},
-         {10, 10},
-         false,
-         {{{5, 5}, {0, 60}}, {{14, 24}, {9, 79}}}},
-        {"released, the upper again", {}, {{5, 5, 10, 20, 0, 40, "back"}}, {10, 10}, true, {{{5, 5}, {0, 40}}}},
-        {"its left edge is not on it", {}, {{5, 5, 10, 20, 0, 40, "back"}}, {5, 10}, false, {{{5, 5}, {0, 40}}}},
         {"tiles are whole, the rest stays undrawn; a scaled region fills",
          {{0, 0, 120, 60, 10, 20, 50, 50, 0}, {200, 0, 100, 20, 0, 0, 50, 10, 1}},
          {},
-         none,
-         false,
          {{{0, 0}, {10, 20}},
           {{50, 49}, {10, 69}},
           {{99, 0}, {59, 20}},
@@ -97,8 +96,6 @@ TEST(SkinDraw, PiecesCopyTheirPixels)
           {0, 0, 10, 10, 0, 0, INT32_MIN, 5, 1},
           {-20, 5, -5, -5, INT32_MAX, 4, 4, 1, 0}}, // many tiles from nowhere (found by fuzzing)
          {{305, 305, 20, 20, -10, 90, "open"}},
-         none,
-         false,
          {{{0, 1}, {795 & 255, 96}},
           {{5, 1}, none},
           {{10, 1}, {795 & 255, 96}},
@@ -112,7 +109,7 @@ TEST(SkinDraw, PiecesCopyTheirPixels)
         layout.buttons.records = c.buttons;
         Drawn d;
         d.draw([&](SkinCanvas& canvas) { DrawSkinRegions(canvas, layout); });
-        d.elements(layout, c.pointer, c.released);
+        d.elements(layout);
         for (const auto& [at, source] : c.probes)
             EXPECT_EQ(d.source(at.x(), at.y()), source) << c.what << " at " << at.x() << "," << at.y();
     }

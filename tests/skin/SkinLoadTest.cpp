@@ -3,7 +3,7 @@
 #include "skin/SkinLoad.h"
 #include "skin/SkinGeometry.h"
 
-#include "SkinFixture.h"
+#include "TestSupport.h"
 
 #include <algorithm>
 #include <gtest/gtest.h>

@@ -28,6 +28,32 @@ QByteArray ReadWholeFile(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+QByteArray NoiseBytes(int size)
+{
+    QByteArray bytes(size, '\0');
+    for (int i = 0; i < size; ++i)
+        bytes[i] = char((i * 2654435761u) >> 13);
+    return bytes;
+}
+
+QImage CoordinateImage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            image.setPixel(x, y, qRgb(x & 255, y & 255, 0x80));
+    return image;
+}
+
+QString WriteSkin(const ScratchDir& dir, const QString& name, const QByteArray& layout, const QString& missing)
+{
+    const QString folder = dir.write(name + "/layout.cor", layout).chopped(10);
+    for (const char* bitmap : {"background", "elements", "font"})
+        if (missing != QLatin1String(bitmap))
+            CoordinateImage(800, 100).save(folder + bitmap + ".bmp", "BMP");
+    return folder;
+}
+
 MessageRecorder::MessageRecorder()
 {
     m_previous = SetMessageSink([this](const ShownMessage& m) { m_messages.push_back(m); });

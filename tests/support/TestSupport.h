@@ -1,9 +1,11 @@
 #pragma once
-// Helpers shared by the tests: a scratch folder, file writing, and a recorder of message boxes.
+// Helpers shared by the tests: a scratch folder, file writing, made-up bytes, images and skins, and a
+// recorder of message boxes.
 
 #include "common/ShowMessage.h"
 
 #include <QByteArray>
+#include <QImage>
 #include <QString>
 #include <QTemporaryDir>
 #include <vector>
@@ -22,6 +24,13 @@ private:
 };
 
 QByteArray ReadWholeFile(const QString& path);
+// `size` bytes of noise, the same every run.
+QByteArray NoiseBytes(int size);
+// An image whose pixels tell where they came from: red = x, green = y (both modulo 256), blue = 0x80.
+QImage CoordinateImage(int width, int height);
+// Writes dir/<name>/ with `layout` as layout.cor and 800 x 100 coordinate bitmaps, but for `missing`
+// ("font" ...); gives the folder.
+QString WriteSkin(const ScratchDir& dir, const QString& name, const QByteArray& layout, const QString& missing = {});
 
 // Records the message boxes shown while it lives, instead of showing them.
 class MessageRecorder {

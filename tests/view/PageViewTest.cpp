@@ -22,16 +22,6 @@
 #include <gtest/gtest.h>
 
 namespace {
-// A page whose every pixel tells where it came from: red = x, green = y, blue = 200.
-QImage coordinatePage(int width, int height)
-{
-    QImage page(width, height, QImage::Format_RGB32);
-    for (int y = 0; y < height; ++y)
-        for (int x = 0; x < width; ++x)
-            page.setPixel(x, y, qRgb(x % 256, y % 256, 200));
-    return page;
-}
-
 // A 400 x 300 view's picture of `part` of a page shown 1:1 at `at`, black all around it.
 QImage blackWith(const QImage& part, QPoint at)
 {
@@ -82,14 +72,14 @@ protected:
 TEST_F(PageViewTest, FitPageShowsASmallPageOneToOneCentredFromThePageThenFromItsCopy)
 {
     state.settings.startstretched = 1;
-    showPage(coordinatePage(100, 50));
-    EXPECT_EQ(picture(), blackWith(coordinatePage(100, 50), {150, 125})) << "straight from the page";
+    showPage(CoordinateImage(100, 50));
+    EXPECT_EQ(picture(), blackWith(CoordinateImage(100, 50), {150, 125})) << "straight from the page";
     waitForTheCopy();
     EXPECT_EQ(view->scaledPageCache().size(), QSize(100, 50));
-    EXPECT_EQ(picture(), blackWith(coordinatePage(100, 50), {150, 125})) << "from the scaled copy";
+    EXPECT_EQ(picture(), blackWith(CoordinateImage(100, 50), {150, 125})) << "from the scaled copy";
     // A new page arrives without anyone scheduling a rebuild: the copy of the old one is never shown.
-    state.book.current.pixels = coordinatePage(100, 50).mirrored(true, false);
-    EXPECT_EQ(picture().pixel(150, 125), qRgb(99, 0, 200));
+    state.book.current.pixels = CoordinateImage(100, 50).mirrored(true, false);
+    EXPECT_EQ(picture().pixel(150, 125), qRgb(99, 0, 0x80));
     state.book.current.reset(); // no page: all black, and no copy kept of what was shown
     EXPECT_TRUE(picture() == blackWith(QImage(), {}) && view->scaledPageCache().isNull());
 }
@@ -100,8 +90,8 @@ TEST_F(PageViewTest, NormalViewShowsTheVisibleColumnsAndWritesTheClampsBack)
     state.settings.previousx = 40;   // the page is narrower than the view: no horizontal offset
     state.settings.previousy = 600;  // beyond the last position, 800 - 300
     QSignalSpy stops(view, &PageView::scrollReachedPageEnd);
-    showPage(coordinatePage(300, 800));
-    EXPECT_EQ(picture(), blackWith(coordinatePage(300, 800).copy(0, 500, 300, 300), {50, 0}));
+    showPage(CoordinateImage(300, 800));
+    EXPECT_EQ(picture(), blackWith(CoordinateImage(300, 800).copy(0, 500, 300, 300), {50, 0}));
     EXPECT_EQ(QPoint(state.book.scrollX, state.book.scrollY), QPoint(0, 500));
     EXPECT_EQ(stops.count(), 1);
 }
@@ -122,7 +112,7 @@ TEST_F(PageViewTest, FitWidthShowsTheBandOfTheCopyAtTheOffset)
 {
     state.settings.wstretched = true;
     state.settings.startstretched = 1;
-    showPage(coordinatePage(200, 600)); // 400 x 1200 when fitted, bands of 150 page rows
+    showPage(CoordinateImage(200, 600)); // 400 x 1200 when fitted, bands of 150 page rows
     waitForTheCopy();
     ASSERT_EQ(view->scaledPageCache().size(), QSize(400, 1200));
     state.book.scrollY = 450; // page row 450 is row 900 of the copy
@@ -132,7 +122,7 @@ TEST_F(PageViewTest, FitWidthShowsTheBandOfTheCopyAtTheOffset)
 TEST_F(PageViewTest, SizeChangesDropTheCopyAndRebuildItOnceAfterAResizeDrag)
 {
     state.view.stretched = true;
-    showPage(coordinatePage(800, 600));
+    showPage(CoordinateImage(800, 600));
     waitForTheCopy();
     ASSERT_EQ(view->scaledPageCache().size(), QSize(400, 300));
     view->setResizeDragInProgress(true);
