@@ -46,9 +46,6 @@ home=$scratch/home
 mkdir -p "$home/.config/bullevista"
 echo "langfile=default" >"$home/.config/bullevista/bullevista.ini"
 chmod -R a-w "$prefix"
-# The first start's language question answered beforehand, as an earlier run would have.
-mkdir -p "$home/.config/bullevista"
-echo "langfile=default" >"$home/.config/bullevista/bullevista.ini"
 touch "$scratch/started"
 # Nothing of the caller's environment but the sanitizers' settings, when the build has them.
 env -i PATH=/usr/bin:/bin HOME="$home" QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="${ASAN_OPTIONS:-}" \
