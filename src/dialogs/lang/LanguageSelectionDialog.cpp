@@ -1,5 +1,6 @@
 #include "dialogs/lang/LanguageSelectionDialog.h"
 
+#include "dialogs/OwnerDrawnRow.h"
 #include "dialogs/preferences/PageListIcon.h"
 
 #include <QListWidget>
@@ -56,19 +57,10 @@ void LanguageRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
     const int left = row.left(), top = row.top(), right = row.left() + row.width();
     const int bottom = row.top() + row.height();
     const QRect inset(QPoint(left + 2, top + 1), QPoint(right - 3, bottom - 2));
-    const QPalette& palette = option.palette;
 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(Qt::NoPen);
-    if (option.state & QStyle::State_Selected) {
-        painter->setBrush(palette.color(QPalette::Inactive, QPalette::Highlight));
-        painter->drawRoundedRect(inset, 5, 5);
-        painter->setPen(palette.color(QPalette::Base));
-    } else {
-        painter->fillRect(inset, palette.color(QPalette::Base));
-        painter->setPen(palette.color(QPalette::Text));
-    }
+    PaintRowBackground(*painter, option, inset);
     if (!entry.icon.isNull())
         painter->drawImage(LanguageIconPosition(left, top, right, bottom), entry.icon);
     QFont font(QStringLiteral("Verdana"));

@@ -1,5 +1,6 @@
 #include "dialogs/preferences/PageListDelegate.h"
 
+#include "dialogs/OwnerDrawnRow.h"
 #include "dialogs/preferences/PageListIcon.h"
 
 #include <QPainter>
@@ -48,20 +49,10 @@ void PageListDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
     const int left = entry.left(), top = entry.top(), right = entry.left() + entry.width();
     const int bottom = entry.top() + entry.height();
     const QRect inset(QPoint(left + 2, top + 1), QPoint(right - 3, bottom - 2));
-    const bool selected = option.state & QStyle::State_Selected;
-    const QPalette& palette = option.palette;
 
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
-    painter->setPen(Qt::NoPen);
-    if (selected) {
-        painter->setBrush(palette.color(QPalette::Inactive, QPalette::Highlight));
-        painter->drawRoundedRect(inset, 5, 5);
-        painter->setPen(palette.color(QPalette::Base));
-    } else {
-        painter->fillRect(inset, palette.color(QPalette::Base));
-        painter->setPen(palette.color(QPalette::Text));
-    }
+    PaintRowBackground(*painter, option, inset);
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(12);
     painter->setFont(font);
