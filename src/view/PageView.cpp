@@ -86,8 +86,18 @@ void PageView::paintEvent(QPaintEvent*)
     book.scrollY = layout.scrollY;
     const bool smooth = mode.stretched ? settings.halftone : (mode.zoom > 0 && settings.halftonezoom);
     DrawPageView(painter, view, page, layout, cacheUsable() ? &m_cache : nullptr, smooth);
+    if (mode.writtenPermille >= 0) {
+        const QRect strip(QPoint(0, 0), progressStripRect().size() * ratio);
+        const int done = int(std::int64_t(strip.width()) * mode.writtenPermille / 1000);
+        painter.fillRect(QRect(0, view.height() - strip.height(), done, strip.height()), QColor(0x3d, 0x8e, 0xe0));
+    }
     if (layout.stopSmoothScroll)
         emit scrollReachedPageEnd();
+}
+
+QRect PageView::progressStripRect() const
+{
+    return QRect(0, height() - 3, width(), 3);
 }
 
 void PageView::resizeEvent(QResizeEvent* event)

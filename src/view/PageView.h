@@ -30,6 +30,9 @@ public:
     // The view size the layout works with: the widget's size in device pixels.
     QSize viewPixels() const;
 
+    // The thin strip along the bottom that shows how much of an archive book is written.
+    QRect progressStripRect() const;
+
     const QImage& scaledPageCache() const { return m_cache; }
     bool cacheTimerActive() const { return m_cacheTimer.isActive(); }
 

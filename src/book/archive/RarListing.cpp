@@ -45,8 +45,9 @@ RarListing ListRarFolders(const QString& archivePath)
     auto header = std::make_unique<RARHeaderDataEx>();
     int code = ERAR_SUCCESS;
     while ((code = RARReadHeaderEx(rar, header.get())) == ERAR_SUCCESS) {
+        const QString name = RarEntryName(*header);
+        listing.entries.push_back({name, IsRarFolderEntry(*header), header->RegularFile, header->UnpSize});
         if (IsRarFolderEntry(*header)) {
-            const QString name = RarEntryName(*header);
             if (!name.isEmpty() && !IsUnsafeArchivePath(name) && !IsAppleDoubleName(name + u'\\'))
                 InsertFolderPath(listing.tree, name + u'\\');
         }

@@ -26,6 +26,8 @@ struct RarArchive {
     std::size_t entriesRead = 0;
     std::uint64_t allowance = 0; // what the whole archive may still unpack to
     OutputFile output;
+    UNRARCALLBACK callback = nullptr;
+    std::intptr_t userData = 0;
 };
 
 namespace {
@@ -80,6 +82,11 @@ int extractTo(RarArchive& rar, const char* destName)
             break;
         if (n < 0 || (sized && out.written() + std::uint64_t(n) > declared)) {
             result = ERAR_BAD_DATA;
+            break;
+        }
+        if (rar.callback
+            && rar.callback(UCM_PROCESSDATA, rar.userData, std::intptr_t(buffer), std::intptr_t(n)) == -1) {
+            result = ERAR_UNKNOWN;
             break;
         }
         if (rar.facts.crc)
@@ -196,6 +203,14 @@ int RARProcessFile(RarHandle rar, int operation, const char*, const char* destNa
         return extractTo(*rar, destName);
     }
     return ERAR_UNKNOWN;
+}
+
+void RARSetCallback(RarHandle rar, UNRARCALLBACK callback, std::intptr_t userData)
+{
+    if (!rar)
+        return;
+    rar->callback = callback;
+    rar->userData = userData;
 }
 
 int RARCloseArchive(RarHandle rar)

@@ -70,3 +70,9 @@ int RARReadHeaderEx(RarHandle archive, RARHeaderDataEx* header);
 int RARProcessFile(RarHandle archive, int operation, const char* destPath, const char* destName);
 
 int RARCloseArchive(RarHandle archive);
+
+// Called with UCM_PROCESSDATA (p1: the data, p2: its size) for each piece of data an extraction
+// unpacks; a result of -1 stops the extraction, which then returns ERAR_UNKNOWN and leaves no file.
+enum : unsigned { UCM_PROCESSDATA = 1 };
+using UNRARCALLBACK = int (*)(unsigned msg, std::intptr_t userData, std::intptr_t p1, std::intptr_t p2);
+void RARSetCallback(RarHandle archive, UNRARCALLBACK callback, std::intptr_t userData);

@@ -1,0 +1,92 @@
+#include "app/ExtractionProgress.h"
+
+#include "app/AppState.h"
+#include "app/Commands.h"
+#include "app/OpenBooks.h"
+#include "book/ArchiveBook.h"
+#include "view/PageView.h"
+
+namespace {
+void updateStrip(AppState& state)
+{
+    const BookExtraction* extraction = state.book.extraction.get();
+    const std::int32_t shown = extraction && !extraction->finished() && extraction->fileCount()
+        ? std::int32_t(extraction->settledCount() * 1000 / extraction->fileCount())
+        : -1;
+    if (shown == state.view.writtenPermille)
+        return;
+    state.view.writtenPermille = shown;
+    if (PageView* view = state.windows.pageView)
+        view->update(view->progressStripRect());
+}
+
+void showDueMessages(AppState& state)
+{
+    // A message box runs its own event loop, in which more notifications arrive; they leave the
+    // messages to this loop, so they stay in order.
+    if (state.extractionWaits.showingMessages)
+        return;
+    state.extractionWaits.showingMessages = true;
+    while (BookExtraction* extraction = state.book.extraction.get()) {
+        const std::vector<ExtractionMessage> due = extraction->takeMessages();
+        if (due.empty())
+            break;
+        ShowExtractionMessages(due);
+    }
+    state.extractionWaits.showingMessages = false;
+}
+} // namespace
+
+std::function<void()> ExtractionNotifier(AppState& state)
+{
+    // Posted to the receiver, which lives on the user-interface thread and outlives the worker (the book
+    // and its extraction go first); a call still queued when it goes is dropped with it.
+    return [&state] {
+        QMetaObject::invokeMethod(
+            &state.extractionWaits.receiver, [&state] { ExtractionProgressed(state); }, Qt::QueuedConnection);
+    };
+}
+
+void ExtractionProgressed(AppState& state)
+{
+    if (state.shutDown)
+        return;
+    ExtractionWaits& waits = state.extractionWaits;
+    if (waits.page >= 0 && PageSettled(state.book, waits.page)) {
+        const std::int32_t page = waits.page;
+        waits.page = -1;
+        TurnToPage(state, page, waits.forward);
+    }
+    if (waits.preload >= 0 && PageSettled(state.book, waits.preload)) {
+        waits.preload = -1;
+        PreloadNextPage(state);
+    }
+    updateStrip(state);
+    showDueMessages(state);
+}
+
+bool PageReadyOrWait(AppState& state, std::int32_t index, bool forward)
+{
+    ExtractionWaits& waits = state.extractionWaits;
+    if (PageSettled(state.book, index)) {
+        waits.page = -1;
+        return true;
+    }
+    waits.page = index;
+    waits.forward = forward;
+    state.book.extraction->prioritise(std::size_t(index));
+    return false;
+}
+
+std::int32_t TurnBase(const AppState& state)
+{
+    return state.extractionWaits.page >= 0 ? state.extractionWaits.page : state.book.pageIndex;
+}
+
+void StopExtraction(AppState& state)
+{
+    state.book.extraction.reset();
+    state.extractionWaits.page = -1;
+    state.extractionWaits.preload = -1;
+    updateStrip(state);
+}
