@@ -3,6 +3,7 @@
 #include "book/archive/ArchiveNames.h"
 #include "book/archive/BookChooser.h"
 #include "book/archive/ExtractionAllowance.h"
+#include "book/archive/RarHeaderIndex.h"
 #include "book/archive/RarListing.h"
 #include "book/archive/RarVolumes.h"
 #include "common/ShowMessage.h"
@@ -10,6 +11,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -61,46 +63,64 @@ public:
         if (m_rar)
             RARCloseArchive(m_rar);
     }
-    bool inArchiveOrder() const override { return true; }
+    bool inArchiveOrder() const override { return m_solid; }
 
     FileResult write(const ExtractionFile& file, int, const QByteArray& tempName,
                      const std::atomic<bool>& cancelled) override
     {
-        if (!m_rar && !m_opened) {
-            m_opened = true;
-            m_rar = OpenRarArchive(m_path);
+        if (file.entry >= m_brokenAt)
+            return {}; // past the entry that broke the walk: never written, as the reader has always seen it
+        if (m_rar && file.entry < m_position) {
+            RARCloseArchive(m_rar);
+            m_rar = nullptr;
         }
-        if (!m_rar || file.entry < m_position)
-            return failed(QStringLiteral("Can't decompress your file"));
+        if (!m_rar) {
+            m_rar = OpenRarArchive(m_path);
+            m_position = 0;
+        }
+        if (!m_rar)
+            return broken(file.entry, QStringLiteral("Can't decompress your file"));
         for (;;) {
             if (RARReadHeaderEx(m_rar, m_header.get()) != ERAR_SUCCESS)
-                return failed(QStringLiteral("Can't decompress your file"));
+                return broken(m_position, QStringLiteral("Can't decompress your file"));
             if (m_position++ == file.entry)
                 break;
             if (RARProcessFile(m_rar, RAR_SKIP, nullptr, nullptr) != ERAR_SUCCESS)
-                return failed(QStringLiteral("Can't decompress your file"));
+                return broken(m_position - 1, QStringLiteral("Can't decompress your file"));
         }
         if (m_header->UnpSize > m_allowance)
-            return failed(QStringLiteral("RAR file would unpack to far more than its own size, extraction stopped"));
+            return broken(file.entry,
+                          QStringLiteral("RAR file would unpack to far more than its own size, extraction stopped"));
         m_allowance -= m_header->UnpSize;
         RARSetCallback(m_rar, stopIfCancelled, reinterpret_cast<std::intptr_t>(&cancelled));
         const QByteArray destination = QFile::encodeName(m_workDir) + tempName;
-        if (RARProcessFile(m_rar, RAR_EXTRACT, nullptr, destination.constData()) == ERAR_SUCCESS)
+        const int code = RARProcessFile(m_rar, RAR_EXTRACT, nullptr, destination.constData());
+        if (code == ERAR_SUCCESS)
             return {true, false, {}};
         if (cancelled)
             return {};
-        return failed(QStringLiteral("Can't decompress your file"));
+        if (code == ERAR_EWRITE) // the disk is about to fill: nothing more is written
+            return {false, true, {{QStringLiteral("Can't decompress your file"), kRarError}}};
+        return broken(file.entry, QStringLiteral("Can't decompress your file"));
     }
 
 private:
-    // The walk stops at the first entry that can't be written, as the reader has always seen it.
-    static FileResult failed(const QString& text) { return {false, true, {{text, kRarError}}}; }
+    // The walk ends at the first entry that can't be written: nothing after it in the archive is written,
+    // whatever order the entries are asked for in; the ones before it still are.
+    FileResult broken(std::size_t entry, const QString& text)
+    {
+        m_brokenAt = std::min(m_brokenAt, entry);
+        RARCloseArchive(m_rar);
+        m_rar = nullptr;
+        return {false, false, {{text, kRarError}}};
+    }
 
     QString m_path;
     QString m_workDir;
     RarHandle m_rar = nullptr;
-    bool m_opened = false;
+    bool m_solid = true;
     std::size_t m_position = 0; // headers read
+    std::size_t m_brokenAt = SIZE_MAX;
     std::uint64_t m_allowance = 0;
     std::unique_ptr<RARHeaderDataEx> m_header = std::make_unique<RARHeaderDataEx>();
 };

@@ -3,6 +3,7 @@
 // and memory that doesn't grow with a page's size.
 
 #include "ArchiveFixture.h"
+#include "RarTestWriter.h"
 #include "ZipTestWriter.h"
 #include "app/Commands.h"
 #include "app/OpenBooks.h"
@@ -170,6 +171,26 @@ TEST_F(ExtractionWhileReading, ADamagedEntryInTheMiddleIsReportedOnceAndTheReade
         EXPECT_EQ(shownGrey(), grey);
     }
     EXPECT_EQ(inWorkDir(), (QStringList{"p0.png", "p1.png", "p3.png", "p4.png"}));
+}
+
+TEST_F(ExtractionWhileReading, ARarBookResumesAtItsLastPageWithThePagesOfTheArchivesOrder)
+{
+    for (RarFormat format : {RarFormat::Rar4, RarFormat::Rar5}) {
+        std::vector<RarTestEntry> entries;
+        for (int k : {3, 0, 5, 1, 4, 2})
+            entries.push_back({QByteArray("p") + QByteArray::number(k) + ".png", greyPng(20 * k)});
+        state.book.resumePending = true;
+        state.settings.previouspage = 5;
+        OpenBookFile(state, scratch.write(QStringLiteral("book.cbr"), WriteRarArchive(format, entries)));
+        EXPECT_EQ(state.book.pageIndex, 5);
+        EXPECT_EQ(shownGrey(), 100);
+        RunCommand(state, 6); // written soon after, if not yet
+        ASSERT_TRUE(pumpUntil([&] { return state.book.pageIndex == 4; }));
+        EXPECT_EQ(shownGrey(), 80);
+        state.book.extraction->waitAll();
+        EXPECT_EQ(inWorkDir().size(), 6);
+    }
+    EXPECT_TRUE(messages.texts().isEmpty());
 }
 
 TEST_F(ExtractionWhileReading, MemoryStaysFlatWhateverAPagesSize)
