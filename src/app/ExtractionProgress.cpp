@@ -15,9 +15,10 @@ void updateStrip(AppState& state)
         : -1;
     if (shown == state.view.writtenPermille)
         return;
+    const bool gone = shown < 0;
     state.view.writtenPermille = shown;
     if (PageView* view = state.windows.pageView)
-        view->update(view->progressStripRect());
+        gone ? view->update() : view->update(view->progressStripRect()); // the page again where the strip was
 }
 
 void showDueMessages(AppState& state)

@@ -69,6 +69,13 @@ bool BookExtraction::waitFor(std::size_t k)
     return m_states[k] == FileWrite::Written;
 }
 
+bool BookExtraction::waitForNamed(const QByteArray& bareName)
+{
+    const auto found = std::find_if(m_files.begin(), m_files.end(),
+                                    [&](const ExtractionFile& file) { return file.bareName == bareName; });
+    return found != m_files.end() && waitFor(std::size_t(found - m_files.begin()));
+}
+
 void BookExtraction::waitAll()
 {
     std::unique_lock lock(m_mutex);

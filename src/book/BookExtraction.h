@@ -68,6 +68,8 @@ public:
     FileWrite state(std::size_t k) const;
     // Blocks until file `k` is settled; true when it was written.
     bool waitFor(std::size_t k);
+    // The same for the file written under `bareName`; false when the book has none.
+    bool waitForNamed(const QByteArray& bareName);
     // Blocks until every file is settled.
     void waitAll();
     bool finished() const;

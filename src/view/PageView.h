@@ -7,6 +7,7 @@
 #include "view/ViewRecords.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 
@@ -45,6 +46,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void paintPage(QPainter& painter, QSize view);
     void onCacheTimer();
     bool cacheUsable() const;
 
