@@ -18,6 +18,14 @@ void showOpened(AppState& state, bool opened)
     PresentPage(state);
     DiscardPreloadedPage(state.preload, state.book);
     ArmPreloadIfWanted(state);
+    // The rest of an archive book is written once the first page is painted: queued behind its paint.
+    QMetaObject::invokeMethod(
+        &state.extractionWaits.receiver,
+        [&state] {
+            if (state.book.extraction)
+                state.book.extraction->release();
+        },
+        Qt::QueuedConnection);
 }
 } // namespace
 

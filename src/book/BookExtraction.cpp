@@ -1,7 +1,10 @@
 #include "book/BookExtraction.h"
 
+#include "common/ThreadPriority.h"
+
 #include <QFile>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <fcntl.h>
 #include <numeric>
@@ -14,9 +17,9 @@ const QByteArray kTempName(".bv-writing");
 
 BookExtraction::BookExtraction(const QString& workDir, std::vector<ExtractionFile> files,
                                std::unique_ptr<ArchiveFileWriter> writer, std::optional<std::size_t> first,
-                               Notify notify)
+                               Notify notify, bool holdAfterFirst)
     : m_files(std::move(files)), m_writer(std::move(writer)), m_notify(std::move(notify)),
-      m_states(m_files.size(), FileWrite::Pending), m_messages(m_files.size())
+      m_states(m_files.size(), FileWrite::Pending), m_messages(m_files.size()), m_held(holdAfterFirst)
 {
     m_byEntry.resize(m_files.size());
     std::iota(m_byEntry.begin(), m_byEntry.end(), std::size_t(0));
@@ -37,20 +40,36 @@ BookExtraction::~BookExtraction()
 
 void BookExtraction::cancel()
 {
-    m_cancelled = true;
+    {
+        std::lock_guard lock(m_mutex);
+        m_cancelled = true;
+    }
+    m_wake.notify_all();
     m_settled.notify_all();
     if (m_thread.joinable())
         m_thread.join();
 }
 
+void BookExtraction::release()
+{
+    {
+        std::lock_guard lock(m_mutex);
+        m_held = false;
+    }
+    m_wake.notify_all();
+}
+
 void BookExtraction::prioritise(std::size_t k)
 {
-    std::lock_guard lock(m_mutex);
-    if (k >= m_states.size() || m_states[k] != FileWrite::Pending)
-        return;
-    m_order.wanted = k;
-    m_order.cursor = k;
-    m_order.scanned = 0;
+    {
+        std::lock_guard lock(m_mutex);
+        if (k < m_states.size() && m_states[k] == FileWrite::Pending) {
+            m_order.wanted = k;
+            m_order.cursor = k;
+            m_order.scanned = 0;
+        }
+    }
+    release();
 }
 
 FileWrite BookExtraction::state(std::size_t k) const
@@ -78,6 +97,7 @@ bool BookExtraction::waitForNamed(const QByteArray& bareName)
 
 void BookExtraction::waitAll()
 {
+    release();
     std::unique_lock lock(m_mutex);
     m_settled.wait(lock, [&] { return m_done; });
 }
@@ -115,6 +135,8 @@ std::vector<ExtractionMessage> BookExtraction::takeMessages()
 
 void BookExtraction::run()
 {
+    // The page shown is decoded and painted while the rest is written; neither may wait for the worker.
+    LowerCurrentThreadPriority();
     const bool inOrder = m_inArchiveOrder;
     for (;;) {
         std::optional<std::size_t> next;
@@ -145,6 +167,9 @@ void BookExtraction::run()
         m_settled.notify_all();
         if (m_notify)
             m_notify();
+        std::unique_lock lock(m_mutex);
+        m_wake.wait_for(lock, std::chrono::milliseconds(kLongestHoldMs), [this] { return !m_held || m_cancelled; });
+        m_held = false;
     }
     {
         // Whatever was not written now never will be.

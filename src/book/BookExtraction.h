@@ -54,15 +54,20 @@ class BookExtraction {
 public:
     using Notify = std::function<void()>;
 
-    // Starts the worker at file `first`; without one the files are written in the archive's order.
+    // Starts the worker at file `first`; without one the files are written in the archive's order. With
+    // `holdAfterFirst` the worker waits after that file until release() (the page is on screen), a wish
+    // or a wait, but no longer than kLongestHold: the first page is decoded and painted undisturbed.
     BookExtraction(const QString& workDir, std::vector<ExtractionFile> files, std::unique_ptr<ArchiveFileWriter> writer,
-                   std::optional<std::size_t> first, Notify notify);
+                   std::optional<std::size_t> first, Notify notify, bool holdAfterFirst = false);
+    static constexpr int kLongestHoldMs = 500;
     ~BookExtraction(); // cancels
     BookExtraction(const BookExtraction&) = delete;
     BookExtraction& operator=(const BookExtraction&) = delete;
 
     // Stops the worker between two copy steps and waits for it; what is not written stays unwritten.
     void cancel();
+    // Lets a worker held after its first file go on.
+    void release();
     // Moves file `k` to the front; the files after it follow.
     void prioritise(std::size_t k);
     FileWrite state(std::size_t k) const;
@@ -98,6 +103,8 @@ private:
     std::size_t m_settledCount = 0;
     std::size_t m_reported = 0; // of m_byEntry
     bool m_done = false;
+    bool m_held = false;
+    std::condition_variable m_wake; // a held worker waits here
     bool m_stopped = false;
     std::atomic<bool> m_cancelled{false};
     std::thread m_thread;

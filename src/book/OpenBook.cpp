@@ -45,7 +45,7 @@ bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& work
         return false;
     book.pageIndex = firstPageShown(book, how);
     book.extraction = std::make_unique<BookExtraction>(workDir, std::move(plan.files), std::move(plan.writer),
-                                                       std::size_t(book.pageIndex), how.extractionProgress);
+                                                       std::size_t(book.pageIndex), how.extractionProgress, true);
     book.extraction->waitFor(std::size_t(book.pageIndex));
     DecodePage(book.current, PagePath(book, book.pageIndex), how.flipped, how.decode);
     book.bookLoaded = true;

@@ -28,7 +28,8 @@ bool OpenDirectoryBook(BookState& book, const BookOpening& how);
 // Opens a book file by its absolute path: an archive through extraction into `workDir` (emptied by the
 // caller), an image through its directory. Shows "Unsupported extension file" for any other kind. A zip-
 // or rar-family book opens as soon as the page shown first is written; the other files are written by
-// `book.extraction` while the reader reads, and its messages are the caller's to show.
+// `book.extraction` while the reader reads, once the caller releases it (the page is on screen), and its
+// messages are the caller's to show.
 bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workDir, const BookOpening& how);
 
 // Leaves no book open: the extraction stops, the page list, the flag, the remembered position and the
