@@ -6,6 +6,9 @@
 #include "book/ArchiveBook.h"
 #include "view/PageView.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace {
 void updateStrip(AppState& state)
 {
@@ -40,12 +43,43 @@ void showDueMessages(AppState& state)
 
 std::function<void()> ExtractionNotifier(AppState& state)
 {
-    // Posted to the receiver, which lives on the user-interface thread and outlives the worker (the book
-    // and its extraction go first); a call still queued when it goes is dropped with it.
-    return [&state] {
-        QMetaObject::invokeMethod(
-            &state.extractionWaits.receiver, [&state] { ExtractionProgressed(state); }, Qt::QueuedConnection);
-    };
+    ExtractionWaits& waits = state.extractionWaits;
+    if (!waits.receiver)
+        waits.receiver = std::make_unique<ExtractionReceiver>(state);
+    // The receiver outlives the worker: the book and its extraction go first.
+    const ExtractionReceiver* receiver = waits.receiver.get();
+    return [receiver] { receiver->notify(); };
+}
+
+ExtractionReceiver::ExtractionReceiver(AppState& state) : m_state(state)
+{
+    if (::pipe2(m_pipe, O_NONBLOCK | O_CLOEXEC) != 0)
+        return;
+    m_notifier = std::make_unique<QSocketNotifier>(m_pipe[0], QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] { progressed(); });
+}
+
+ExtractionReceiver::~ExtractionReceiver()
+{
+    m_notifier.reset();
+    for (int fd : m_pipe)
+        if (fd >= 0)
+            ::close(fd);
+}
+
+void ExtractionReceiver::notify() const
+{
+    // A full pipe already holds a wake-up, so a write that fails loses nothing.
+    const char wake = 1;
+    if (m_pipe[1] >= 0)
+        (void)!::write(m_pipe[1], &wake, 1);
+}
+
+void ExtractionReceiver::progressed()
+{
+    char drained[256];
+    while (::read(m_pipe[0], drained, sizeof drained) > 0) {}
+    ExtractionProgressed(m_state);
 }
 
 void ExtractionProgressed(AppState& state)

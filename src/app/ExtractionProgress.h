@@ -4,16 +4,35 @@
 // messages of damaged entries. The worker's notifications arrive here as queued calls.
 
 #include <QObject>
+#include <QSocketNotifier>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 struct AppState;
 
+// Takes the worker's notifications on the user-interface thread. The worker only writes a byte into a
+// pipe, which a socket notifier here reads: nothing made on the worker thread is touched here.
+class ExtractionReceiver : public QObject {
+public:
+    explicit ExtractionReceiver(AppState& state);
+    ~ExtractionReceiver() override;
+    // Safe from any thread.
+    void notify() const;
+
+private:
+    void progressed();
+
+    AppState& m_state;
+    int m_pipe[2] = {-1, -1};
+    std::unique_ptr<QSocketNotifier> m_notifier;
+};
+
 struct ExtractionWaits {
-    QObject receiver;          // queued calls from the worker run on this thread through it, and go with it
-    std::int32_t page = -1;    // the page turned to that isn't written yet; -1: none
-    bool forward = false;      // that turn was one page forward
-    std::int32_t preload = -1; // the page to preload once it is written; -1: none
+    std::unique_ptr<ExtractionReceiver> receiver; // made with the first notifier; a queued call goes with it
+    std::int32_t page = -1;                       // the page turned to that isn't written yet; -1: none
+    bool forward = false;                         // that turn was one page forward
+    std::int32_t preload = -1;                    // the page to preload once it is written; -1: none
     bool showingMessages = false;
 };
 

@@ -19,8 +19,10 @@ void showOpened(AppState& state, bool opened)
     DiscardPreloadedPage(state.preload, state.book);
     ArmPreloadIfWanted(state);
     // The rest of an archive book is written once the first page is painted: queued behind its paint.
+    if (!state.extractionWaits.receiver)
+        return;
     QMetaObject::invokeMethod(
-        &state.extractionWaits.receiver,
+        state.extractionWaits.receiver.get(),
         [&state] {
             if (state.book.extraction)
                 state.book.extraction->release();
