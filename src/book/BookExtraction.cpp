@@ -26,6 +26,7 @@ BookExtraction::BookExtraction(const QString& workDir, std::vector<ExtractionFil
     std::stable_sort(m_byEntry.begin(), m_byEntry.end(),
                      [this](std::size_t a, std::size_t b) { return m_files[a].entry < m_files[b].entry; });
     m_order.cursor = first.value_or(0);
+    m_first = m_order.cursor;
     m_inArchiveOrder = !first || m_writer->inArchiveOrder();
     m_dirFd = ::open(QFile::encodeName(workDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     m_thread = std::thread([this] { run(); });
@@ -69,7 +70,8 @@ void BookExtraction::prioritise(std::size_t k)
             m_order.scanned = 0;
         }
     }
-    release();
+    if (k != m_first) // waiting for the first file keeps the hold after it
+        release();
 }
 
 FileWrite BookExtraction::state(std::size_t k) const

@@ -99,6 +99,7 @@ private:
     std::vector<FileWrite> m_states;
     std::vector<std::vector<ExtractionMessage>> m_messages; // per file
     WriteOrder m_order;
+    std::size_t m_first = 0;
     bool m_inArchiveOrder = false;
     std::size_t m_settledCount = 0;
     std::size_t m_reported = 0; // of m_byEntry

@@ -3,7 +3,6 @@
 #include "book/archive/ArchiveNames.h"
 #include "book/archive/BookChooser.h"
 #include "book/archive/ExtractionAllowance.h"
-#include "book/archive/RarHeaderIndex.h"
 #include "book/archive/RarListing.h"
 #include "book/archive/RarVolumes.h"
 #include "common/ShowMessage.h"
@@ -48,8 +47,10 @@ int stopIfCancelled(unsigned, std::intptr_t cancelled, std::intptr_t, std::intpt
     return reinterpret_cast<const std::atomic<bool>*>(cancelled)->load(std::memory_order_relaxed) ? -1 : 0;
 }
 
-// Writes the planned entries in the archive's order, the only order a rar archive can be read in: one
-// pass, passing over the entries between two planned ones.
+// Writes planned entries by passing over the entries before them. A solid archive (one entry's data
+// continues another's) or a volume set is read from its start to its end only, so its entries are asked
+// for in the archive's order; in any other, an entry behind the last one read starts the pass again
+// from the top, and passing over an entry is a seek.
 class RarFileWriter : public ArchiveFileWriter {
 public:
     RarFileWriter(const QString& archivePath, const QString& workDir) : m_path(archivePath), m_workDir(workDir)
@@ -57,6 +58,9 @@ public:
         // The headers declare what each entry unpacks to, so a bomb is stopped before its entry is written.
         const QStringList volumes = RarVolumeSet(archivePath, [](const QString& p) { return QFileInfo(p).isFile(); });
         m_allowance = ExtractionAllowance(ArchiveBytes(volumes));
+        unsigned flags = 0;
+        m_rar = OpenRarArchive(archivePath, &flags);
+        m_solid = flags & (ROADF_SOLID | ROADF_VOLUME);
     }
     ~RarFileWriter() override
     {

@@ -159,6 +159,7 @@ TEST_F(ExtractionWhileReading, ARarBookResumesAtItsLastPageWithThePagesOfTheArch
         OpenBookFile(state, scratch.write(QStringLiteral("book.cbr"), WriteRarArchive(format, entries)));
         EXPECT_EQ(state.book.pageIndex, 5);
         EXPECT_EQ(shownGrey(), 100);
+        EXPECT_EQ(inWorkDir(), QStringList{"p5.png"}); // the worker waits for the paint before the rest
         state.book.extraction->waitAll();
         EXPECT_EQ(inWorkDir().size(), 6);
     }

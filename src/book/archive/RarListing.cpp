@@ -20,7 +20,7 @@ bool IsRarFolderEntry(const RARHeaderDataEx& header)
     return attr == 0x10 || attr == 0x11 || attr == 0x30;
 }
 
-RarHandle OpenRarArchive(const QString& archivePath)
+RarHandle OpenRarArchive(const QString& archivePath, unsigned* flags)
 {
     const QByteArray native = QFile::encodeName(archivePath);
     RAROpenArchiveDataEx open{};
@@ -31,6 +31,8 @@ RarHandle OpenRarArchive(const QString& archivePath)
         RARCloseArchive(rar);
         return nullptr;
     }
+    if (flags)
+        *flags = open.Flags;
     return rar;
 }
 

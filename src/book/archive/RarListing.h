@@ -33,7 +33,8 @@ struct RarListing {
 
 // Opens a rar-family archive (every volume of its set) to extract or skip its entries; nullptr when
 // it can't be opened.
-RarHandle OpenRarArchive(const QString& archivePath);
+// `flags`, when given, receives the archive's ROADF_* flags.
+RarHandle OpenRarArchive(const QString& archivePath, unsigned* flags = nullptr);
 
 // Lists the folders the archive stores as entries of their own. Shows "Can't decompress your file" when
 // passing over an entry fails and "Header is broken" when a header is damaged.

@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <archive.h>
 #include <archive_entry.h>
 #include <cstring>
@@ -147,6 +148,10 @@ RarHandle RAROpenArchiveEx(RAROpenArchiveDataEx* data)
         return nullptr;
     }
     rar->index = ReadRarHeaderIndex(volumes);
+    // Headers that can't be walked leave the archive solid, so it is read in order, which always works.
+    const bool solid = rar->index.empty()
+        || std::any_of(rar->index.begin(), rar->index.end(), [](const RarEntryFacts& f) { return f.solid; });
+    data->Flags = (volumes.size() > 1 ? ROADF_VOLUME : 0u) | (solid ? ROADF_SOLID : 0u);
     rar->allowance = ExtractionAllowance(ArchiveBytes(volumes));
     data->OpenResult = ERAR_SUCCESS;
     return rar;

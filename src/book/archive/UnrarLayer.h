@@ -39,7 +39,12 @@ struct RAROpenArchiveDataEx {
     unsigned CmtBufSize = 0;
     unsigned CmtSize = 0;
     unsigned CmtState = 0;
+    unsigned Flags = 0; // ROADF_* of the opened archive
 };
+
+// Archive flags as RAROpenArchiveEx reports them: a volume set, or a solid archive (its entries can
+// only be read in order).
+enum : unsigned { ROADF_VOLUME = 0x0001, ROADF_SOLID = 0x0008 };
 
 struct RARHeaderDataEx {
     char FileName[1024];     // stored bytes; empty when the name doesn't fit
