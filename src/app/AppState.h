@@ -4,6 +4,7 @@
 // a path), and reach back up only through the hooks the app installs (AppHooks).
 
 #include "app/AccelTable.h"
+#include "app/ExtractionProgress.h"
 #include "book/BookState.h"
 #include "book/Preload.h"
 #include "common/Settings.h"
@@ -37,6 +38,7 @@ struct AppState {
     AppPaths paths;
     Settings settings;
     LanguageHandle language; // the language module in use; unloaded for the built-in English
+    ExtractionWaits extractionWaits; // before the book: the book's worker ends before it goes
     BookState book;
     ViewState view;
     AccelTable accelTable;

@@ -1,6 +1,7 @@
 #include "app/Commands.h"
 
 #include "app/AppState.h"
+#include "app/ExtractionProgress.h"
 #include "app/MainWindow.h"
 #include "app/OpenBooks.h"
 #include "app/OpenDialogs.h"
@@ -88,14 +89,10 @@ void actionForward(AppState& state)
     BookState& book = state.book;
     if (!book.bookLoaded)
         return;
-    const int next = book.pageIndex + 1;
+    const int next = TurnBase(state) + 1;
     if (next >= book.PageList.count())
         return;
-    book.pageIndex = next;
-    if (!TakePreloadedPage(state.preload, book, state.view.flipped))
-        decodeCurrentPage(state);
-    showNewPage(state);
-    ArmPreloadIfWanted(state);
+    TurnToPage(state, next, true);
 }
 
 void actionBack(AppState& state)
@@ -103,14 +100,10 @@ void actionBack(AppState& state)
     BookState& book = state.book;
     if (!book.bookLoaded)
         return;
-    const int previous = book.pageIndex - 1;
+    const int previous = TurnBase(state) - 1;
     if (previous < 0)
         return;
-    book.pageIndex = previous;
-    DiscardPreloadedPage(state.preload, book);
-    ArmPreloadIfWanted(state);
-    decodeCurrentPage(state);
-    showNewPage(state);
+    TurnToPage(state, previous, false);
 }
 
 void actionJump(AppState& state)
@@ -121,16 +114,13 @@ void actionJump(AppState& state)
     const int chosen = AskJumpPage(state);
     if (chosen <= 0 || chosen > book.PageList.count())
         return;
-    book.pageIndex = chosen - 1;
-    DiscardPreloadedPage(state.preload, book);
-    ArmPreloadIfWanted(state);
-    decodeCurrentPage(state);
-    showNewPage(state);
+    TurnToPage(state, chosen - 1, false);
 }
 
 void actionFlip(AppState& state)
 {
     state.view.flipped = !state.view.flipped;
+    state.extractionWaits.page = -1; // the page shown is the one turned
     // Stepping back and forward again decodes the same page turned the new way.
     state.book.pageIndex -= 1;
     DiscardPreloadedPage(state.preload, state.book);
@@ -173,6 +163,7 @@ void actionOpenDir(AppState& state)
         return;
     BookState& book = state.book;
     CancelPreload(state.preload, book);
+    StopExtraction(state); // nothing may still be writing into WorkDir while it is emptied
     book.BookDir = paths::withTrailingSeparator(chosen).left(paths::kMaxPathChars);
     state.settings.currentdirdir = book.BookDir;
     book.bookLoaded = false;
@@ -231,6 +222,25 @@ const Action kActions[] = {
 };
 
 } // namespace
+
+void TurnToPage(AppState& state, std::int32_t index, bool forward)
+{
+    if (!PageReadyOrWait(state, index, forward))
+        return; // the counter and the page follow when it is written
+    BookState& book = state.book;
+    book.pageIndex = index;
+    if (forward) {
+        if (!TakePreloadedPage(state.preload, book, state.view.flipped))
+            decodeCurrentPage(state);
+        showNewPage(state);
+        ArmPreloadIfWanted(state);
+        return;
+    }
+    DiscardPreloadedPage(state.preload, book);
+    ArmPreloadIfWanted(state);
+    decodeCurrentPage(state);
+    showNewPage(state);
+}
 
 void RunAction(AppState& state, QStringView word)
 {

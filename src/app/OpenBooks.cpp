@@ -18,6 +18,16 @@ void showOpened(AppState& state, bool opened)
     PresentPage(state);
     DiscardPreloadedPage(state.preload, state.book);
     ArmPreloadIfWanted(state);
+    // The rest of an archive book is written once the first page is painted: queued behind its paint.
+    if (!state.extractionWaits.receiver)
+        return;
+    QMetaObject::invokeMethod(
+        state.extractionWaits.receiver.get(),
+        [&state] {
+            if (state.book.extraction)
+                state.book.extraction->release();
+        },
+        Qt::QueuedConnection);
 }
 } // namespace
 
@@ -26,15 +36,16 @@ DecodeOptions DecodeOptionsOf(const AppState& state)
     return {state.settings.norm, state.settings.contrastval};
 }
 
-BookOpening BookOpeningOf(const AppState& state)
+BookOpening BookOpeningOf(AppState& state)
 {
-    return {state.view.flipped, DecodeOptionsOf(state), state.settings.previouspage};
+    return {state.view.flipped, DecodeOptionsOf(state), state.settings.previouspage, ExtractionNotifier(state)};
 }
 
 void OpenBookDir(AppState& state)
 {
     // The preload thread reads the page list; it must be stopped before the list is replaced.
     CancelPreload(state.preload, state.book);
+    StopExtraction(state);
     showOpened(state, OpenDirectoryBook(state.book, BookOpeningOf(state)));
 }
 
@@ -43,6 +54,7 @@ void OpenBookFile(AppState& state, const QString& path)
     // Resolved before WorkDir is emptied, while a relative path still means what the caller meant.
     const QString fullPath = QDir::cleanPath(QDir::current().absoluteFilePath(path));
     CancelPreload(state.preload, state.book);
+    StopExtraction(state); // nothing may still be writing into WorkDir while it is emptied
     EmptyWorkDir(state.paths);
     showOpened(state, OpenFileBook(state.book, fullPath, state.paths.WorkDir, BookOpeningOf(state)));
 }
@@ -63,6 +75,7 @@ void OpenBookAt(AppState& state, const QString& path)
 
 void ArmPreloadIfWanted(AppState& state)
 {
+    state.extractionWaits.preload = -1;
     if (!state.settings.preloadnextpage)
         return;
     ArmPreload(state.preload, [&state] { PreloadNextPage(state); });
@@ -70,6 +83,13 @@ void ArmPreloadIfWanted(AppState& state)
 
 void PreloadNextPage(AppState& state)
 {
-    if (!state.shutDown)
-        PreloadPage(state.preload, state.book, state.view.flipped, DecodeOptionsOf(state));
+    if (state.shutDown)
+        return;
+    // A next page not written yet is preloaded once it is.
+    const std::int32_t next = state.book.pageIndex + 1;
+    if (next < state.book.PageList.count() && !PageSettled(state.book, next)) {
+        state.extractionWaits.preload = next;
+        return;
+    }
+    PreloadPage(state.preload, state.book, state.view.flipped, DecodeOptionsOf(state));
 }

@@ -9,7 +9,7 @@
 struct AppState;
 
 // How the first page is decoded, from the settings and the view.
-BookOpening BookOpeningOf(const AppState& state);
+BookOpening BookOpeningOf(AppState& state);
 DecodeOptions DecodeOptionsOf(const AppState& state);
 
 // Opens the directory in BookDir as a book (BookPath as OpenDirectoryBook takes it).

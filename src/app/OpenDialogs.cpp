@@ -111,6 +111,8 @@ int AskJumpPage(AppState& state)
 void ShowBookInfo(AppState& state)
 {
     const BookState& book = state.book;
+    if (book.extraction)
+        book.extraction->waitForNamed("info.bdi"); // a small file, moved to the front
     const QString folder = book.BookDir.isEmpty() ? state.paths.WorkDir : book.BookDir;
     const BookInfo info{book.BookPath, book.pageIndex, int(book.PageList.count()), folder + QStringLiteral("info.bdi")};
     if (const auto& replaced = DialogsSeam::current().showInfo)

@@ -16,6 +16,7 @@ void redecodeCurrentPage(AppState& state)
     // Without a book there is nothing to decode, and stepping back would move the page index for good.
     if (!state.book.bookLoaded)
         return;
+    state.extractionWaits.page = -1; // the page shown is the one decoded again
     state.book.pageIndex -= 1;
     DiscardPreloadedPage(state.preload, state.book);
     RunAction(state, u"foward");

@@ -1,6 +1,7 @@
 #include "app/ShutDown.h"
 
 #include "app/AppState.h"
+#include "app/ExtractionProgress.h"
 #include "app/PreferencesWindow.h"
 #include "app/SettingsFile.h"
 #include "app/WorkDir.h"
@@ -24,6 +25,7 @@ void ShutDown(AppState& state)
     ReleaseLanguage(state.language);
     // No timer may run into the records released below, and no decode may outlive the book.
     CancelPreload(state.preload, state.book);
+    StopExtraction(state); // nothing may still be writing into WorkDir when it goes
     StopSmoothScroll(state.navigation);
     ClosePreferences(state);
     state.accelTable = {};

@@ -107,17 +107,16 @@ int RunBullevista(int argc, char** argv)
     MainWindow window(state);
     state.windows = {&window, window.pageView()};
     window.show();
-    QStringList arguments = QCoreApplication::arguments();
-    arguments.removeFirst();
-    openCommandLineBook(state, arguments);
-
     state.accelTable = BuildAccelTable(state.settings);
-
     if (state.settings.startfullscreen > 0)
         window.enterFullScreen();
 
-    if (state.shutDown)
-        return 0; // the run ended while the book was opening (a message or the book chooser was up)
+    // The book opens from the event loop, so the window is on screen before anything is extracted; a
+    // book chooser or a message still has it behind them.
+    QStringList arguments = QCoreApplication::arguments();
+    arguments.removeFirst();
+    QMetaObject::invokeMethod(
+        &window, [&state, arguments] { openCommandLineBook(state, arguments); }, Qt::QueuedConnection);
     const int code = QApplication::exec();
     return code;
 }

@@ -1,11 +1,13 @@
 #pragma once
 // The book open now: where its pages are, which one is shown, and the decoded images.
 
+#include "book/BookExtraction.h"
 #include "book/PageImage.h"
 #include "book/PageList.h"
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 
 struct BookState {
     QString BookDir;       // ends in "/"; the folder whose images are the pages (WorkDir for an archive)
@@ -18,7 +20,14 @@ struct BookState {
     bool resumePending = false;
     PageImage current;
     PageImage preloaded;
+    // While an archive book's files are still being written: the worker and what it has written. Page k
+    // is file k of the extraction.
+    std::unique_ptr<BookExtraction> extraction;
 };
 
 // The full path of page `index`; empty when the index is outside the page list.
 QString PagePath(const BookState& book, std::int32_t index);
+
+// True when page `index` can be read now: it is written, failed for good, or the book is no archive
+// being extracted.
+bool PageSettled(const BookState& book, std::int32_t index);

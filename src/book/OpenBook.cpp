@@ -23,10 +23,51 @@ bool failOpen(BookState& book)
     CloseBook(book);
     return false;
 }
+
+// The page shown first: page 1, or the remembered one while it is still inside the book.
+std::int32_t firstPageShown(BookState& book, const BookOpening& how)
+{
+    if (book.resumePending) {
+        if (how.resumePage >= 0 && how.resumePage < book.PageList.count())
+            return how.resumePage;
+        book.resumePending = false; // the book changed since: start at the top of page 1
+    }
+    return 0;
+}
+
+// The page list comes from the archive's directory; the page shown first is written before anything
+// else, and the rest while the reader reads.
+bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& workDir, const BookOpening& how)
+{
+    book.BookDir = workDir;
+    book.PageList = std::move(plan.pages);
+    if (book.PageList.isEmpty() || !plan.writer)
+        return false;
+    book.pageIndex = firstPageShown(book, how);
+    book.extraction = std::make_unique<BookExtraction>(workDir, std::move(plan.files), std::move(plan.writer),
+                                                       std::size_t(book.pageIndex), how.extractionProgress, true);
+    book.extraction->waitFor(std::size_t(book.pageIndex));
+    DecodePage(book.current, PagePath(book, book.pageIndex), how.flipped, how.decode);
+    book.bookLoaded = true;
+    return true;
+}
+
+std::optional<ArchiveBookPlan> planArchiveBook(BookKind kind, const QString& fullPath, const QString& workDir)
+{
+    std::optional<ArchiveBookPlan> plan = kind == BookKind::Zip ? PlanZipArchiveBook(fullPath, workDir)
+                                                                : PlanRarArchiveBook(fullPath, workDir);
+    if (plan && !plan->complete) {
+        if (kind == BookKind::Rar)
+            ShowMessage(QStringLiteral("Header is broken"), QStringLiteral("Error [RAR COMPRESSION]"));
+        return std::nullopt;
+    }
+    return plan;
+}
 } // namespace
 
 void CloseBook(BookState& book)
 {
+    book.extraction.reset();
     book.BookPath.clear();
     book.PageList.clear();
     book.bookLoaded = false;
@@ -36,19 +77,14 @@ void CloseBook(BookState& book)
 
 bool OpenDirectoryBook(BookState& book, const BookOpening& how)
 {
+    book.extraction.reset();
     book.BookDir = absoluteDirectory(book.BookDir);
     std::optional<PageNameList> pages = ScanPageDirectory(book.BookDir);
     book.PageList = pages ? std::move(*pages) : PageNameList();
     if (book.PageList.isEmpty())
         return failOpen(book);
 
-    book.pageIndex = 0;
-    if (book.resumePending) {
-        if (how.resumePage >= 0 && how.resumePage < book.PageList.count())
-            book.pageIndex = how.resumePage;
-        else
-            book.resumePending = false; // the book changed since: start at the top of page 1
-    }
+    book.pageIndex = firstPageShown(book, how);
     // A damaged page is shown empty, as when turning to it: the pages after it stay readable.
     DecodePage(book.current, PagePath(book, book.pageIndex), how.flipped, how.decode);
 
@@ -62,11 +98,15 @@ bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workD
 {
     book.BookPath.clear();
     const BookKind kind = BookKindOfExtension(BookFileExtension(fullPath));
-    if (kind == BookKind::Zip || kind == BookKind::Rar || kind == BookKind::SevenZipTar) {
-        const int failed = kind == BookKind::Zip ? ExtractZipBook(fullPath, workDir)
-            : kind == BookKind::Rar              ? ExtractRarBook(fullPath, workDir)
-                                                 : ExtractSevenZipTarBook(fullPath, workDir);
-        if (failed)
+    if (kind == BookKind::Zip || kind == BookKind::Rar) {
+        std::optional<ArchiveBookPlan> plan = planArchiveBook(kind, fullPath, workDir);
+        if (!plan || !openArchivePages(book, std::move(*plan), workDir, how))
+            return failOpen(book);
+        book.BookPath = fullPath; // its real spelling, as below
+        return true;
+    }
+    if (kind == BookKind::SevenZipTar) {
+        if (ExtractSevenZipTarBook(fullPath, workDir))
             return failOpen(book);
         // The path keeps its real spelling: on this file system a lowered 'Comic.cbz' would not be
         // found again by "openlast".

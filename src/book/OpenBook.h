@@ -13,6 +13,9 @@ struct BookOpening {
     bool flipped = false;
     DecodeOptions decode;
     std::int32_t resumePage = 0; // the page shown first while resumePending is set
+    // Called on the extraction's worker thread after each file of an archive book is settled; it must
+    // only post to the user-interface thread.
+    BookExtraction::Notify extractionProgress;
 };
 
 // Opens the directory in BookDir (ending in "/") as a book. BookPath is empty for a newly chosen
@@ -23,8 +26,12 @@ struct BookOpening {
 bool OpenDirectoryBook(BookState& book, const BookOpening& how);
 
 // Opens a book file by its absolute path: an archive through extraction into `workDir` (emptied by the
-// caller), an image through its directory. Shows "Unsupported extension file" for any other kind.
+// caller), an image through its directory. Shows "Unsupported extension file" for any other kind. A zip-
+// or rar-family book opens as soon as the page shown first is written; the other files are written by
+// `book.extraction` while the reader reads, once the caller releases it (the page is on screen), and its
+// messages are the caller's to show.
 bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workDir, const BookOpening& how);
 
-// Leaves no book open: the page list, the flag, the remembered position and the page go.
+// Leaves no book open: the extraction stops, the page list, the flag, the remembered position and the
+// page go.
 void CloseBook(BookState& book);

@@ -9,6 +9,8 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <algorithm>
 #include <climits>
 #include <memory>
 
@@ -17,9 +19,8 @@ const QString kRarError = QStringLiteral("Error [RAR COMPRESSION]");
 
 // The reader's pick. A broken header leaves the partial tree on screen for the reader, so no
 // branching check closes the dialog then.
-QString chooseRarBook(const QString& archivePath)
+QString chooseRarBook(const RarListing& listing)
 {
-    const RarListing listing = ListRarFolders(archivePath);
     if (!listing.opened)
         return {};
     if (!listing.headerBroken && !FoldersBranch(listing.tree))
@@ -27,58 +28,141 @@ QString chooseRarBook(const QString& archivePath)
     return BookChoiceText(ChooseBookFolder(listing.tree, ArchiveFamily::Rar), ArchiveFamily::Rar);
 }
 
-// The native destination of an entry, or empty when it must be skipped: not under the choice, a
-// folder, macOS metadata, no safe bare name, or a path longer than the system takes.
-QByteArray destinationOf(const RARHeaderDataEx& header, const QString& BookChoice, const QString& workDir)
+// The bare name an entry is written to, or empty when it must be skipped: not under the choice, not a
+// regular file, macOS metadata, no safe bare name, or a path longer than the system takes.
+QByteArray bareNameOf(const RarListedEntry& entry, const QString& BookChoice, const QString& workDir)
 {
-    if (IsRarFolderEntry(header))
+    if (entry.folder || !entry.regularFile)
         return {};
-    const QString name = RarEntryName(header);
-    if ((!BookChoice.isEmpty() && !name.startsWith(BookChoice)) || IsAppleDoubleName(name))
+    if ((!BookChoice.isEmpty() && !entry.name.startsWith(BookChoice)) || IsAppleDoubleName(entry.name))
         return {};
-    const QString bare = SafeBareName(name);
-    if (bare.isEmpty() || QFile::encodeName(bare).size() > NAME_MAX)
+    const QByteArray bare = QFile::encodeName(SafeBareName(entry.name));
+    if (bare.isEmpty() || bare.size() > NAME_MAX || QFile::encodeName(workDir).size() + bare.size() >= PATH_MAX)
         return {};
-    QByteArray destination = QFile::encodeName(workDir + bare);
-    if (destination.size() >= PATH_MAX)
-        return {};
-    return destination;
+    return bare;
 }
+
+int stopIfCancelled(unsigned, std::intptr_t cancelled, std::intptr_t, std::intptr_t)
+{
+    return reinterpret_cast<const std::atomic<bool>*>(cancelled)->load(std::memory_order_relaxed) ? -1 : 0;
+}
+
+// Writes planned entries by passing over the entries before them. A solid archive (one entry's data
+// continues another's) or a volume set is read from its start to its end only, so its entries are asked
+// for in the archive's order; in any other, an entry behind the last one read starts the pass again
+// from the top, and passing over an entry is a seek.
+class RarFileWriter : public ArchiveFileWriter {
+public:
+    RarFileWriter(const QString& archivePath, const QString& workDir) : m_path(archivePath), m_workDir(workDir)
+    {
+        // The headers declare what each entry unpacks to, so a bomb is stopped before its entry is written.
+        const QStringList volumes = RarVolumeSet(archivePath, [](const QString& p) { return QFileInfo(p).isFile(); });
+        m_allowance = ExtractionAllowance(ArchiveBytes(volumes));
+        unsigned flags = 0;
+        m_rar = OpenRarArchive(archivePath, &flags);
+        m_solid = flags & (ROADF_SOLID | ROADF_VOLUME);
+    }
+    ~RarFileWriter() override
+    {
+        if (m_rar)
+            RARCloseArchive(m_rar);
+    }
+    bool inArchiveOrder() const override { return m_solid; }
+
+    FileResult write(const ExtractionFile& file, int, const QByteArray& tempName,
+                     const std::atomic<bool>& cancelled) override
+    {
+        if (file.entry >= m_brokenAt)
+            return {}; // past the entry that broke the walk: never written, as the reader has always seen it
+        if (m_rar && file.entry < m_position) {
+            RARCloseArchive(m_rar);
+            m_rar = nullptr;
+        }
+        if (!m_rar) {
+            m_rar = OpenRarArchive(m_path);
+            m_position = 0;
+        }
+        if (!m_rar)
+            return broken(file.entry, QStringLiteral("Can't decompress your file"));
+        for (;;) {
+            if (RARReadHeaderEx(m_rar, m_header.get()) != ERAR_SUCCESS)
+                return broken(m_position, QStringLiteral("Can't decompress your file"));
+            if (m_position++ == file.entry)
+                break;
+            if (RARProcessFile(m_rar, RAR_SKIP, nullptr, nullptr) != ERAR_SUCCESS)
+                return broken(m_position - 1, QStringLiteral("Can't decompress your file"));
+        }
+        if (m_header->UnpSize > m_allowance)
+            return broken(file.entry,
+                          QStringLiteral("RAR file would unpack to far more than its own size, extraction stopped"));
+        m_allowance -= m_header->UnpSize;
+        RARSetCallback(m_rar, stopIfCancelled, reinterpret_cast<std::intptr_t>(&cancelled));
+        const QByteArray destination = QFile::encodeName(m_workDir) + tempName;
+        const int code = RARProcessFile(m_rar, RAR_EXTRACT, nullptr, destination.constData());
+        if (code == ERAR_SUCCESS)
+            return {true, false, {}};
+        if (cancelled)
+            return {};
+        if (code == ERAR_EWRITE) // the disk is about to fill: nothing more is written
+            return {false, true, {{QStringLiteral("Can't decompress your file"), kRarError}}};
+        return broken(file.entry, QStringLiteral("Can't decompress your file"));
+    }
+
+private:
+    // The walk ends at the first entry that can't be written: nothing after it in the archive is written,
+    // whatever order the entries are asked for in; the ones before it still are.
+    FileResult broken(std::size_t entry, const QString& text)
+    {
+        m_brokenAt = std::min(m_brokenAt, entry);
+        RARCloseArchive(m_rar);
+        m_rar = nullptr;
+        return {false, false, {{text, kRarError}}};
+    }
+
+    QString m_path;
+    QString m_workDir;
+    RarHandle m_rar = nullptr;
+    bool m_solid = true;
+    std::size_t m_position = 0; // headers read
+    std::size_t m_brokenAt = SIZE_MAX;
+    std::uint64_t m_allowance = 0;
+    std::unique_ptr<RARHeaderDataEx> m_header = std::make_unique<RARHeaderDataEx>();
+};
 } // namespace
+
+std::optional<ArchiveBookPlan> PlanRarArchiveBook(const QString& archivePath, const QString& workDir)
+{
+    const RarListing listing = ListRarFolders(archivePath);
+    const QString BookChoice = chooseRarBook(listing);
+    if (!listing.opened)
+        return std::nullopt;
+
+    QHash<QByteArray, std::size_t> lastWithName;
+    for (std::size_t i = 0; i < listing.entries.size(); ++i) {
+        const QByteArray bare = bareNameOf(listing.entries[i], BookChoice, workDir);
+        if (!bare.isEmpty())
+            lastWithName[bare] = i;
+    }
+    std::vector<ExtractionFile> files;
+    for (auto it = lastWithName.cbegin(); it != lastWithName.cend(); ++it)
+        files.push_back({it.key(), it.value()});
+    std::sort(files.begin(), files.end(),
+              [](const ExtractionFile& a, const ExtractionFile& b) { return a.entry < b.entry; });
+    ArchiveBookPlan plan;
+    plan.complete = !listing.headerBroken;
+    SetBookFiles(plan, std::move(files));
+    plan.writer = std::make_unique<RarFileWriter>(archivePath, workDir);
+    return plan;
+}
 
 int ExtractRarBook(const QString& archivePath, const QString& workDir)
 {
-    const QString BookChoice = chooseRarBook(archivePath);
-
-    RarHandle rar = OpenRarArchive(archivePath);
-    if (!rar)
+    std::optional<ArchiveBookPlan> plan = PlanRarArchiveBook(archivePath, workDir);
+    if (!plan)
         return 1;
-
-    // The headers declare what each entry unpacks to, so a bomb is stopped before its entry is written.
-    const QStringList volumes = RarVolumeSet(archivePath, [](const QString& p) { return QFileInfo(p).isFile(); });
-    std::uint64_t allowance = ExtractionAllowance(ArchiveBytes(volumes));
-    auto header = std::make_unique<RARHeaderDataEx>();
-    int code = ERAR_SUCCESS;
-    while ((code = RARReadHeaderEx(rar, header.get())) == ERAR_SUCCESS) {
-        const QByteArray destination = destinationOf(*header, BookChoice, workDir);
-        if (!destination.isEmpty() && header->UnpSize > allowance) {
-            ShowMessage(QStringLiteral("RAR file would unpack to far more than its own size, extraction stopped"),
-                        kRarError);
-            code = ERAR_SUCCESS;
-            break;
-        }
-        if (!destination.isEmpty())
-            allowance -= header->UnpSize;
-        const int operation = destination.isEmpty() ? RAR_SKIP : RAR_EXTRACT;
-        if (RARProcessFile(rar, operation, nullptr, destination.isEmpty() ? nullptr : destination.constData())
-            != ERAR_SUCCESS) {
-            ShowMessage(QStringLiteral("Can't decompress your file"), kRarError);
-            code = ERAR_SUCCESS;
-            break;
-        }
-    }
-    RARCloseArchive(rar);
-    if (code == ERAR_BAD_DATA) {
+    const bool complete = plan->complete;
+    ExtractWholeBook(*plan, workDir);
+    if (!complete) {
         ShowMessage(QStringLiteral("Header is broken"), kRarError);
         return 1;
     }

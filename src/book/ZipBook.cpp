@@ -8,15 +8,6 @@
 #include "book/archive/ZipListing.h"
 #include "common/ShowMessage.h"
 
-#include <QFile>
-#include <algorithm>
-#include <atomic>
-#include <fcntl.h>
-#include <memory>
-#include <thread>
-#include <unistd.h>
-#include <vector>
-
 namespace {
 const QString kZipError = QStringLiteral("Zip Error");
 
@@ -35,77 +26,47 @@ void refuseBomb()
                 kZipError);
 }
 
-// One entry that failed, by its place in the archive.
-struct EntryFailure {
-    std::size_t entry;
-    bool diskFull;
-    bool outOfMemory;
+// Writes planned entries one at a time, in whatever order the worker asks for them: minizip finds each
+// entry by its central record.
+class ZipFileWriter : public ArchiveFileWriter {
+public:
+    ZipFileWriter(unzFile zip, const QString& archivePath, const QString& workDir, ZipDirectory directory,
+                  const ZipPlan& plan)
+        : m_zip(zip), m_walk(archivePath, workDir), m_directory(std::move(directory)),
+          m_overruns(m_directory.entries.size(), false)
+    {
+        for (const PlannedEntry& planned : plan.entries)
+            m_overruns[planned.entry] = planned.overruns;
+    }
+    ~ZipFileWriter() override { unzClose(m_zip); }
+
+    FileResult write(const ExtractionFile& file, int dirFd, const QByteArray& tempName,
+                     const std::atomic<bool>& cancelled) override
+    {
+        m_walk.workDirFd = dirFd;
+        m_walk.cancelled = &cancelled;
+        const PlannedEntry planned{file.entry, tempName, bool(m_overruns[file.entry])};
+        FileResult result;
+        result.written = ExtractZipEntry(m_zip, m_walk, m_directory.entries[file.entry], planned) == UNZ_OK;
+        if (!result.written && !cancelled) {
+            if (m_walk.outOfMemory)
+                result.messages.push_back({QStringLiteral("Error allocating memory\n"), kZipError});
+            result.messages.push_back({QStringLiteral("Error within ZIP file, some pages my look strange"), kZipError});
+            result.stop = m_walk.diskFull; // one message; the pages written so far open
+        }
+        m_walk.outOfMemory = false;
+        return result;
+    }
+
+private:
+    unzFile m_zip;
+    ZipWalk m_walk;
+    ZipDirectory m_directory;
+    std::vector<char> m_overruns; // per directory entry
 };
-
-// Extracts the planned entries `first`, `first` + `step`, ... and notes the ones that fail. A disk
-// about to fill stops the walk, and `stop` tells the other walk to stop too.
-void walkPlan(unzFile zip, ZipWalk& walk, const ZipDirectory& directory, const ZipPlan& plan, std::size_t first,
-              std::size_t step, std::atomic<bool>& stop, std::vector<EntryFailure>& failures)
-{
-    for (std::size_t k = first; k < plan.entries.size() && !stop.load(std::memory_order_relaxed); k += step) {
-        const PlannedEntry& planned = plan.entries[k];
-        if (ExtractZipEntry(zip, walk, directory.entries[planned.entry], planned) == UNZ_OK)
-            continue;
-        failures.push_back({planned.entry, walk.diskFull, walk.outOfMemory});
-        walk.outOfMemory = false;
-        if (walk.diskFull) {
-            stop = true;
-            return;
-        }
-    }
-}
-
-// Inflating is the slow part of a deflated book, so a second walk on a second handle of the archive
-// takes every other planned entry when the machine has a core for it. The plan holds each bare name
-// once, so the two walks never write the same file. Messages are shown afterwards, on this thread, in
-// entry order.
-void extractPlan(unzFile zip, ZipWalk& walk, const ZipDirectory& directory, const ZipPlan& plan,
-                 const QString& archivePath)
-{
-    std::atomic<bool> stop{false};
-    std::vector<EntryFailure> failures;
-
-    unzFile second = nullptr;
-    std::unique_ptr<ZipWalk> secondWalk;
-    if (plan.entries.size() >= 4 && std::thread::hardware_concurrency() > 1) {
-        second = OpenZipArchive(archivePath);
-        secondWalk = std::make_unique<ZipWalk>(archivePath, walk.workDir);
-        if (!second || !secondWalk->output.allocate()) {
-            if (second)
-                unzClose(second);
-            second = nullptr;
-        }
-    }
-    if (second) {
-        secondWalk->workDirFd = walk.workDirFd;
-        walk.writers = secondWalk->writers = 2;
-        std::vector<EntryFailure> secondFailures;
-        std::thread helper([&] { walkPlan(second, *secondWalk, directory, plan, 1, 2, stop, secondFailures); });
-        walkPlan(zip, walk, directory, plan, 0, 2, stop, failures);
-        helper.join();
-        unzClose(second);
-        failures.insert(failures.end(), secondFailures.begin(), secondFailures.end());
-        std::sort(failures.begin(), failures.end(),
-                  [](const EntryFailure& a, const EntryFailure& b) { return a.entry < b.entry; });
-    } else {
-        walkPlan(zip, walk, directory, plan, 0, 1, stop, failures);
-    }
-    for (const EntryFailure& failure : failures) {
-        if (failure.outOfMemory)
-            ShowMessage(QStringLiteral("Error allocating memory\n"), kZipError);
-        ShowMessage(QStringLiteral("Error within ZIP file, some pages my look strange"), kZipError);
-        if (failure.diskFull)
-            return; // one message; the pages written so far open
-    }
-}
 } // namespace
 
-int ExtractZipBook(const QString& archivePath, const QString& workDir)
+std::optional<ArchiveBookPlan> PlanZipArchiveBook(const QString& archivePath, const QString& workDir)
 {
     // Entries that share their data are refused before the reader is asked anything.
     unzFile zip = OpenZipArchive(archivePath);
@@ -115,41 +76,52 @@ int ExtractZipBook(const QString& archivePath, const QString& workDir)
     if (directory && EntriesOverlap(*directory)) {
         unzClose(zip);
         refuseBomb();
-        return 1;
+        return std::nullopt;
     }
     const QString BookChoice = chooseZipBook(archivePath);
     if (!zip) {
         // This minizip refuses an archive without entries; that one is a book without pages, not a fault.
         if (ZipFallback::isEmptyArchive(archivePath))
-            return 0;
+            return ArchiveBookPlan{};
         ShowMessage(QStringLiteral("Zip failed"), QStringLiteral("Error"));
-        return 1;
+        return std::nullopt;
     }
     unz_global_info64 global{};
     if (const int r = unzGetGlobalInfo64(zip, &global); r != UNZ_OK) {
         ShowMessage(QStringLiteral("error %1 with zipfile in unzGetGlobalInfo \n").arg(r), kZipError);
         unzClose(zip);
-        return 1;
+        return std::nullopt;
     }
     if (!directory) {
         unzClose(zip);
         ShowMessage(QStringLiteral("Zip failed"), QStringLiteral("Error"));
-        return 1;
+        return std::nullopt;
     }
-    const ZipPlan plan = PlanZipBook(*directory, BookChoice);
-    if (plan.unpackedBytes > ExtractionAllowance(directory->fileSize)) {
+    const ZipPlan zipPlan = PlanZipBook(*directory, BookChoice);
+    if (zipPlan.unpackedBytes > ExtractionAllowance(directory->fileSize)) {
         unzClose(zip);
         refuseBomb();
-        return 1;
+        return std::nullopt;
     }
-    ZipWalk walk(archivePath, workDir);
-    walk.workDirFd = ::open(QFile::encodeName(workDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (walk.workDirFd >= 0) {
-        extractPlan(zip, walk, *directory, plan, archivePath);
-        ::close(walk.workDirFd);
-    }
-    unzClose(zip);
+    ArchiveBookPlan plan;
     // A directory that breaks off before its last entry fails the book, as a walk that can't move on
-    // to the next entry always has; what was written stays.
-    return walk.workDirFd >= 0 && directory->complete ? 0 : 1;
+    // to the next entry always has.
+    plan.complete = directory->complete;
+    std::vector<ExtractionFile> files;
+    for (const PlannedEntry& planned : zipPlan.entries)
+        files.push_back({planned.bareName, planned.entry});
+    SetBookFiles(plan, std::move(files));
+    plan.writer = std::make_unique<ZipFileWriter>(zip, archivePath, workDir, std::move(*directory), zipPlan);
+    return plan;
+}
+
+int ExtractZipBook(const QString& archivePath, const QString& workDir)
+{
+    std::optional<ArchiveBookPlan> plan = PlanZipArchiveBook(archivePath, workDir);
+    if (!plan)
+        return 1;
+    if (!plan->writer)
+        return 0; // an archive without entries
+    const bool complete = plan->complete;
+    return ExtractWholeBook(*plan, workDir) && complete ? 0 : 1;
 }

@@ -3,6 +3,7 @@
 #include "view/PageGeometry.h"
 #include "view/PageRender.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 PageView::PageView(ViewRecords records, QWidget* parent) : QWidget(parent), m_records(records)
@@ -63,13 +64,28 @@ bool PageView::cacheUsable() const
         && m_cache.size() == ScaledPageCacheSize(page.size(), viewPixels(), m_records.settings.wstretched);
 }
 
-void PageView::paintEvent(QPaintEvent*)
+void PageView::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     const qreal ratio = devicePixelRatioF();
     if (ratio != 1.0)
         painter.scale(1.0 / ratio, 1.0 / ratio);
     const QSize view = viewPixels();
+    const std::int32_t written = m_records.view.writtenPermille;
+    // The strip moves with every file written; that alone never draws the page again.
+    if (written < 0 || !progressStripRect().contains(event->rect()))
+        paintPage(painter, view);
+    if (written >= 0) {
+        const int height = int(progressStripRect().height() * ratio);
+        const QRect strip(0, view.height() - height, view.width(), height);
+        const int done = int(std::int64_t(strip.width()) * written / 1000);
+        painter.fillRect(strip, QColor(0x30, 0x30, 0x30));
+        painter.fillRect(strip.adjusted(0, 0, done - strip.width(), 0), QColor(0x3d, 0x8e, 0xe0));
+    }
+}
+
+void PageView::paintPage(QPainter& painter, QSize view)
+{
     const QImage& page = m_records.book.current.pixels;
     const ViewState& mode = m_records.view;
     const Settings& settings = m_records.settings;
@@ -88,6 +104,11 @@ void PageView::paintEvent(QPaintEvent*)
     DrawPageView(painter, view, page, layout, cacheUsable() ? &m_cache : nullptr, smooth);
     if (layout.stopSmoothScroll)
         emit scrollReachedPageEnd();
+}
+
+QRect PageView::progressStripRect() const
+{
+    return QRect(0, height() - 3, width(), 3);
 }
 
 void PageView::resizeEvent(QResizeEvent* event)

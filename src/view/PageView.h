@@ -7,6 +7,7 @@
 #include "view/ViewRecords.h"
 
 #include <QImage>
+#include <QPainter>
 #include <QTimer>
 #include <QWidget>
 
@@ -30,6 +31,9 @@ public:
     // The view size the layout works with: the widget's size in device pixels.
     QSize viewPixels() const;
 
+    // The thin strip along the bottom that shows how much of an archive book is written.
+    QRect progressStripRect() const;
+
     const QImage& scaledPageCache() const { return m_cache; }
     bool cacheTimerActive() const { return m_cacheTimer.isActive(); }
 
@@ -42,6 +46,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void paintPage(QPainter& painter, QSize view);
     void onCacheTimer();
     bool cacheUsable() const;
 

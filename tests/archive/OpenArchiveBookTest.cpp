@@ -35,7 +35,12 @@ TEST_F(OpenArchiveBook, BooksOfBothFamiliesOpenAtTheirFirstPageAndReplaceThePrev
     std::mt19937 random(7);
     CreateWorkDir(state.paths, scratch.path(), random);
     const auto shown = [&] { return state.book.current.pixels.pixelColor(0, 0); };
-    const auto inWorkDir = [&] { return QDir(state.paths.WorkDir).entryList(QDir::Files, QDir::Name); };
+    // The page shown is written first; the rest follows on the worker.
+    const auto inWorkDir = [&] {
+        if (state.book.extraction)
+            state.book.extraction->waitAll();
+        return QDir(state.paths.WorkDir).entryList(QDir::Files, QDir::Name);
+    };
     const QString path = scratch.file(QStringLiteral("Comic.CBZ"));
     ASSERT_TRUE(WriteZipWithMinizip(path,
                                     {{"Vol1/p2.png", pngPage(Qt::green)},

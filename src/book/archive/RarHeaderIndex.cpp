@@ -18,10 +18,10 @@ std::uint32_t little(const QByteArray& bytes, qsizetype at, int size)
 // The checksum is kept only for an entry in one piece: what the parts of a split entry carry is left to
 // libarchive, rather than risk calling a sound entry damaged.
 void addPart(std::vector<RarEntryFacts>& index, bool continued, bool splitAfter, bool encrypted,
-             std::optional<std::uint32_t> crc)
+             std::optional<std::uint32_t> crc, bool solid)
 {
     if (!continued)
-        index.push_back({encrypted, splitAfter ? std::nullopt : crc});
+        index.push_back({encrypted, splitAfter ? std::nullopt : crc, solid});
     else if (!index.empty())
         index.back().crc.reset();
 }
@@ -55,7 +55,7 @@ bool walkRar4(QFile& file, std::vector<RarEntryFacts>& index)
                 return false;
             if ((flags & 0x0100) && whole.size() >= 36)
                 dataSize |= std::uint64_t(little(whole, 32, 4)) << 32;
-            addPart(index, flags & 0x0001, flags & 0x0002, flags & 0x0004, little(whole, 16, 4));
+            addPart(index, flags & 0x0001, flags & 0x0002, flags & 0x0004, little(whole, 16, 4), flags & 0x0010);
         }
         position += qint64(size) + qint64(dataSize);
     }
@@ -103,6 +103,17 @@ std::optional<std::uint32_t> rar5Crc(const QByteArray& header, qsizetype at)
     return little(header, at, 4);
 }
 
+// Whether the entry's data continues the previous entry's (the compression information's solid bit).
+bool rar5Solid(const QByteArray& header, qsizetype at)
+{
+    const auto fileFlags = vint(header, at);
+    if (!fileFlags || !vint(header, at) || !vint(header, at))
+        return true; // unreadable: read in order, which is always sound
+    at += (*fileFlags & 0x0002 ? 4 : 0) + (*fileFlags & 0x0004 ? 4 : 0);
+    const auto compression = vint(header, at);
+    return !compression || (*compression & 0x0040);
+}
+
 bool walkRar5(QFile& file, std::vector<RarEntryFacts>& index)
 {
     qint64 position = kRar5Signature.size();
@@ -141,7 +152,7 @@ bool walkRar5(QFile& file, std::vector<RarEntryFacts>& index)
             return true;
         if (*type == 2) {
             const bool encrypted = extraSize > 0 && hasEncryptionRecord(header.right(qsizetype(extraSize)));
-            addPart(index, *flags & 0x0008, *flags & 0x0010, encrypted, rar5Crc(header, h));
+            addPart(index, *flags & 0x0008, *flags & 0x0010, encrypted, rar5Crc(header, h), rar5Solid(header, h));
         }
         position += at + qint64(*headerSize) + qint64(dataSize);
     }

@@ -12,6 +12,7 @@
 struct RarEntryFacts {
     bool encrypted = false;
     std::optional<std::uint32_t> crc; // CRC32 of the whole unpacked data, when the header has it
+    bool solid = false;               // its data continues the previous entry's: read in order only
 };
 
 // One record per entry, in the order libarchive returns the entries (the later parts of an entry split

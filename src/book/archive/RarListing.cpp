@@ -20,7 +20,7 @@ bool IsRarFolderEntry(const RARHeaderDataEx& header)
     return attr == 0x10 || attr == 0x11 || attr == 0x30;
 }
 
-RarHandle OpenRarArchive(const QString& archivePath)
+RarHandle OpenRarArchive(const QString& archivePath, unsigned* flags)
 {
     const QByteArray native = QFile::encodeName(archivePath);
     RAROpenArchiveDataEx open{};
@@ -31,6 +31,8 @@ RarHandle OpenRarArchive(const QString& archivePath)
         RARCloseArchive(rar);
         return nullptr;
     }
+    if (flags)
+        *flags = open.Flags;
     return rar;
 }
 
@@ -45,8 +47,9 @@ RarListing ListRarFolders(const QString& archivePath)
     auto header = std::make_unique<RARHeaderDataEx>();
     int code = ERAR_SUCCESS;
     while ((code = RARReadHeaderEx(rar, header.get())) == ERAR_SUCCESS) {
+        const QString name = RarEntryName(*header);
+        listing.entries.push_back({name, IsRarFolderEntry(*header), header->RegularFile, header->UnpSize});
         if (IsRarFolderEntry(*header)) {
-            const QString name = RarEntryName(*header);
             if (!name.isEmpty() && !IsUnsafeArchivePath(name) && !IsAppleDoubleName(name + u'\\'))
                 InsertFolderPath(listing.tree, name + u'\\');
         }

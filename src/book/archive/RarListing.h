@@ -6,6 +6,7 @@
 #include "book/archive/UnrarLayer.h"
 
 #include <QString>
+#include <vector>
 
 // The entry's name as the program compares and writes it: the Unicode name when the archive has one,
 // else the stored bytes folded and read as Windows-1252.
@@ -15,15 +16,25 @@ QString RarEntryName(const RARHeaderDataEx& header);
 // directory + archive.
 bool IsRarFolderEntry(const RARHeaderDataEx& header);
 
+// One entry as its header names it, in the archive's order.
+struct RarListedEntry {
+    QString name;
+    bool folder = false;
+    bool regularFile = false;
+    std::uint64_t size = 0; // declared
+};
+
 struct RarListing {
     BookTree tree;
-    bool opened = false;       // false: the archive couldn't be opened (nothing is shown)
-    bool headerBroken = false; // "Header is broken" was shown; the reader sees the partial tree
+    std::vector<RarListedEntry> entries; // up to the first header or entry that can't be passed
+    bool opened = false;                 // false: the archive couldn't be opened (nothing is shown)
+    bool headerBroken = false;           // "Header is broken" was shown; the reader sees the partial tree
 };
 
 // Opens a rar-family archive (every volume of its set) to extract or skip its entries; nullptr when
 // it can't be opened.
-RarHandle OpenRarArchive(const QString& archivePath);
+// `flags`, when given, receives the archive's ROADF_* flags.
+RarHandle OpenRarArchive(const QString& archivePath, unsigned* flags = nullptr);
 
 // Lists the folders the archive stores as entries of their own. Shows "Can't decompress your file" when
 // passing over an entry fails and "Header is broken" when a header is damaged.

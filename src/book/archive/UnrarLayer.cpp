@@ -9,6 +9,7 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <algorithm>
 #include <archive.h>
 #include <archive_entry.h>
 #include <cstring>
@@ -26,6 +27,8 @@ struct RarArchive {
     std::size_t entriesRead = 0;
     std::uint64_t allowance = 0; // what the whole archive may still unpack to
     OutputFile output;
+    UNRARCALLBACK callback = nullptr;
+    std::intptr_t userData = 0;
 };
 
 namespace {
@@ -80,6 +83,11 @@ int extractTo(RarArchive& rar, const char* destName)
             break;
         if (n < 0 || (sized && out.written() + std::uint64_t(n) > declared)) {
             result = ERAR_BAD_DATA;
+            break;
+        }
+        if (rar.callback
+            && rar.callback(UCM_PROCESSDATA, rar.userData, std::intptr_t(buffer), std::intptr_t(n)) == -1) {
+            result = ERAR_UNKNOWN;
             break;
         }
         if (rar.facts.crc)
@@ -140,6 +148,10 @@ RarHandle RAROpenArchiveEx(RAROpenArchiveDataEx* data)
         return nullptr;
     }
     rar->index = ReadRarHeaderIndex(volumes);
+    // Headers that can't be walked leave the archive solid, so it is read in order, which always works.
+    const bool solid = rar->index.empty()
+        || std::any_of(rar->index.begin(), rar->index.end(), [](const RarEntryFacts& f) { return f.solid; });
+    data->Flags = (volumes.size() > 1 ? ROADF_VOLUME : 0u) | (solid ? ROADF_SOLID : 0u);
     rar->allowance = ExtractionAllowance(ArchiveBytes(volumes));
     data->OpenResult = ERAR_SUCCESS;
     return rar;
@@ -196,6 +208,14 @@ int RARProcessFile(RarHandle rar, int operation, const char*, const char* destNa
         return extractTo(*rar, destName);
     }
     return ERAR_UNKNOWN;
+}
+
+void RARSetCallback(RarHandle rar, UNRARCALLBACK callback, std::intptr_t userData)
+{
+    if (!rar)
+        return;
+    rar->callback = callback;
+    rar->userData = userData;
 }
 
 int RARCloseArchive(RarHandle rar)

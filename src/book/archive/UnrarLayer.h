@@ -39,7 +39,12 @@ struct RAROpenArchiveDataEx {
     unsigned CmtBufSize = 0;
     unsigned CmtSize = 0;
     unsigned CmtState = 0;
+    unsigned Flags = 0; // ROADF_* of the opened archive
 };
+
+// Archive flags as RAROpenArchiveEx reports them: a volume set, or a solid archive (its entries can
+// only be read in order).
+enum : unsigned { ROADF_VOLUME = 0x0001, ROADF_SOLID = 0x0008 };
 
 struct RARHeaderDataEx {
     char FileName[1024];     // stored bytes; empty when the name doesn't fit
@@ -70,3 +75,9 @@ int RARReadHeaderEx(RarHandle archive, RARHeaderDataEx* header);
 int RARProcessFile(RarHandle archive, int operation, const char* destPath, const char* destName);
 
 int RARCloseArchive(RarHandle archive);
+
+// Called with UCM_PROCESSDATA (p1: the data, p2: its size) for each piece of data an extraction
+// unpacks; a result of -1 stops the extraction, which then returns ERAR_UNKNOWN and leaves no file.
+enum : unsigned { UCM_PROCESSDATA = 1 };
+using UNRARCALLBACK = int (*)(unsigned msg, std::intptr_t userData, std::intptr_t p1, std::intptr_t p2);
+void RARSetCallback(RarHandle archive, UNRARCALLBACK callback, std::intptr_t userData);

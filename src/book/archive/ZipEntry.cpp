@@ -112,10 +112,12 @@ private:
 
 // Copies the entry's data to the open output file, never more than its declared size: a deflate
 // stream that goes on inflating past it is a bomb, one that ends short is damaged.
-int copyData(EntryReader& reader, OutputFile& output, std::uint64_t declared)
+int copyData(EntryReader& reader, OutputFile& output, std::uint64_t declared, const std::atomic<bool>* cancelled)
 {
     std::uint64_t left = declared;
     for (;;) {
+        if (cancelled && cancelled->load(std::memory_order_relaxed))
+            return -1;
         char* buffer = output.space(kZipCopyStep);
         if (!buffer)
             return -1;
@@ -162,7 +164,7 @@ int ExtractZipEntry(unzFile zip, ZipWalk& walk, const ZipDirectoryEntry& entry, 
         reader.close();
         return UNZ_OK; // a name the file system refuses is skipped without a word
     }
-    int code = copyData(reader, walk.output, entry.uncompressedSize);
+    int code = copyData(reader, walk.output, entry.uncompressedSize, walk.cancelled);
     walk.output.close();
     if (walk.output.status() == OutputFile::Status::DiskFull) {
         walk.diskFull = true;

@@ -7,6 +7,7 @@
 #include "book/archive/ZipPlan.h"
 
 #include <QString>
+#include <atomic>
 #include <minizip/unzip.h>
 
 // What one walk keeps from entry to entry. Each walk has its own; two walks share nothing but the
@@ -25,6 +26,7 @@ struct ZipWalk {
     bool diskFull = false;        // set when an entry stopped because the disk would get too full
     bool outOfMemory = false;     // set when the copy buffer couldn't be made
     int writers = 1;              // walks writing into the work folder at once; they share the free space
+    const std::atomic<bool>* cancelled = nullptr; // when set, the copy stops at its next step
 };
 
 // Copy steps go 8 KiB at a time, as minizip inflates them.

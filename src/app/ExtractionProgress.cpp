@@ -1,0 +1,127 @@
+#include "app/ExtractionProgress.h"
+
+#include "app/AppState.h"
+#include "app/Commands.h"
+#include "app/OpenBooks.h"
+#include "book/ArchiveBook.h"
+#include "view/PageView.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace {
+void updateStrip(AppState& state)
+{
+    const BookExtraction* extraction = state.book.extraction.get();
+    const std::int32_t shown = extraction && !extraction->finished() && extraction->fileCount()
+        ? std::int32_t(extraction->settledCount() * 1000 / extraction->fileCount())
+        : -1;
+    if (shown == state.view.writtenPermille)
+        return;
+    const bool gone = shown < 0;
+    state.view.writtenPermille = shown;
+    if (PageView* view = state.windows.pageView)
+        gone ? view->update() : view->update(view->progressStripRect()); // the page again where the strip was
+}
+
+void showDueMessages(AppState& state)
+{
+    // A message box runs its own event loop, in which more notifications arrive; they leave the
+    // messages to this loop, so they stay in order.
+    if (state.extractionWaits.showingMessages)
+        return;
+    state.extractionWaits.showingMessages = true;
+    while (BookExtraction* extraction = state.book.extraction.get()) {
+        const std::vector<ExtractionMessage> due = extraction->takeMessages();
+        if (due.empty())
+            break;
+        ShowExtractionMessages(due);
+    }
+    state.extractionWaits.showingMessages = false;
+}
+} // namespace
+
+std::function<void()> ExtractionNotifier(AppState& state)
+{
+    ExtractionWaits& waits = state.extractionWaits;
+    if (!waits.receiver)
+        waits.receiver = std::make_unique<ExtractionReceiver>(state);
+    // The receiver outlives the worker: the book and its extraction go first.
+    const ExtractionReceiver* receiver = waits.receiver.get();
+    return [receiver] { receiver->notify(); };
+}
+
+ExtractionReceiver::ExtractionReceiver(AppState& state) : m_state(state)
+{
+    if (::pipe2(m_pipe, O_NONBLOCK | O_CLOEXEC) != 0)
+        return;
+    m_notifier = std::make_unique<QSocketNotifier>(m_pipe[0], QSocketNotifier::Read);
+    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] { progressed(); });
+}
+
+ExtractionReceiver::~ExtractionReceiver()
+{
+    m_notifier.reset();
+    for (int fd : m_pipe)
+        if (fd >= 0)
+            ::close(fd);
+}
+
+void ExtractionReceiver::notify() const
+{
+    // A full pipe already holds a wake-up, so a write that fails loses nothing.
+    const char wake = 1;
+    if (m_pipe[1] >= 0)
+        (void)!::write(m_pipe[1], &wake, 1);
+}
+
+void ExtractionReceiver::progressed()
+{
+    char drained[256];
+    while (::read(m_pipe[0], drained, sizeof drained) > 0) {}
+    ExtractionProgressed(m_state);
+}
+
+void ExtractionProgressed(AppState& state)
+{
+    if (state.shutDown)
+        return;
+    ExtractionWaits& waits = state.extractionWaits;
+    if (waits.page >= 0 && PageSettled(state.book, waits.page)) {
+        const std::int32_t page = waits.page;
+        waits.page = -1;
+        TurnToPage(state, page, waits.forward);
+    }
+    if (waits.preload >= 0 && PageSettled(state.book, waits.preload)) {
+        waits.preload = -1;
+        PreloadNextPage(state);
+    }
+    updateStrip(state);
+    showDueMessages(state);
+}
+
+bool PageReadyOrWait(AppState& state, std::int32_t index, bool forward)
+{
+    ExtractionWaits& waits = state.extractionWaits;
+    if (PageSettled(state.book, index)) {
+        waits.page = -1;
+        return true;
+    }
+    waits.page = index;
+    waits.forward = forward;
+    state.book.extraction->prioritise(std::size_t(index));
+    return false;
+}
+
+std::int32_t TurnBase(const AppState& state)
+{
+    return state.extractionWaits.page >= 0 ? state.extractionWaits.page : state.book.pageIndex;
+}
+
+void StopExtraction(AppState& state)
+{
+    state.book.extraction.reset();
+    state.extractionWaits.page = -1;
+    state.extractionWaits.preload = -1;
+    updateStrip(state);
+}

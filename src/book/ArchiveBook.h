@@ -1,0 +1,27 @@
+#pragma once
+// An archive book planned from its directory before anything is written: the pages in reading order
+// (as a folder of the planned files would list them) and the files to write, with the writer that
+// writes them.
+
+#include "book/BookExtraction.h"
+#include "book/PageList.h"
+
+#include <memory>
+#include <vector>
+
+struct ArchiveBookPlan {
+    PageNameList pages;                // reading order; file k of `files` is page k
+    std::vector<ExtractionFile> files; // the pages, then the other files of the book (an info.bdi)
+    std::unique_ptr<ArchiveFileWriter> writer;
+    bool complete = true; // false: the directory broke off, the book fails once what can be written is
+};
+
+// Puts `files` (each bare name once) in the plan: the pages first, in reading order, then the others.
+void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files);
+
+// Writes every file of the plan into `workDir` and waits; the messages are shown afterwards, in the
+// archive's order. False when there was nothing to write it with.
+bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir);
+
+// Shows each message on this thread.
+void ShowExtractionMessages(const std::vector<ExtractionMessage>& messages);

@@ -1,0 +1,112 @@
+#pragma once
+// Writing an archive book's files into WorkDir on one worker thread while the reader reads.
+//
+// The book's page list is made from the archive's directory before anything is written; files 0..n-1
+// of an extraction are its pages in reading order, the other files (an info.bdi) follow. The worker
+// writes the page shown first, then the pages after it, then the ones before; a page the reader turns
+// to goes to the front. Each file is written under a temporary name and renamed when whole, so a page's
+// name never holds half a page. The states of the files, the reader's wish and the messages are shared
+// under one mutex; the worker reports each settled file through `notify`, which runs on the worker
+// thread and must only post to the user-interface thread.
+
+#include "book/ExtractionOrder.h"
+
+#include <QByteArray>
+#include <QString>
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+#include <optional>
+#include <thread>
+#include <vector>
+
+struct ExtractionMessage {
+    QString text;
+    QString caption;
+};
+
+struct ExtractionFile {
+    QByteArray bareName;   // its name in WorkDir, as the file system spells it
+    std::size_t entry = 0; // its place in the archive: messages are shown in this order
+};
+
+struct FileResult {
+    bool written = false;
+    bool stop = false; // nothing more can be written: the disk is full, or the archive can't be read on
+    std::vector<ExtractionMessage> messages;
+};
+
+// Writes single files of one archive; made on the user-interface thread, then used only by the worker.
+class ArchiveFileWriter {
+public:
+    virtual ~ArchiveFileWriter() = default;
+    // Writes `file` to `tempName` in the folder `dirFd`; a file that isn't whole is removed. Gives up
+    // soon after `cancelled` is set.
+    virtual FileResult write(const ExtractionFile& file, int dirFd, const QByteArray& tempName,
+                             const std::atomic<bool>& cancelled) = 0;
+    // True when the files can only be written in the archive's order (a rar archive).
+    virtual bool inArchiveOrder() const { return false; }
+};
+
+class BookExtraction {
+public:
+    using Notify = std::function<void()>;
+
+    // Starts the worker at file `first`; without one the files are written in the archive's order. With
+    // `holdAfterFirst` the worker waits after that file until release() (the page is on screen), a wish
+    // or a wait, but no longer than kLongestHold: the first page is decoded and painted undisturbed.
+    BookExtraction(const QString& workDir, std::vector<ExtractionFile> files, std::unique_ptr<ArchiveFileWriter> writer,
+                   std::optional<std::size_t> first, Notify notify, bool holdAfterFirst = false);
+    static constexpr int kLongestHoldMs = 500;
+    ~BookExtraction(); // cancels
+    BookExtraction(const BookExtraction&) = delete;
+    BookExtraction& operator=(const BookExtraction&) = delete;
+
+    // Stops the worker between two copy steps and waits for it; what is not written stays unwritten.
+    void cancel();
+    // Lets a worker held after its first file go on.
+    void release();
+    // Moves file `k` to the front; the files after it follow.
+    void prioritise(std::size_t k);
+    FileWrite state(std::size_t k) const;
+    // Blocks until file `k` is settled; true when it was written.
+    bool waitFor(std::size_t k);
+    // The same for the file written under `bareName`; false when the book has none.
+    bool waitForNamed(const QByteArray& bareName);
+    // Blocks until every file is settled.
+    void waitAll();
+    bool finished() const;
+    // Files settled, for the progress indicator.
+    std::size_t settledCount() const;
+    std::size_t fileCount() const { return m_files.size(); }
+    // The messages whose turn has come (every file before theirs in the archive is settled), each once.
+    std::vector<ExtractionMessage> takeMessages();
+    bool stoppedEarly() const; // a file stopped the worker (the disk filled)
+
+private:
+    void run();
+
+    const std::vector<ExtractionFile> m_files;
+    std::unique_ptr<ArchiveFileWriter> m_writer;
+    Notify m_notify;
+    int m_dirFd = -1;
+    std::vector<std::size_t> m_byEntry; // file numbers in the archive's order
+
+    mutable std::mutex m_mutex;
+    std::condition_variable m_settled;
+    std::vector<FileWrite> m_states;
+    std::vector<std::vector<ExtractionMessage>> m_messages; // per file
+    WriteOrder m_order;
+    std::size_t m_first = 0;
+    bool m_inArchiveOrder = false;
+    std::size_t m_settledCount = 0;
+    std::size_t m_reported = 0; // of m_byEntry
+    bool m_done = false;
+    bool m_held = false;
+    std::condition_variable m_wake; // a held worker waits here
+    bool m_stopped = false;
+    std::atomic<bool> m_cancelled{false};
+    std::thread m_thread;
+};
