@@ -3,8 +3,10 @@
 #include "book/RarBook.h"
 #include "book/ZipBook.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+#include <QImage>
 #include <QRegularExpression>
 #include <random>
 #include <sys/stat.h>
@@ -16,6 +18,17 @@ QByteArray PageBytes(int seed, int size)
     QByteArray bytes(size, '\0');
     for (char& b : bytes)
         b = char(random() % 7 == 0 ? random() : 'a' + seed % 26); // compressible, but not trivially
+    return bytes;
+}
+
+QByteArray PngBytes(QColor colour)
+{
+    QImage image(8, 6, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
     return bytes;
 }
 

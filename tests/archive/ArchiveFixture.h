@@ -7,12 +7,15 @@
 #include "book/archive/DiskSpace.h"
 #include "support/TestSupport.h"
 
+#include <QColor>
 #include <QDir>
 #include <QStringList>
 #include <gtest/gtest.h>
 
 // Bytes that look like nothing in particular, so stored and deflated data differ.
 QByteArray PageBytes(int seed, int size = 20000);
+// An 8 x 6 PNG of one colour, for books that are opened and shown.
+QByteArray PngBytes(QColor colour);
 
 struct BookCase {
     const char* what = "";
@@ -27,6 +30,26 @@ struct BookCase {
     // FIFO (which would block an open): all three must be replaced, never written through.
     bool planted = false;
 };
+
+// The common row, whose reader is never asked and whose disk is the real one unless a budget is given.
+inline BookCase Row(const char* what, QByteArray archive, int result, QStringList messages, QStringList written,
+                    qint64 diskBudget = -1)
+{
+    return {.what = what,
+            .archive = std::move(archive),
+            .result = result,
+            .messages = std::move(messages),
+            .written = std::move(written),
+            .diskBudget = diskBudget};
+}
+
+// A row whose reader is asked: `asked` are the top folders shown, `answer` what is picked.
+inline BookCase AskedRow(const char* what, QByteArray archive, QStringList asked, QStringList answer, int result,
+                         QStringList messages, QStringList written)
+{
+    return {
+        what, std::move(archive), std::move(answer), result, std::move(messages), std::move(written), std::move(asked)};
+}
 
 // Every name in a folder, hidden, links and all.
 constexpr QDir::Filters kEverything = QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden;

@@ -13,7 +13,6 @@
 #include "support/HeldWriter.h"
 #include "support/TestState.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <random>
@@ -21,13 +20,7 @@
 namespace {
 QByteArray greyPng(int grey)
 {
-    QImage image(8, 6, QImage::Format_RGB32);
-    image.fill(QColor(grey, grey, grey));
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return bytes;
+    return PngBytes(QColor(grey, grey, grey));
 }
 
 bool pumpUntil(const std::function<bool()>& done)

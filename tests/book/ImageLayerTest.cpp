@@ -137,21 +137,11 @@ TEST(ImageLayer, BmpRleDeltaAndCutRunsLeaveTheSkippedPixelsBlack)
         const char* data;
         const char* rows;
     } cases[] = {
-        {8, "0201 00020101 0102 0001",
-         "11.."
-         "...2"}, // a run, a delta of (1, 1), a run, the end
-        {8, "0003 030201 00 0000 0203",
-         "321."
-         "33.."}, // a literal of 3, padded, the end of a line
-        {4, "0003 3210 0000 0312",
-         "321."
-         "121."},
-        {8, "0004 0302",
-         "32.."
-         "...."}, // a literal cut short
-        {8, "0101 0002 01",
-         "1..."
-         "...."}, // a delta cut short
+        {8, "0201 00020101 0102 0001", "11.. ...2"},  // a run, a delta of (1, 1), a run, the end
+        {8, "0003 030201 00 0000 0203", "321. 33.."}, // a literal of 3, padded, the end of a line
+        {4, "0003 3210 0000 0312", "321. 121."},
+        {8, "0004 0302", "32.. ...."},    // a literal cut short
+        {8, "0101 0002 01", "1... ...."}, // a delta cut short
     };
     const QImage image = indexedPattern(4, 2, 4);
     for (const auto& c : cases) {
@@ -163,7 +153,7 @@ TEST(ImageLayer, BmpRleDeltaAndCutRunsLeaveTheSkippedPixelsBlack)
                 const qsizetype index = image.colorTable().indexOf(ours.pixel(x, y));
                 rows += index < 0 ? '.' : char('0' + index);
             }
-        EXPECT_EQ(rows, c.rows) << c.data;
+        EXPECT_EQ(rows.insert(4, ' '), c.rows) << c.data;
     }
 }
 
