@@ -1,5 +1,7 @@
 #include "dialogs/FileAssociation.h"
 
+#include "common/RegularFile.h"
+
 #include "dialogs/association/DesktopFiles.h"
 #include "dialogs/association/MimeAppsList.h"
 
@@ -49,12 +51,7 @@ std::optional<QByteArray> readList(const QString& path)
     const QFileInfo info(path);
     if (!info.exists() && !info.isSymLink())
         return QByteArray();
-    if (!info.isFile())
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    return file.read(kMaxMimeAppsListBytes + 1);
+    return ReadRegularFile(path, kMaxMimeAppsListBytes + 1);
 }
 
 // Replaces `path` with `bytes` all at once, or leaves it as it was. A read-only file is the user's

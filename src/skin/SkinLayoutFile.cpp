@@ -1,9 +1,8 @@
 #include "skin/SkinLayoutFile.h"
 
+#include "common/RegularFile.h"
 #include "common/ShowMessage.h"
 
-#include <QFile>
-#include <QFileInfo>
 
 #include <algorithm>
 #include <cstdint>
@@ -283,11 +282,12 @@ bool ParseSkinLayout(SkinLayout& layout, QByteArrayView content, QStringList& re
 bool LoadSkinLayout(SkinLayout& layout, const QString& skinDir)
 {
     QStringList reports;
-    QFile file(skinDir + QStringLiteral("layout.cor"));
-    // Only a regular file: a pipe or a device named layout.cor would never end.
+    const std::optional<QByteArray> bytes = skinDir.isEmpty()
+        ? std::nullopt
+        : ReadRegularFile(skinDir + QStringLiteral("layout.cor"), kMaxLayoutBytes);
     bool loaded = false;
-    if (!skinDir.isEmpty() && QFileInfo(file.fileName()).isFile() && file.open(QIODevice::ReadOnly)) {
-        loaded = ParseSkinLayout(layout, file.read(kMaxLayoutBytes), reports);
+    if (bytes) {
+        loaded = ParseSkinLayout(layout, *bytes, reports);
     } else {
         ParseSkinLayout(layout, "INIT:0|0|0|0|", reports); // the tables go all the same
         reports << QStringLiteral("Error: opening file");

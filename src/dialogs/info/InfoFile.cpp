@@ -1,7 +1,7 @@
 #include "dialogs/info/InfoFile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "common/RegularFile.h"
+
 
 namespace {
 constexpr qsizetype kReadChars = 275;
@@ -39,11 +39,6 @@ QList<InfoEntry> ParseInfoFile(const QByteArray& bytes)
 
 QList<InfoEntry> ReadInfoFile(const QString& path)
 {
-    // Only a regular file: a FIFO or a device named info.bdi would block or never end.
-    if (!QFileInfo(path).isFile())
-        return {};
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return ParseInfoFile(file.read(kMaxInfoBytes));
+    const std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxInfoBytes);
+    return bytes ? ParseInfoFile(*bytes) : QList<InfoEntry>();
 }

@@ -1,9 +1,8 @@
 #include "dialogs/lang/LanguageModule.h"
 
+#include "common/RegularFile.h"
 #include "common/StringTable.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QResource>
@@ -102,15 +101,8 @@ bool IsModuleFileName(const QString& name)
 
 std::optional<QByteArray> ReadModuleFile(const QString& path)
 {
-    // Only a regular file is opened, so a FIFO named like a module never blocks the read.
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > kMaxModuleBytes)
-        return std::nullopt;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
-    QByteArray bytes = file.read(kMaxModuleBytes + 1);
-    if (bytes.size() > kMaxModuleBytes || file.error() != QFile::NoError)
+    std::optional<QByteArray> bytes = ReadRegularFile(path, kMaxModuleBytes + 1);
+    if (bytes && bytes->size() > kMaxModuleBytes)
         return std::nullopt;
     return bytes;
 }
