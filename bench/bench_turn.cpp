@@ -8,6 +8,7 @@
 #include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/OpenBooks.h"
+#include "app/PageTurn.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "book/OpenBook.h"

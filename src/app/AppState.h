@@ -4,7 +4,7 @@
 // a path), and reach back up only through the hooks the app installs (AppHooks).
 
 #include "app/AccelTable.h"
-#include "app/ExtractionProgress.h"
+#include "app/ExtractionWaits.h"
 #include "book/BookState.h"
 #include "book/Preload.h"
 #include "common/Settings.h"

@@ -5,6 +5,7 @@
 #include "app/MainWindow.h"
 #include "app/OpenBooks.h"
 #include "app/OpenDialogs.h"
+#include "app/PageTurn.h"
 #include "app/PopupMenu.h"
 #include "app/PresentPage.h"
 #include "app/ShutDown.h"
@@ -32,20 +33,6 @@ void repaintMainWindow(AppState& state)
 {
     if (state.windows.main)
         state.windows.main->update();
-}
-
-// Decodes page `pageIndex` into the current record; the page is shown even when this fails.
-void decodeCurrentPage(AppState& state)
-{
-    BookState& book = state.book;
-    DecodePage(book.current, PagePath(book, book.pageIndex), state.view.flipped, DecodeOptionsOf(state));
-}
-
-// A new page starts at its top; a smooth scroll still running belongs to the page before.
-void showNewPage(AppState& state)
-{
-    StopSmoothScroll(state.navigation);
-    PresentPage(state);
 }
 
 void showLoading(AppState& state)
@@ -84,28 +71,6 @@ void actionMinimize(AppState& state)
         state.windows.main->showMinimized();
 }
 
-void actionForward(AppState& state)
-{
-    BookState& book = state.book;
-    if (!book.bookLoaded)
-        return;
-    const int next = TurnBase(state) + 1;
-    if (next >= book.PageList.count())
-        return;
-    TurnToPage(state, next, true);
-}
-
-void actionBack(AppState& state)
-{
-    BookState& book = state.book;
-    if (!book.bookLoaded)
-        return;
-    const int previous = TurnBase(state) - 1;
-    if (previous < 0)
-        return;
-    TurnToPage(state, previous, false);
-}
-
 void actionJump(AppState& state)
 {
     BookState& book = state.book;
@@ -120,11 +85,7 @@ void actionJump(AppState& state)
 void actionFlip(AppState& state)
 {
     state.view.flipped = !state.view.flipped;
-    state.extractionWaits.page = -1; // the page shown is the one turned
-    // Stepping back and forward again decodes the same page turned the new way.
-    state.book.pageIndex -= 1;
-    DiscardPreloadedPage(state.preload, state.book);
-    actionForward(state);
+    DecodeShownPageAgain(state);
 }
 
 void actionFullscreen(AppState& state)
@@ -216,31 +177,12 @@ const Action kActions[] = {
     {u"open", actionOpen},
     {u"info", actionInfo},
     {u"option", actionOption},
-    {u"foward", actionForward},
-    {u"back", actionBack},
+    {u"foward", TurnForward},
+    {u"back", TurnBack},
     {u"jump", actionJump},
 };
 
 } // namespace
-
-void TurnToPage(AppState& state, std::int32_t index, bool forward)
-{
-    if (!PageReadyOrWait(state, index, forward))
-        return; // the counter and the page follow when it is written
-    BookState& book = state.book;
-    book.pageIndex = index;
-    if (forward) {
-        if (!TakePreloadedPage(state.preload, book, state.view.flipped))
-            decodeCurrentPage(state);
-        showNewPage(state);
-        ArmPreloadIfWanted(state);
-        return;
-    }
-    DiscardPreloadedPage(state.preload, book);
-    ArmPreloadIfWanted(state);
-    decodeCurrentPage(state);
-    showNewPage(state);
-}
 
 void RunAction(AppState& state, QStringView word)
 {

@@ -15,10 +15,6 @@ inline constexpr int kAboutCommand = 1019;
 // Performs one action word ("close", "foward", "opendir" ...); a word that matches none does nothing.
 void RunAction(AppState& state, QStringView word);
 
-// Shows page `index` (0-based, inside the book): taken from the preload when `forward`, otherwise
-// decoded with the preload discarded. A page not written yet is waited for without blocking.
-void TurnToPage(AppState& state, std::int32_t index, bool forward);
-
 // The mouse-action codes: 0 next page, 1 previous page, 2 popup menu, 3 stretched view on or off,
 // 4 full screen. Any other code does nothing (smooth scrolling still stops).
 void RunMouseAction(AppState& state, int code);

@@ -4,22 +4,18 @@
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/MainWindow.h"
+#include "app/PageTurn.h"
 #include "app/SelectLanguage.h"
 #include "app/SwitchSkin.h"
 #include "dialogs/preferences/PreferencesFrame.h"
 #include "view/PageView.h"
 
 namespace {
-// The page shown, decoded again: one page back, no preloaded page to take over, and forward again.
 void redecodeCurrentPage(AppState& state)
 {
     // Without a book there is nothing to decode, and stepping back would move the page index for good.
-    if (!state.book.bookLoaded)
-        return;
-    state.extractionWaits.page = -1; // the page shown is the one decoded again
-    state.book.pageIndex -= 1;
-    DiscardPreloadedPage(state.preload, state.book);
-    RunAction(state, u"foward");
+    if (state.book.bookLoaded)
+        DecodeShownPageAgain(state);
 }
 
 PreferencesHooks hooksFor(AppState& state)
