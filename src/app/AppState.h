@@ -37,7 +37,7 @@ struct AppWindows {
 struct AppState {
     AppPaths paths;
     Settings settings;
-    LanguageHandle language; // the language module in use; unloaded for the built-in English
+    LanguageHandle language;         // the language module in use; unloaded for the built-in English
     ExtractionWaits extractionWaits; // before the book: the book's worker ends before it goes
     BookState book;
     ViewState view;

@@ -5,6 +5,7 @@
 #include "app/DropBook.h"
 #include "app/PopupMenu.h"
 #include "app/ShutDown.h"
+#include "app/ViewCommands.h"
 #include "app/ViewPlacement.h"
 #include "app/WindowGrip.h"
 #include "app/WindowMenu.h"
@@ -324,12 +325,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this) {
         const auto& key = *static_cast<QKeyEvent*>(event);
-        const int command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(key));
-        if (command != 0) {
+        if (const std::optional<Command> command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(key))) {
             if (!m_keyRepeat.drop(key.timestamp(), key.isAutoRepeat())) {
                 QElapsedTimer took;
                 took.start();
-                RunCommand(m_state, command);
+                RunCommand(m_state, *command);
                 m_keyRepeat.ran(key.timestamp(), took.elapsed());
             }
             return true;

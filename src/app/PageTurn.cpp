@@ -1,6 +1,7 @@
 #include "app/PageTurn.h"
 
 #include "app/AppState.h"
+#include "app/CommandTable.h"
 #include "app/PresentPage.h"
 #include "book/Preload.h"
 #include "view/SmoothScroll.h"
@@ -66,6 +67,8 @@ void TurnToPage(AppState& state, std::int32_t index, bool forward)
     showNewPage(state);
 }
 
+// "foward" and "back": one page on from the page turned to last (the one waited for, else the one
+// shown), within the book; nothing without a book.
 void TurnForward(AppState& state)
 {
     BookState& book = state.book;
@@ -85,6 +88,12 @@ void TurnBack(AppState& state)
     if (previous < 0)
         return;
     TurnToPage(state, previous, false);
+}
+
+void FlipPage(AppState& state)
+{
+    state.view.flipped = !state.view.flipped;
+    DecodeShownPageAgain(state);
 }
 
 void DecodeShownPageAgain(AppState& state)

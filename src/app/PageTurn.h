@@ -1,7 +1,8 @@
 #pragma once
 // A page turn, from the command to the page on screen: the page taken over from the preload or decoded,
 // a page of an archive not written yet waited for without blocking, and the next page's preload armed.
-// The page commands turn through here, and so does the extraction once the page waited for is written.
+// The page commands turn through here ("foward", "back" and "flip" are here themselves), and so does the
+// extraction once the page waited for is written.
 
 #include <cstdint>
 
@@ -16,11 +17,6 @@ DecodeOptions DecodeOptionsOf(const AppState& state);
 // remembered: it completes, counter and page together, once the page is written (ResumeWaitingTurn). Any
 // earlier wait is dropped.
 void TurnToPage(AppState& state, std::int32_t index, bool forward);
-
-// "foward" and "back": one page on from the page turned to last (the one waited for, else the one
-// shown), within the book; nothing without a book.
-void TurnForward(AppState& state);
-void TurnBack(AppState& state);
 
 // The page shown, decoded again (turned the other way, or with new colour corrections): one page back,
 // no preloaded page to take over, and forward again. Without a book the page index stays one lower.

@@ -2,11 +2,11 @@
 
 #include "app/AppPaths.h"
 #include "app/AppState.h"
-#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/PageTurn.h"
 #include "app/SelectLanguage.h"
 #include "app/SwitchSkin.h"
+#include "app/ViewCommands.h"
 #include "dialogs/preferences/PreferencesFrame.h"
 #include "view/PageView.h"
 
