@@ -2,6 +2,7 @@
 
 #include "app/AppPaths.h"
 #include "app/AppState.h"
+#include "app/CommandTable.h"
 #include "app/MainWindow.h"
 #include "app/PageTurn.h"
 #include "app/SelectLanguage.h"
@@ -41,8 +42,8 @@ void OpenPreferences(AppState& state)
 {
     if (state.preferences || state.shutDown)
         return;
-    auto* frame = new PreferencesFrame({state.settings, SkinRoots(state.paths.ExeDir), hooksFor(state)},
-                                       state.windows.main);
+    auto* frame = new PreferencesFrame(
+        {state.settings, SkinRoots(state.paths.ExeDir), hooksFor(state), CommandControlNames()}, state.windows.main);
     state.preferences = frame;
     frame->show();
 }

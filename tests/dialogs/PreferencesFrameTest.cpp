@@ -2,6 +2,7 @@
 // the Controls page's key capture and assignment, and "Select language".
 
 #include "dialogs/preferences/PreferencesFrame.h"
+#include "app/CommandTable.h"
 #include "dialogs/keys/KeyCaptureField.h"
 #include "support/TestState.h"
 
@@ -27,7 +28,7 @@ protected:
         hooks.rebuildScaledPage = [this] { calls << "rebuild"; };
         hooks.rebuildAccelerators = [this] { calls << "accelerators"; };
         hooks.selectLanguage = [this] { calls << "language"; };
-        frame = new PreferencesFrame({state.settings, {}, hooks});
+        frame = new PreferencesFrame({state.settings, {}, hooks, CommandControlNames()});
         frame->show();
     }
     void TearDown() override { delete frame.data(); }
@@ -133,6 +134,7 @@ TEST_F(Preferences, KeysAreCapturedAndOneClashIsCleared)
     EXPECT_EQ(capture->text(), QStringLiteral("None"));
     // The keyboard following the slots once the page goes is the Preferences window's test.
     auto* rightClick = control<QComboBox>("1033");
+    EXPECT_EQ(rightClick->itemText(4), QStringLiteral("Toggle fullscreen mode"));
     rightClick->setCurrentIndex(4);
     emit rightClick->activated(4);
     EXPECT_EQ(state.settings.rightm, 4);
