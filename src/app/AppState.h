@@ -16,8 +16,8 @@
 
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
-class MainWindow;
 class PageView;
 class PreferencesFrame;
 
@@ -28,9 +28,10 @@ struct AppPaths {
     bool workDirCreated = false; // only a folder this run created is ever emptied or removed
 };
 
-// The two windows; empty while they don't exist.
+// The two windows; empty while they don't exist. Most of the program needs of the main window only what
+// any widget does (own a dialog, repaint, carry the title); its own operations go through MainWindowOf.
 struct AppWindows {
-    QPointer<MainWindow> main;
+    QPointer<QWidget> main;
     QPointer<PageView> pageView;
 };
 

@@ -57,6 +57,11 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     qApp->installEventFilter(this);
 }
 
+MainWindow* MainWindowOf(const AppWindows& windows)
+{
+    return qobject_cast<MainWindow*>(windows.main.data());
+}
+
 QRect MainWindow::savedPlacement() const
 {
     const Settings& s = m_state.settings;

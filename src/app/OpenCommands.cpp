@@ -3,7 +3,6 @@
 #include "app/AppState.h"
 #include "app/CommandTable.h"
 #include "app/ExtractionProgress.h"
-#include "app/MainWindow.h"
 #include "app/OpenBooks.h"
 #include "app/OpenDialogs.h"
 #include "app/PresentPage.h"

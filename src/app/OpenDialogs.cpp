@@ -2,7 +2,6 @@
 
 #include "app/AppState.h"
 #include "app/CommandTable.h"
-#include "app/MainWindow.h"
 #include "app/PageTurn.h"
 #include "app/PreferencesWindow.h"
 #include "common/Paths.h"

@@ -3,7 +3,6 @@
 #include "app/AppPaths.h"
 #include "app/AppState.h"
 #include "app/CommandTable.h"
-#include "app/MainWindow.h"
 #include "app/PageTurn.h"
 #include "app/SelectLanguage.h"
 #include "app/SwitchSkin.h"
@@ -46,13 +45,4 @@ void OpenPreferences(AppState& state)
         {state.settings, SkinRoots(state.paths.ExeDir), hooksFor(state), CommandControlNames()}, state.windows.main);
     state.preferences = frame;
     frame->show();
-}
-
-void ClosePreferences(AppState& state)
-{
-    // Later, not now: the call may come from inside the window (a message box it shows, a signal).
-    if (state.preferences) {
-        state.preferences->hide();
-        state.preferences->deleteLater();
-    }
 }

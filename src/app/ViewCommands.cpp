@@ -3,7 +3,6 @@
 #include "app/AppState.h"
 #include "app/CommandTable.h"
 #include "app/Commands.h"
-#include "app/MainWindow.h"
 #include "skin/SkinGeometry.h"
 #include "view/NavigationMath.h"
 #include "view/PageView.h"

@@ -20,7 +20,7 @@ void MinimizeWindow(AppState& state)
 
 void ToggleFullscreen(AppState& state)
 {
-    if (MainWindow* main = state.windows.main) {
+    if (MainWindow* main = MainWindowOf(state.windows)) {
         if (state.view.fullscreen)
             main->leaveFullScreen();
         else
