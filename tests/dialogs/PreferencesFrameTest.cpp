@@ -87,6 +87,12 @@ TEST_F(Preferences, ContrastDeadZoneAndTheDecodeOnRelease)
     control<QRadioButton>("1027")->click();
     EXPECT_TRUE(state.settings.wstretched);
     EXPECT_EQ(calls.last(), QStringLiteral("rebuild"));
+    // A check box stores into its setting, a number setting as 1 or 0, and then runs its hook.
+    calls.clear();
+    control<QCheckBox>("1024")->click();
+    control<QCheckBox>("1022")->click();
+    EXPECT_EQ(std::tuple(state.settings.halftone, state.settings.startfullscreen, calls),
+              std::tuple(false, 1, QStringList{"rebuild"}));
 }
 
 TEST_F(Preferences, WheelPixelsFieldTakesDigitsOnlyAndEmptyStoresFive)
