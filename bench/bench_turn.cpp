@@ -5,17 +5,19 @@
 //   ./build/bench/bench_turn                      (QT_QPA_PLATFORM=offscreen is set when unset)
 
 #include "app/AppState.h"
-#include "app/Commands.h"
 #include "app/MainWindow.h"
 #include "app/OpenBooks.h"
+#include "app/PageTurn.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
+#include "app/ViewCommands.h"
 #include "book/OpenBook.h"
 #include "book/Preload.h"
 #include "view/PageView.h"
 #include "view/SmoothScroll.h"
 #include "view/WheelInput.h"
 
+#include "BenchMain.h"
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
@@ -25,7 +27,6 @@
 #include <QRandomGenerator>
 #include <QTemporaryDir>
 #include <QTimer>
-#include "BenchMain.h"
 
 #include <benchmark/benchmark.h>
 

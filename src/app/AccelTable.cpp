@@ -18,13 +18,12 @@ AccelTable BuildAccelTable(const Settings& settings)
     AccelTable table;
     for (int i = 0; i < Settings::kKeySlots; ++i) {
         table[std::size_t(i)] = {AccelFlagsForModifier(settings.sk(i)),
-                                 static_cast<std::uint16_t>(settings.vk(i) & 0xFFFF),
-                                 static_cast<std::uint16_t>(i + 1)};
+                                 static_cast<std::uint16_t>(settings.vk(i) & 0xFFFF), *CommandWithKeySlot(i)};
     }
     return table;
 }
 
-int MatchAccelerator(const AccelTable& table, const KeyStroke& stroke)
+std::optional<Command> MatchAccelerator(const AccelTable& table, const KeyStroke& stroke)
 {
     for (const AccelEntry& e : table) {
         if (e.key == 0)
@@ -37,5 +36,5 @@ int MatchAccelerator(const AccelTable& table, const KeyStroke& stroke)
             return e.command;
         }
     }
-    return 0;
+    return std::nullopt;
 }

@@ -1,17 +1,19 @@
 #pragma once
-// The keyboard accelerators built from the twenty key slots: slot i sends command id i + 1.
+// The keyboard accelerators built from the twenty key slots: each sends the command of its slot.
 
+#include "app/CommandTable.h"
 #include "dialogs/keys/VirtualKeys.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 
 struct Settings;
 
 struct AccelEntry {
     std::uint8_t flags = 0; // 1 virtual key, +16 Alt, +8 Ctrl; 0 matches a typed character code
     std::uint16_t key = 0;  // virtual-key code (or character code when flags is 0); 0 never matches
-    std::uint16_t command = 0;
+    Command command = {};
 };
 
 using AccelTable = std::array<AccelEntry, 20>;
@@ -25,6 +27,6 @@ std::uint8_t AccelFlagsForModifier(std::int32_t modifierCode);
 
 AccelTable BuildAccelTable(const Settings& settings);
 
-// The command id of the first entry that matches, 0 when none does. Virtual-key entries need exactly
+// The command of the first entry that matches, none when none does. Virtual-key entries need exactly
 // their modifiers (Shift, which no slot carries, must be up); character entries need Alt up.
-int MatchAccelerator(const AccelTable& table, const KeyStroke& stroke);
+std::optional<Command> MatchAccelerator(const AccelTable& table, const KeyStroke& stroke);

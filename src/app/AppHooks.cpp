@@ -4,12 +4,13 @@
 #include "dialogs/BookChoiceDialog.h"
 
 AppHooks::AppHooks(AppState& state)
-    : m_previousRunner(SetMouseActionRunner([&state](int code) { RunMouseAction(state, code); })),
+    : m_previousRunners(SetMouseActionRunners(
+        {[&state](int code) { RunMouseAction(state, code); }, [&state] { RunCommand(state, Command::Forward); }})),
       m_previousChooser(SetBookChooser(RunBookChoiceDialog))
 {}
 
 AppHooks::~AppHooks()
 {
-    SetMouseActionRunner(std::move(m_previousRunner));
+    SetMouseActionRunners(std::move(m_previousRunners));
     SetBookChooser(std::move(m_previousChooser));
 }

@@ -4,7 +4,7 @@
 // a path), and reach back up only through the hooks the app installs (AppHooks).
 
 #include "app/AccelTable.h"
-#include "app/ExtractionProgress.h"
+#include "app/ExtractionWaits.h"
 #include "book/BookState.h"
 #include "book/Preload.h"
 #include "common/Settings.h"
@@ -16,8 +16,8 @@
 
 #include <QPointer>
 #include <QString>
+#include <QWidget>
 
-class MainWindow;
 class PageView;
 class PreferencesFrame;
 
@@ -28,16 +28,17 @@ struct AppPaths {
     bool workDirCreated = false; // only a folder this run created is ever emptied or removed
 };
 
-// The two windows; empty while they don't exist.
+// The two windows; empty while they don't exist. Most of the program needs of the main window only what
+// any widget does (own a dialog, repaint, carry the title); its own operations go through MainWindowOf.
 struct AppWindows {
-    QPointer<MainWindow> main;
+    QPointer<QWidget> main;
     QPointer<PageView> pageView;
 };
 
 struct AppState {
     AppPaths paths;
     Settings settings;
-    LanguageHandle language; // the language module in use; unloaded for the built-in English
+    LanguageHandle language;         // the language module in use; unloaded for the built-in English
     ExtractionWaits extractionWaits; // before the book: the book's worker ends before it goes
     BookState book;
     ViewState view;

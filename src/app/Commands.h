@@ -1,43 +1,22 @@
 #pragma once
-// Every user command ends here: command ids from the key slots and the popup menu, action words from
-// skin buttons, and the mouse-action codes of the page view's gestures.
+// Every user command ends here, in whichever vocabulary it arrives: the commands themselves (the key
+// slots through the accelerators), action words from skin buttons, menu item ids, and the gesture codes
+// of the page view. The command table says what each one means.
+
+#include "app/CommandTable.h"
 
 #include <QStringView>
-#include <cstdint>
 
 struct AppState;
 
-// The command ids of the key slots (slot i sends i + 1) and of the window menu's About item.
-// Any other id does nothing.
-void RunCommand(AppState& state, int commandId);
-inline constexpr int kAboutCommand = 1019;
+void RunCommand(AppState& state, Command command);
 
-// Performs one action word ("close", "foward", "opendir" ...); a word that matches none does nothing.
+// An action word ("close", "foward", "opendir" ...); a word that matches none does nothing.
 void RunAction(AppState& state, QStringView word);
 
-// Shows page `index` (0-based, inside the book): taken from the preload when `forward`, otherwise
-// decoded with the preload discarded. A page not written yet is waited for without blocking.
-void TurnToPage(AppState& state, std::int32_t index, bool forward);
+// A popup or window menu item; any other id (the informational items, none chosen) does nothing.
+void RunMenuCommand(AppState& state, int menuId);
 
-// The mouse-action codes: 0 next page, 1 previous page, 2 popup menu, 3 stretched view on or off,
-// 4 full screen. Any other code does nothing (smooth scrolling still stops).
+// A gesture's action number: smooth scrolling stops, then its command runs. A number that names no
+// command does only the first.
 void RunMouseAction(AppState& state, int code);
-
-// Sets `zoom` (0..100) and updates what follows it.
-void SetZoom(AppState& state, int zoom);
-
-// The stretched view on or off; turned on, the scaled page is rebuilt.
-void ToggleStretched(AppState& state);
-
-// One wheel turn of `delta` (positive: away from the user) as `mousewheelact` says. Down is delta <= 0,
-// except that zooming zooms in for delta >= 0.
-void WheelTurned(AppState& state, int delta);
-
-// After `zoom` changed: the zoom slider follows, then the page view and the main window repaint.
-void ZoomUpdate(AppState& state);
-
-// Sets `rerenderPending` and starts the page view's 50 ms rebuild of the scaled page.
-void ScheduleScaledPageRebuild(AppState& state);
-
-// The About box.
-void ShowAbout(AppState& state);

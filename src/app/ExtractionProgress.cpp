@@ -1,8 +1,7 @@
 #include "app/ExtractionProgress.h"
 
 #include "app/AppState.h"
-#include "app/Commands.h"
-#include "app/OpenBooks.h"
+#include "app/PageTurn.h"
 #include "book/ArchiveBook.h"
 #include "view/PageView.h"
 
@@ -45,7 +44,7 @@ std::function<void()> ExtractionNotifier(AppState& state)
 {
     ExtractionWaits& waits = state.extractionWaits;
     if (!waits.receiver)
-        waits.receiver = std::make_unique<ExtractionReceiver>(state);
+        waits.receiver = std::make_shared<ExtractionReceiver>(state);
     // The receiver outlives the worker: the book and its extraction go first.
     const ExtractionReceiver* receiver = waits.receiver.get();
     return [receiver] { receiver->notify(); };
@@ -86,36 +85,9 @@ void ExtractionProgressed(AppState& state)
 {
     if (state.shutDown)
         return;
-    ExtractionWaits& waits = state.extractionWaits;
-    if (waits.page >= 0 && PageSettled(state.book, waits.page)) {
-        const std::int32_t page = waits.page;
-        waits.page = -1;
-        TurnToPage(state, page, waits.forward);
-    }
-    if (waits.preload >= 0 && PageSettled(state.book, waits.preload)) {
-        waits.preload = -1;
-        PreloadNextPage(state);
-    }
+    ResumeWaitingTurn(state);
     updateStrip(state);
     showDueMessages(state);
-}
-
-bool PageReadyOrWait(AppState& state, std::int32_t index, bool forward)
-{
-    ExtractionWaits& waits = state.extractionWaits;
-    if (PageSettled(state.book, index)) {
-        waits.page = -1;
-        return true;
-    }
-    waits.page = index;
-    waits.forward = forward;
-    state.book.extraction->prioritise(std::size_t(index));
-    return false;
-}
-
-std::int32_t TurnBase(const AppState& state)
-{
-    return state.extractionWaits.page >= 0 ? state.extractionWaits.page : state.book.pageIndex;
 }
 
 void StopExtraction(AppState& state)

@@ -5,6 +5,7 @@
 #include "app/DropBook.h"
 #include "app/PopupMenu.h"
 #include "app/ShutDown.h"
+#include "app/ViewCommands.h"
 #include "app/ViewPlacement.h"
 #include "app/WindowGrip.h"
 #include "app/WindowMenu.h"
@@ -54,6 +55,11 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     setAcceptDrops(true);
     // Accelerators see every key press while this window is the active one, whichever child has focus.
     qApp->installEventFilter(this);
+}
+
+MainWindow* MainWindowOf(const AppWindows& windows)
+{
+    return qobject_cast<MainWindow*>(windows.main.data());
 }
 
 QRect MainWindow::savedPlacement() const
@@ -324,12 +330,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this) {
         const auto& key = *static_cast<QKeyEvent*>(event);
-        const int command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(key));
-        if (command != 0) {
+        if (const std::optional<Command> command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(key))) {
             if (!m_keyRepeat.drop(key.timestamp(), key.isAutoRepeat())) {
                 QElapsedTimer took;
                 took.start();
-                RunCommand(m_state, command);
+                RunCommand(m_state, *command);
                 m_keyRepeat.ran(key.timestamp(), took.elapsed());
             }
             return true;

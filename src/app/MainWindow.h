@@ -14,6 +14,7 @@
 #include <QWidget>
 
 struct AppState;
+struct AppWindows;
 class PageView;
 
 class MainWindow : public QWidget {
@@ -81,3 +82,6 @@ private:
     QPoint m_pressPoint;   // where a held press over the elements last was
     int m_downButton = -1; // the button drawn with its down image
 };
+
+// The main window of `windows` as the skin window it is; null while there is none.
+MainWindow* MainWindowOf(const AppWindows& windows);

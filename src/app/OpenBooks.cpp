@@ -1,6 +1,8 @@
 #include "app/OpenBooks.h"
 
 #include "app/AppState.h"
+#include "app/ExtractionProgress.h"
+#include "app/PageTurn.h"
 #include "app/PresentPage.h"
 #include "app/WorkDir.h"
 #include "book/Preload.h"
@@ -30,11 +32,6 @@ void showOpened(AppState& state, bool opened)
         Qt::QueuedConnection);
 }
 } // namespace
-
-DecodeOptions DecodeOptionsOf(const AppState& state)
-{
-    return {state.settings.norm, state.settings.contrastval};
-}
 
 BookOpening BookOpeningOf(AppState& state)
 {
@@ -71,25 +68,4 @@ void OpenBookAt(AppState& state, const QString& path)
     } else {
         OpenBookFile(state, path);
     }
-}
-
-void ArmPreloadIfWanted(AppState& state)
-{
-    state.extractionWaits.preload = -1;
-    if (!state.settings.preloadnextpage)
-        return;
-    ArmPreload(state.preload, [&state] { PreloadNextPage(state); });
-}
-
-void PreloadNextPage(AppState& state)
-{
-    if (state.shutDown)
-        return;
-    // A next page not written yet is preloaded once it is.
-    const std::int32_t next = state.book.pageIndex + 1;
-    if (next < state.book.PageList.count() && !PageSettled(state.book, next)) {
-        state.extractionWaits.preload = next;
-        return;
-    }
-    PreloadPage(state.preload, state.book, state.view.flipped, DecodeOptionsOf(state));
 }

@@ -10,7 +10,6 @@ struct AppState;
 
 // How the first page is decoded, from the settings and the view.
 BookOpening BookOpeningOf(AppState& state);
-DecodeOptions DecodeOptionsOf(const AppState& state);
 
 // Opens the directory in BookDir as a book (BookPath as OpenDirectoryBook takes it).
 void OpenBookDir(AppState& state);
@@ -21,9 +20,3 @@ void OpenBookFile(AppState& state, const QString& path);
 // Opens whatever `path` names: a folder (or a path that can't be read, which then opens as no book)
 // as a directory book, anything else as a book file. The book open before is closed first.
 void OpenBookAt(AppState& state, const QString& path);
-
-// Restarts the two-second preload timer when `preloadnextpage` is on.
-void ArmPreloadIfWanted(AppState& state);
-
-// What the timer does when it fires: queues the decode of the next page (not after ShutDown).
-void PreloadNextPage(AppState& state);

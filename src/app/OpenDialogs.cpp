@@ -1,7 +1,8 @@
 #include "app/OpenDialogs.h"
 
 #include "app/AppState.h"
-#include "app/MainWindow.h"
+#include "app/CommandTable.h"
+#include "app/PageTurn.h"
 #include "app/PreferencesWindow.h"
 #include "common/Paths.h"
 #include "common/Seam.h"
@@ -100,12 +101,18 @@ QString ChooseFolderToOpen(QWidget* owner, const QString& startDir)
     return replaced ? replaced(owner, startDir) : chooseDirectoryWithDialog(owner, startDir);
 }
 
-int AskJumpPage(AppState& state)
+void JumpToChosenPage(AppState& state)
 {
+    BookState& book = state.book;
+    if (!book.bookLoaded)
+        return;
     QWidget* owner = state.windows.main;
-    const int pageIndex = state.book.pageIndex, pageCount = int(state.book.PageList.count());
+    const int pageIndex = book.pageIndex, pageCount = int(book.PageList.count());
     const auto& replaced = DialogsSeam::current().jumpPage;
-    return replaced ? replaced(owner, pageIndex, pageCount) : RunJumpDialog(owner, pageIndex, pageCount);
+    const int chosen = replaced ? replaced(owner, pageIndex, pageCount) : RunJumpDialog(owner, pageIndex, pageCount);
+    if (chosen <= 0 || chosen > book.PageList.count())
+        return;
+    TurnToPage(state, chosen - 1, false);
 }
 
 void ShowBookInfo(AppState& state)

@@ -45,9 +45,7 @@ CommandDialogs SetCommandDialogs(CommandDialogs dialogs);
 
 QString ChooseFileToOpen(QWidget* owner, const QString& startDir);
 QString ChooseFolderToOpen(QWidget* owner, const QString& startDir);
-// The page number the reader chose for the open book, as typed: the caller checks it.
-int AskJumpPage(AppState& state);
-// The open book, its page and its info.bdi (the book's folder's, or the scratch folder's).
-void ShowBookInfo(AppState& state);
-// The Preferences window, unless one is open already.
-void ShowPreferences(AppState& state);
+
+// The commands "jump" (the page chosen, when it is one of the book's), "info" (the open book, its page and
+// its info.bdi) and "option" (the Preferences window, unless one is open already) are declared with the
+// command table.

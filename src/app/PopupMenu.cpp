@@ -6,6 +6,7 @@
 #include "common/Seam.h"
 #include "common/StringTable.h"
 #include "view/PageView.h"
+#include "view/SmoothScroll.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -17,29 +18,21 @@ namespace {
 constexpr const char* kContext = "PopupMenu";
 using E = MenuEntry;
 
-void run(AppState& state, QStringView word)
-{
-    RunAction(state, word);
-}
-
 // The "Open" submenu, which the skin's "open" button also shows on its own.
 const std::vector<MenuEntry> kOpenEntries = {
-    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "A File..."), kMenuOpenFile, [](AppState& s) { run(s, u"open"); }},
-    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "A Directory..."), kMenuOpenDirectory,
-     [](AppState& s) { run(s, u"opendir"); }},
+    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "A File..."), Command::Open},
+    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "A Directory..."), Command::OpenDir},
     {E::Separator},
-    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Book from last session"), kMenuOpenLast,
-     [](AppState& s) { run(s, u"openlast"); }},
+    {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Book from last session"), Command::OpenLast},
 };
 
 std::vector<MenuEntry> makePopupEntries()
 {
     std::vector<MenuEntry> entries = {
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Toggle Fullscreen"), kMenuFullscreen,
-         [](AppState& s) { run(s, u"fullscreen"); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Toggle Fullscreen"), Command::Fullscreen},
         {E::Separator},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Stretched View"), kMenuStretched, ToggleStretched},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Flipped View"), kMenuFlipped, [](AppState& s) { run(s, u"flip"); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Stretched View"), Command::Stretch},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Flipped View"), Command::Flip},
         {E::Separator},
         {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Open")},
     };
@@ -47,26 +40,23 @@ std::vector<MenuEntry> makePopupEntries()
     const std::vector<MenuEntry> rest = {
         {E::EndSubmenu},
         {E::Separator},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Info... \t"), kMenuInfo, [](AppState& s) { run(s, u"info"); }},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Preferences...\t"), kMenuPreferences,
-         [](AppState& s) { run(s, u"option"); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Info... \t"), Command::Info},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Preferences...\t"), Command::Option},
         {E::Separator},
         {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Zoom")},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "100%"), kMenuZoom100, [](AppState& s) { SetZoom(s, 0); }},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "125%"), kMenuZoom125, [](AppState& s) { SetZoom(s, 25); }},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "150%"), kMenuZoom150, [](AppState& s) { SetZoom(s, 50); }},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "175%"), kMenuZoom175, [](AppState& s) { SetZoom(s, 75); }},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "200%"), kMenuZoom200, [](AppState& s) { SetZoom(s, 100); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "100%"), Command::Zoom100},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "125%"), Command::Zoom125},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "150%"), Command::Zoom150},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "175%"), Command::Zoom175},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "200%"), Command::Zoom200},
         {E::EndSubmenu},
         {E::Separator},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Next Page \t"), kMenuNextPage,
-         [](AppState& s) { run(s, u"foward"); }},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Previous Page \t"), kMenuPreviousPage,
-         [](AppState& s) { run(s, u"back"); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Next Page \t"), Command::Forward},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Previous Page \t"), Command::Back},
         {E::Separator},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Jump To... \t"), kMenuJump, [](AppState& s) { run(s, u"jump"); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Jump To... \t"), Command::Jump},
         {E::Separator},
-        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Quit"), kMenuQuit, [](AppState& s) { run(s, u"close"); }},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Quit"), Command::Close},
     };
     entries.insert(entries.end(), rest.begin(), rest.end());
     return entries;
@@ -102,7 +92,7 @@ void addEntries(QMenu& menu, std::vector<MenuEntry>::const_iterator& it, std::ve
 {
     for (; it != end; ++it) {
         switch (it->kind) {
-        case E::Item: addItem(menu, translated(it->text), it->id); break;
+        case E::Item: addItem(menu, translated(it->text), CommandInfoOf(it->command).menuId); break;
         case E::Separator: menu.addSeparator(); break;
         case E::Submenu: {
             QMenu* sub = menu.addMenu(translated(it->text));
@@ -156,16 +146,6 @@ std::unique_ptr<QMenu> BuildOpenMenu(const AppState& state, QWidget* parent)
     return menu;
 }
 
-void RunMenuCommand(AppState& state, int commandId)
-{
-    for (const MenuEntry& entry : PopupMenuEntries()) {
-        if (entry.kind == E::Item && entry.id == commandId) {
-            entry.run(state);
-            return;
-        }
-    }
-}
-
 MenuTracker SetMenuTracker(MenuTracker tracker)
 {
     return TrackerSeam::replace(std::move(tracker));
@@ -181,6 +161,7 @@ int TrackMenu(QMenu& menu, const QPoint& screenPos)
 
 void ShowPopupMenu(AppState& state)
 {
+    StopSmoothScroll(state.navigation);
     PageView* view = state.windows.pageView;
     if (view) {
         // A left-button gesture in progress ends here, as if the button had come up.

@@ -2,24 +2,20 @@
 
 #include "app/AppPaths.h"
 #include "app/AppState.h"
-#include "app/Commands.h"
-#include "app/MainWindow.h"
+#include "app/CommandTable.h"
+#include "app/PageTurn.h"
 #include "app/SelectLanguage.h"
 #include "app/SwitchSkin.h"
+#include "app/ViewCommands.h"
 #include "dialogs/preferences/PreferencesFrame.h"
 #include "view/PageView.h"
 
 namespace {
-// The page shown, decoded again: one page back, no preloaded page to take over, and forward again.
 void redecodeCurrentPage(AppState& state)
 {
     // Without a book there is nothing to decode, and stepping back would move the page index for good.
-    if (!state.book.bookLoaded)
-        return;
-    state.extractionWaits.page = -1; // the page shown is the one decoded again
-    state.book.pageIndex -= 1;
-    DiscardPreloadedPage(state.preload, state.book);
-    RunAction(state, u"foward");
+    if (state.book.bookLoaded)
+        DecodeShownPageAgain(state);
 }
 
 PreferencesHooks hooksFor(AppState& state)
@@ -45,17 +41,8 @@ void OpenPreferences(AppState& state)
 {
     if (state.preferences || state.shutDown)
         return;
-    auto* frame = new PreferencesFrame({state.settings, SkinRoots(state.paths.ExeDir), hooksFor(state)},
-                                       state.windows.main);
+    auto* frame = new PreferencesFrame(
+        {state.settings, SkinRoots(state.paths.ExeDir), hooksFor(state), CommandControlNames()}, state.windows.main);
     state.preferences = frame;
     frame->show();
-}
-
-void ClosePreferences(AppState& state)
-{
-    // Later, not now: the call may come from inside the window (a message box it shows, a signal).
-    if (state.preferences) {
-        state.preferences->hide();
-        state.preferences->deleteLater();
-    }
 }

@@ -5,6 +5,3 @@ struct AppState;
 
 // Opens the Preferences window owned by the main window; while one is open this does nothing.
 void OpenPreferences(AppState& state);
-
-// Closes the Preferences window if one is open; it goes once the current event is over.
-void ClosePreferences(AppState& state);

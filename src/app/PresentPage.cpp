@@ -1,7 +1,6 @@
 #include "app/PresentPage.h"
 
 #include "app/AppState.h"
-#include "app/MainWindow.h"
 #include "app/ProductTitle.h"
 #include "book/PageCounter.h"
 #include "view/PageShown.h"

@@ -2,7 +2,6 @@
 
 #include "app/AppPaths.h"
 #include "app/AppState.h"
-#include "app/MainWindow.h"
 #include "dialogs/LanguageModules.h"
 
 void SelectLanguage(AppState& state)

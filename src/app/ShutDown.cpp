@@ -2,10 +2,10 @@
 
 #include "app/AppState.h"
 #include "app/ExtractionProgress.h"
-#include "app/PreferencesWindow.h"
 #include "app/SettingsFile.h"
 #include "app/WorkDir.h"
 #include "book/Preload.h"
+#include "dialogs/preferences/PreferencesFrame.h"
 #include "view/SmoothScroll.h"
 
 #include <QCoreApplication>
@@ -27,7 +27,11 @@ void ShutDown(AppState& state)
     CancelPreload(state.preload, state.book);
     StopExtraction(state); // nothing may still be writing into WorkDir when it goes
     StopSmoothScroll(state.navigation);
-    ClosePreferences(state);
+    if (state.preferences) {
+        // Gone later, not now: the end may come from inside the window (a message box it shows, a signal).
+        state.preferences->hide();
+        state.preferences->deleteLater();
+    }
     state.accelTable = {};
     QDir::setCurrent(state.paths.ExeDir);
     RemoveWorkDir(state.paths);

@@ -16,8 +16,8 @@ void SwitchSkin(AppState& state, const QString& name)
     state.settings.skinname = loaded;
     ShowSkinTexts(state.skin, state.skinTexts);
     SetSliderValue(state.skin, u"zoom", state.view.zoom);
-    if (state.windows.main)
-        state.windows.main->skinChanged();
+    if (MainWindow* main = MainWindowOf(state.windows))
+        main->skinChanged();
     if (!usable) {
         // The button that asked for the skin is still in its click; the program ends after it.
         AppState* running = &state;

@@ -1,6 +1,5 @@
 #include "app/WindowMenu.h"
 
-#include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/PopupMenu.h"
 
@@ -27,7 +26,7 @@ std::unique_ptr<QMenu> BuildWindowMenu(QWidget* parent)
     add(QT_TRANSLATE_NOOP("WindowMenu", "Mi&nimize"), kWindowMinimize);
     add(QT_TRANSLATE_NOOP("WindowMenu", "&Close"), kWindowClose);
     menu->addSeparator();
-    add(QT_TRANSLATE_NOOP("WindowMenu", "&About..."), kAboutCommand);
+    add(QT_TRANSLATE_NOOP("WindowMenu", "&About..."), CommandInfoOf(Command::About).menuId);
     return menu;
 }
 
@@ -39,7 +38,6 @@ void ShowWindowMenu(AppState& state, QWidget* window)
     switch (id) {
     case kWindowMinimize: window->showMinimized(); break;
     case kWindowClose: window->close(); break;
-    case kAboutCommand: RunCommand(state, kAboutCommand); break;
-    default: break;
+    default: RunMenuCommand(state, id); break;
     }
 }

@@ -1,5 +1,6 @@
 #pragma once
-// The small window menu that Alt+Space opens on the frameless main window: Minimize, Close and About.
+// The small window menu that Alt+Space opens on the frameless main window: Minimize and Close, which are
+// the window's own, and the program's About.
 
 #include <memory>
 

@@ -3,16 +3,22 @@
 #include "common/Seam.h"
 
 namespace {
-using RunnerSeam = Seam<MouseActionRunner, struct RunnerTag>;
+using RunnersSeam = Seam<MouseActionRunners, struct RunnersTag>;
 } // namespace
 
-MouseActionRunner SetMouseActionRunner(MouseActionRunner runner)
+MouseActionRunners SetMouseActionRunners(MouseActionRunners runners)
 {
-    return RunnerSeam::replace(std::move(runner));
+    return RunnersSeam::replace(std::move(runners));
 }
 
 void RunViewMouseAction(int code)
 {
-    if (const MouseActionRunner& run = RunnerSeam::current())
+    if (const auto& run = RunnersSeam::current().gesture)
         run(code);
+}
+
+void RunViewNextPage()
+{
+    if (const auto& run = RunnersSeam::current().nextPage)
+        run();
 }

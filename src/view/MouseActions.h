@@ -1,16 +1,18 @@
 #pragma once
-// The commands the page view's mouse gestures run (the `dblleftm`, `rightm`, `middlem` and
-// `leftrightm` codes, and the turn after holding the left button). They belong to the program above the
-// view, which installs them at start-up; with none installed a gesture does nothing.
+// What the page view's mouse input runs: the gestures' configured actions (the `dblleftm`, `rightm`,
+// `middlem` and `leftrightm` codes) and the turn to the next page after holding the left button. They
+// belong to the program above the view, which installs them at start-up; with none installed nothing
+// happens.
 
 #include <functional>
 
-// 0 next page, 1 previous page, 2 popup menu, 3 stretched view on or off, 4 full screen.
-inline constexpr int kMouseActionNextPage = 0;
+struct MouseActionRunners {
+    std::function<void(int code)> gesture;
+    std::function<void()> nextPage;
+};
 
-using MouseActionRunner = std::function<void(int code)>;
-
-// Replaces the runner and returns the previous one.
-MouseActionRunner SetMouseActionRunner(MouseActionRunner runner);
+// Replaces the runners and returns the previous ones.
+MouseActionRunners SetMouseActionRunners(MouseActionRunners runners);
 
 void RunViewMouseAction(int code);
+void RunViewNextPage();

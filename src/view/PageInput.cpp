@@ -42,7 +42,7 @@ void PageInput::leftButtonUp()
             const std::uint32_t pressTick = std::uint32_t(s.nextonup);
             s.nextonup = 0;
             if (HeldLongEnough(m_port.tickCount(), pressTick))
-                RunViewMouseAction(kMouseActionNextPage);
+                RunViewNextPage();
         }
     }
     nav.leftDown = false;

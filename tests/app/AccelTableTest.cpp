@@ -17,20 +17,22 @@ TEST(AccelTable, StrokesMatchTheirSlotWithExactlyItsModifiers)
     s.sk(2) = 7;
     s.sk(3) = 3; // Ctrl+Alt
     const AccelTable table = BuildAccelTable(s);
+    using C = Command;
+    constexpr std::nullopt_t none = std::nullopt;
     // virtual key, typed character, shift, ctrl, alt; the command sent
-    const std::pair<KeyStroke, int> strokes[] = {
-        {{70}, 1},
-        {{0}, 0},
-        {{0, 'q'}, 3},
-        {{0, 'q', false, false, true}, 0},
-        {{39, 0, false, true, true}, 4},
-        {{39}, 0},
-        {{88}, 5},
-        {{81}, 9},
-        {{81, 0, false, true}, 16},
-        {{13, 0, false, false, true}, 13},
-        {{13}, 0},
-        {{88, 0, true}, 0}, // Shift, which no slot carries, must be up
+    const std::pair<KeyStroke, std::optional<Command>> strokes[] = {
+        {{70}, C::ScrollUp},
+        {{0}, none},
+        {{0, 'q'}, C::ScrollLeft},
+        {{0, 'q', false, false, true}, none},
+        {{39, 0, false, true, true}, C::ScrollRight},
+        {{39}, none},
+        {{88}, C::Forward},
+        {{81}, C::OpenDir},
+        {{81, 0, false, true}, C::Close},
+        {{13, 0, false, false, true}, C::Fullscreen},
+        {{13}, none},
+        {{88, 0, true}, none}, // Shift, which no slot carries, must be up
     };
     for (const auto& [stroke, command] : strokes)
         EXPECT_EQ(MatchAccelerator(table, stroke), command) << stroke.virtualKey << " " << stroke.character;

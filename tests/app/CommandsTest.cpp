@@ -1,5 +1,5 @@
-// The commands: action words, key and menu ids reaching their actions, the page commands at the book's
-// edges, the open commands with their dialogs replaced, zoom and the views.
+// The commands: action words, key slots, gestures and popup items reaching their commands, the page
+// commands at the book's edges, the open commands with their dialogs replaced, zoom and the views.
 
 #include "app/Commands.h"
 #include "app/KeyRepeat.h"
@@ -7,6 +7,7 @@
 #include "app/PopupMenu.h"
 #include "support/TestState.h"
 
+#include <QAction>
 #include <QMenu>
 #include <gtest/gtest.h>
 
@@ -26,7 +27,22 @@ protected:
     // A book of `pages` pages on disk, page i grey level 10 * i, open at `index`.
     void openBook(int pages, int index = 0) { OpenGreyBook(state, dir, pages, QSize(4, 3), 10, index); }
     int shownGrey() const { return state.book.current.isNull() ? -1 : qRed(state.book.current.pixels.pixel(0, 0)); }
-    void run(int id) { id < kMenuOpenFile ? RunCommand(state, id) : RunMenuCommand(state, id); }
+    void run(Command command) { RunCommand(state, command); }
+    // The popup, with the item of this text chosen in it.
+    void choose(const QString& text)
+    {
+        MenuTracker previous = SetMenuTracker([text](QMenu& menu, const QPoint&) {
+            QList<QMenu*> menus = menu.findChildren<QMenu*>();
+            menus << &menu;
+            for (const QMenu* in : menus)
+                for (const QAction* item : in->actions())
+                    if (item->text() == text)
+                        return item->data().toInt();
+            return 0;
+        });
+        RunAction(state, u"menu");
+        SetMenuTracker(std::move(previous));
+    }
 
     AppState state;
     ScratchDir dir;
@@ -52,47 +68,63 @@ TEST_F(Commands, WordsKeysAndMenuItemsReachTheirDialogs)
         RunAction(state, QString::fromLatin1(word));     // a word matches whole or not at all
     for (int id : {kMenuInfoItemId, 0, 40003, 40020, 5}) // informational items and strangers do nothing
         RunMenuCommand(state, id);
-    RunCommand(state, 21);
+    for (int code : {7, -1})
+        RunMouseAction(state, code);
     EXPECT_TRUE(dialogs.isEmpty()) << dialogs.join(u',').toStdString();
     for (QStringView word : {u"jump", u"open", u"opendir", u"info", u"option"})
         RunAction(state, word);
-    // the keys, then the menu items
-    for (int id : {7, 8, 9, 10, 11, +kMenuJump, +kMenuOpenFile, +kMenuOpenDirectory, +kMenuInfo, +kMenuPreferences})
-        run(id);
+    // the keys, then the popup's items
+    for (Command command : {Command::Jump, Command::Open, Command::OpenDir, Command::Info, Command::Option})
+        run(command);
+    for (const char* item : {"Jump To... \t", "A File...", "A Directory...", "Info... \t", "Preferences...\t"})
+        choose(QString::fromLatin1(item));
     const QStringList once = {"jump", "file:/start/files/", "dir:/start/dirs/", "info", "option"};
     EXPECT_EQ(dialogs, once + once + once);
 
-    MenuTracker previous = SetMenuTracker([](QMenu&, const QPoint&) { return int(kMenuNextPage); });
-    RunAction(state, u"menu"); // the popup, and the item chosen in it
-    SetMenuTracker(std::move(previous));
+    choose(QStringLiteral("Next Page \t"));
     EXPECT_EQ(state.book.pageIndex, 1);
-    run(16);
+    run(Command::Close);
     EXPECT_TRUE(state.shutDown);
-    run(kMenuQuit); // a second close finds nothing left to do
+    choose(QStringLiteral("Quit")); // a second close finds nothing left to do
+}
+
+TEST(CommandTable, KeySlotsAndGesturesKeepTheCommandsSettingsFilesMeanByThem)
+{
+    using C = Command;
+    const C bySlot[] = {C::ScrollUp, C::ScrollDown,  C::ScrollLeft,  C::ScrollRight, C::Forward,
+                        C::Back,     C::Jump,        C::Open,        C::OpenDir,     C::Info,
+                        C::Option,   C::Stretch,     C::Fullscreen,  C::ZoomIn,      C::ZoomOut,
+                        C::Close,    C::ScrollToTop, C::ScrollToEnd, C::Flip,        C::OpenLast};
+    for (int slot = 0; slot < 20; ++slot)
+        EXPECT_EQ(CommandWithKeySlot(slot), bySlot[slot]) << slot;
+    const C byGesture[] = {C::Forward, C::Back, C::Menu, C::Stretch, C::Fullscreen};
+    for (int code = 0; code < 5; ++code)
+        EXPECT_EQ(CommandWithGesture(code), byGesture[code]) << code;
+    EXPECT_FALSE(CommandWithKeySlot(20) || CommandWithGesture(5) || CommandWithWord(u"zoom"));
 }
 
 TEST_F(Commands, PageCommandsAndJumpStayWithinTheBook)
 {
     openBook(4);
-    const std::tuple<int, int, int> steps[] = {
+    using C = Command;
+    const std::tuple<Command, int, int> steps[] = {
         // command, page chosen in the jump dialog, page index after
-        {6, 0, 0}, {5, 0, 1},  {kMenuNextPage, 0, 2},
-        {5, 0, 3}, {5, 0, 3},  {kMenuPreviousPage, 0, 2},
-        {7, 0, 2}, {7, -3, 2}, {7, 5, 2},
-        {7, 4, 3}, {7, 1, 0},
+        {C::Back, 0, 0},    {C::Forward, 0, 1}, {C::Forward, 0, 2}, {C::Forward, 0, 3},
+        {C::Forward, 0, 3}, {C::Back, 0, 2},    {C::Jump, 0, 2},    {C::Jump, -3, 2},
+        {C::Jump, 5, 2},    {C::Jump, 4, 3},    {C::Jump, 1, 0},
     };
     for (const auto& [command, chosen, index] : steps) {
         pageChosen = chosen;
         run(command);
-        EXPECT_EQ(state.book.pageIndex, index) << command << " " << chosen;
+        EXPECT_EQ(state.book.pageIndex, index) << int(command) << " " << chosen;
         EXPECT_EQ(shownGrey(), 10 * index);
     }
     state.settings.preloadnextpage = true;
     state.book.pageIndex = 3;
-    run(5);
+    run(Command::Forward);
     EXPECT_FALSE(state.preload.timer.isActive()) << "nothing happened, so nothing is armed";
     state.book.bookLoaded = false;
-    for (int command : {5, 6, 7})
+    for (Command command : {Command::Forward, Command::Back, Command::Jump})
         run(command);
     EXPECT_EQ(state.book.pageIndex, 3) << "no book, no page commands";
     EXPECT_EQ(dialogs.size(), 5);
@@ -105,8 +137,8 @@ TEST_F(Commands, FlipTurnsTheSamePageAndTwiceTurnsItBack)
     page.setPixel(0, 0, qRgb(255, 0, 0));
     page.save(dir.file("a.png"));
     OpenPagesIn(state, dir, {"a.png"});
-    for (const auto& [command, flipped] : {std::pair{19, true}, {int(kMenuFlipped), false}}) {
-        run(command);
+    for (bool flipped : {true, false}) {
+        run(Command::Flip);
         EXPECT_EQ(std::pair(state.view.flipped, state.book.pageIndex), std::pair(flipped, 0));
         EXPECT_EQ(shownGrey(), flipped ? 0 : 255) << "the left column is red unless turned by 180 degrees";
     }
@@ -118,34 +150,36 @@ TEST_F(Commands, ScrollAndZoomKeysAndThePresets)
         state.settings.pixforkb = pixforkb;
         state.settings.mousewheelval = wheelStep;
         state.book.scrollX = state.book.scrollY = 1000;
-        for (int id : {1, 2, 2, 3, 4, 4})
-            run(id);
+        for (Command command : {Command::ScrollUp, Command::ScrollDown, Command::ScrollDown, Command::ScrollLeft,
+                                Command::ScrollRight, Command::ScrollRight})
+            run(command);
         EXPECT_EQ(QPoint(state.book.scrollX, state.book.scrollY), QPoint(1000 + step, 1000 + step));
     }
     state.book.current.pixels = QImage(10, 777, QImage::Format_RGB32);
-    run(18);
+    run(Command::ScrollToEnd);
     EXPECT_EQ(state.book.scrollY, 777);
-    run(17);
+    run(Command::ScrollToTop);
     EXPECT_EQ(state.book.scrollY, 0);
 
-    const std::tuple<int, int, int> zooms[] = {
-        // from, the key or menu item, the zoom after
-        {97, 14, 100},          {3, 15, 0},
-        {50, kMenuZoom100, 0},  {0, kMenuZoom125, 25},
-        {0, kMenuZoom150, 50},  {0, kMenuZoom175, 75},
-        {0, kMenuZoom200, 100},
-    };
-    for (const auto& [from, command, zoom] : zooms) {
+    const auto zoomAfter = [&](int from, const std::function<void()>& change) {
         state.view.zoom = from;
-        run(command);
-        EXPECT_EQ(state.view.zoom, zoom) << command;
-    }
+        change();
+        return state.view.zoom;
+    };
+    EXPECT_EQ(zoomAfter(97, [&] { run(Command::ZoomIn); }), 100);
+    EXPECT_EQ(zoomAfter(3, [&] { run(Command::ZoomOut); }), 0);
+    const std::pair<const char*, int> presets[] = {
+        {"100%", 0}, {"125%", 25}, {"150%", 50}, {"175%", 75}, {"200%", 100}};
+    for (const auto& [item, zoom] : presets)
+        EXPECT_EQ(zoomAfter(7, [&] { choose(QString::fromLatin1(item)); }), zoom) << item;
 }
 
 TEST_F(Commands, TurningTheStretchedViewOnOrFullscreenWhileStretchedRebuildsTheScaledPage)
 {
-    const std::function<void()> ways[] = {[&] { run(kMenuStretched); }, [&] { run(12); },
-                                          [&] { RunMouseAction(state, 3); }, [&] { RunAction(state, u"stretch"); }};
+    // The popup item, the key, the gesture (left + right by default) and the word.
+    const std::function<void()> ways[] = {
+        [&] { choose(QStringLiteral("Stretched View")); }, [&] { run(Command::Stretch); },
+        [&] { RunMouseAction(state, state.settings.leftrightm); }, [&] { RunAction(state, u"stretch"); }};
     for (const auto& turn : ways) {
         turn();
         EXPECT_TRUE(state.view.stretched && state.view.rerenderPending);
@@ -153,10 +187,10 @@ TEST_F(Commands, TurningTheStretchedViewOnOrFullscreenWhileStretchedRebuildsTheS
         turn();
         EXPECT_FALSE(state.view.stretched || state.view.rerenderPending) << "turning it off rebuilds nothing";
     }
-    run(13);
+    run(Command::Fullscreen);
     EXPECT_TRUE(state.view.fullscreen && !state.view.rerenderPending);
     state.view.stretched = true;
-    run(kMenuFullscreen);
+    choose(QStringLiteral("Toggle Fullscreen"));
     EXPECT_TRUE(!state.view.fullscreen && state.view.rerenderPending);
 }
 
@@ -166,7 +200,7 @@ TEST_F(Commands, OpenCommandsRememberWhereTheyWereAndCancelOrAVanishedBookChange
     for (QStringView word : {u"open", u"opendir", u"openlast"}) // cancelled, or none stored
         RunAction(state, word);
     state.settings.previousbook = dir.file("gone.cbz");
-    run(20);
+    run(Command::OpenLast);
     EXPECT_EQ(messages.texts(), QStringList{"Your previous file can't be found"});
     EXPECT_EQ(messages.messages()[0].caption, QStringLiteral("Error"));
     EXPECT_TRUE(state.book.bookLoaded);
@@ -182,7 +216,7 @@ TEST_F(Commands, OpenCommandsRememberWhereTheyWereAndCancelOrAVanishedBookChange
         << "a folder keeps its separator";
     ScratchDir empty;
     state.settings.previousbook = empty.path().chopped(1);
-    run(kMenuOpenLast);
+    choose(QStringLiteral("Book from last session"));
     EXPECT_EQ(state.book.BookDir, empty.path());
     EXPECT_FALSE(state.book.resumePending) << "a resume that reached no page would carry over to the next book";
 }

@@ -63,7 +63,7 @@ void addMenuTexts(const QMenu& menu, QStringList& texts)
 std::map<QString, QStringList> everyText(AppState& state)
 {
     std::map<QString, QStringList> shown;
-    PreferencesFrame frame({state.settings, {}, {}});
+    PreferencesFrame frame({state.settings, {}, {}, CommandControlNames()});
     for (int page = 0; page < PreferencesFrame::PageCount; ++page) {
         frame.pageList()->setCurrentRow(page);
         shown[QString::number(page)] = readableTexts(frame);

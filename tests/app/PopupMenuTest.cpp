@@ -42,7 +42,7 @@ TEST(WindowMenu, AltSpaceOpensItAndAboutShowsTheVersion)
     AppState state;
     MessageRecorder messages;
     QWidget window;
-    MenuTracker previous = SetMenuTracker([](QMenu&, const QPoint&) { return kAboutCommand; });
+    MenuTracker previous = SetMenuTracker([](QMenu&, const QPoint&) { return CommandInfoOf(Command::About).menuId; });
     ShowWindowMenu(state, &window);
     SetMenuTracker(std::move(previous));
     ASSERT_EQ(messages.messages().size(), 1u);

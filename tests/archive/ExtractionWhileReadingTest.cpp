@@ -6,7 +6,9 @@
 #include "RarTestWriter.h"
 #include "ZipTestWriter.h"
 #include "app/Commands.h"
+#include "app/ExtractionProgress.h"
 #include "app/OpenBooks.h"
+#include "app/PageTurn.h"
 #include "app/ShutDown.h"
 #include "app/WorkDir.h"
 #include "book/BookExtraction.h"
@@ -86,14 +88,14 @@ TEST_F(ExtractionWhileReading, TurnsFasterThanTheWorkerAndAJumpToTheLastPageWait
 
     // Back four times, as fast as a held key: the counter stays until the page is there.
     for (int i = 0; i < 4; ++i)
-        RunCommand(state, 6);
+        RunCommand(state, Command::Back);
     EXPECT_EQ(state.book.pageIndex, 7);
     EXPECT_EQ(state.extractionWaits.page, 3);
     held->allowed = 100;
     ASSERT_TRUE(pumpUntil([&] { return state.book.pageIndex == 3; }));
     EXPECT_EQ(shownGrey(), 60);
     ASSERT_TRUE(pumpUntil([&] { return state.view.writtenPermille == -1; })); // the strip goes when all is written
-    RunCommand(state, 5);
+    RunCommand(state, Command::Forward);
     EXPECT_EQ(state.book.pageIndex, 4); // a written page turns at once
     EXPECT_TRUE(messages.texts().isEmpty());
 }
@@ -135,7 +137,7 @@ TEST_F(ExtractionWhileReading, ADamagedEntryInTheMiddleIsReportedOnceAndTheReade
     EXPECT_EQ(messages.texts(), QStringList{kEntryError});
     const int expected[] = {20, -1, 60, 80}; // the damaged page is shown empty, the pages after it as they are
     for (int grey : expected) {
-        RunCommand(state, 5);
+        RunCommand(state, Command::Forward);
         EXPECT_EQ(shownGrey(), grey);
     }
     EXPECT_EQ(inWorkDir(), (QStringList{"p0.png", "p1.png", "p3.png", "p4.png"}));

@@ -5,7 +5,7 @@
 #include "book/Preload.h"
 #include "app/AppState.h"
 #include "app/Commands.h"
-#include "app/OpenBooks.h"
+#include "app/PageTurn.h"
 #include "support/TestState.h"
 
 #include <QFile>

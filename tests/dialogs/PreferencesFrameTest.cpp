@@ -2,6 +2,7 @@
 // the Controls page's key capture and assignment, and "Select language".
 
 #include "dialogs/preferences/PreferencesFrame.h"
+#include "app/CommandTable.h"
 #include "dialogs/keys/KeyCaptureField.h"
 #include "support/TestState.h"
 
@@ -27,7 +28,7 @@ protected:
         hooks.rebuildScaledPage = [this] { calls << "rebuild"; };
         hooks.rebuildAccelerators = [this] { calls << "accelerators"; };
         hooks.selectLanguage = [this] { calls << "language"; };
-        frame = new PreferencesFrame({state.settings, {}, hooks});
+        frame = new PreferencesFrame({state.settings, {}, hooks, CommandControlNames()});
         frame->show();
     }
     void TearDown() override { delete frame.data(); }
@@ -86,6 +87,12 @@ TEST_F(Preferences, ContrastDeadZoneAndTheDecodeOnRelease)
     control<QRadioButton>("1027")->click();
     EXPECT_TRUE(state.settings.wstretched);
     EXPECT_EQ(calls.last(), QStringLiteral("rebuild"));
+    // A check box stores into its setting, a number setting as 1 or 0, and then runs its hook.
+    calls.clear();
+    control<QCheckBox>("1024")->click();
+    control<QCheckBox>("1022")->click();
+    EXPECT_EQ(std::tuple(state.settings.halftone, state.settings.startfullscreen, calls),
+              std::tuple(false, 1, QStringList{"rebuild"}));
 }
 
 TEST_F(Preferences, WheelPixelsFieldTakesDigitsOnlyAndEmptyStoresFive)
@@ -133,6 +140,7 @@ TEST_F(Preferences, KeysAreCapturedAndOneClashIsCleared)
     EXPECT_EQ(capture->text(), QStringLiteral("None"));
     // The keyboard following the slots once the page goes is the Preferences window's test.
     auto* rightClick = control<QComboBox>("1033");
+    EXPECT_EQ(rightClick->itemText(4), QStringLiteral("Toggle fullscreen mode"));
     rightClick->setCurrentIndex(4);
     emit rightClick->activated(4);
     EXPECT_EQ(state.settings.rightm, 4);

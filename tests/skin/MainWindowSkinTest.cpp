@@ -2,7 +2,7 @@
 // manager sizing it.
 
 #include "app/AppState.h"
-#include "app/Commands.h"
+#include "app/CommandTable.h"
 #include "app/MainWindow.h"
 #include "app/PopupMenu.h"
 #include "app/PresentPage.h"

@@ -85,7 +85,7 @@ QString FormatKeyName(int virtualKey, int modifierCode)
     return modifierCode == 0 ? StringText(35) : prefix;
 }
 
-QString KeySlotEntryText(int slot, int virtualKey, int modifierCode)
+QString KeySlotEntryText(int nameId, int virtualKey, int modifierCode)
 {
-    return StringText(15 + slot) + QStringLiteral(" (") + FormatKeyName(virtualKey, modifierCode) + u')';
+    return StringText(nameId) + QStringLiteral(" (") + FormatKeyName(virtualKey, modifierCode) + u')';
 }

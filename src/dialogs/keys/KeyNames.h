@@ -10,5 +10,6 @@ QString KeyName(int virtualKey);
 // key's name. No key (0 or less) reads "None" without modifiers and the bare prefix with them.
 QString FormatKeyName(int virtualKey, int modifierCode);
 
-// A slot's row in the Controls page's list: its name, then the key in brackets: "Go to next page (X)".
-QString KeySlotEntryText(int slot, int virtualKey, int modifierCode);
+// A slot's row in the Controls page's list: its name (string `nameId`), then the key in brackets:
+// "Go to next page (X)".
+QString KeySlotEntryText(int nameId, int virtualKey, int modifierCode);

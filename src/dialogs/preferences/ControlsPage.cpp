@@ -14,13 +14,11 @@
 #include <algorithm>
 
 namespace {
-// The gesture names, in the order of their action numbers.
-constexpr int kGestureNames[] = {10, 11, 12, 13, 37};
-
-QComboBox* gestureBox(const char* id, Settings::Short& setting)
+// The choices are the gesture action numbers, in order.
+QComboBox* gestureBox(const char* id, const QList<int>& names, Settings::Short& setting)
 {
     auto* box = WithId(new QComboBox, id);
-    for (int name : kGestureNames)
+    for (int name : names)
         box->addItem(StringText(name));
     // A hand-edited action number outside the list shows no choice until one is made.
     box->setCurrentIndex(setting >= 0 && setting < box->count() ? setting : -1);
@@ -29,24 +27,24 @@ QComboBox* gestureBox(const char* id, Settings::Short& setting)
 }
 } // namespace
 
-ControlsPage::ControlsPage(Settings& settings, const PreferencesHooks& hooks, QWidget* parent)
-    : QWidget(parent), m_settings(settings), m_rebuildAccelerators(hooks.rebuildAccelerators)
+ControlsPage::ControlsPage(Settings& settings, const PreferencesHooks& hooks, ControlNames names, QWidget* parent)
+    : QWidget(parent), m_settings(settings), m_rebuildAccelerators(hooks.rebuildAccelerators), m_names(std::move(names))
 {
     setObjectName(QStringLiteral("121"));
     QGroupBox* page = PageFrame(this, StringText(9));
 
     auto* gestures = new QFormLayout;
     gestures->addRow(tr("Left click will:"), WithId(new QLabel(StringText(14)), "1037"));
-    gestures->addRow(tr("Double Left click will:"), gestureBox("1036", settings.dblleftm));
-    gestures->addRow(tr("Right click will:"), gestureBox("1033", settings.rightm));
-    gestures->addRow(tr("Middle click will:"), gestureBox("1034", settings.middlem));
-    gestures->addRow(tr("Left + Right click will:"), gestureBox("1035", settings.leftrightm));
+    gestures->addRow(tr("Double Left click will:"), gestureBox("1036", m_names.gestures, settings.dblleftm));
+    gestures->addRow(tr("Right click will:"), gestureBox("1033", m_names.gestures, settings.rightm));
+    gestures->addRow(tr("Middle click will:"), gestureBox("1034", m_names.gestures, settings.middlem));
+    gestures->addRow(tr("Left + Right click will:"), gestureBox("1035", m_names.gestures, settings.leftrightm));
 
     // The list is sorted by its texts; each row keeps its slot, which names it whatever its position.
     m_slots = WithId(new QListWidget, "1031");
     QList<QPair<QString, int>> rows;
-    for (int slot = 0; slot < Settings::kKeySlots; ++slot)
-        rows.append({KeySlotEntryText(slot, settings.vk(slot), settings.sk(slot)), slot});
+    for (int slot = 0; slot < m_names.keySlots.size(); ++slot)
+        rows.append({KeySlotEntryText(m_names.keySlots[slot], settings.vk(slot), settings.sk(slot)), slot});
     std::stable_sort(rows.begin(), rows.end(),
                      [](const auto& a, const auto& b) { return a.first.compare(b.first, Qt::CaseInsensitive) < 0; });
     for (const auto& [text, slot] : rows) {
@@ -103,7 +101,7 @@ void ControlsPage::refreshSlotRow(int slot)
     // The row keeps its place: the list is sorted only when it is filled.
     const int row = int(slotsInListOrder().indexOf(slot));
     if (row >= 0)
-        m_slots->item(row)->setText(KeySlotEntryText(slot, m_settings.vk(slot), m_settings.sk(slot)));
+        m_slots->item(row)->setText(KeySlotEntryText(m_names.keySlots[slot], m_settings.vk(slot), m_settings.sk(slot)));
 }
 
 void ControlsPage::setCurrent()

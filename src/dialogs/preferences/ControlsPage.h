@@ -1,6 +1,6 @@
 #pragma once
-// The Controls page: the twenty key slots with their keys, the field that captures a new key, and what
-// the four mouse gestures do. Gestures change at once; the key slots change in the settings at once but
+// The Controls page: the key slots with their keys, the field that captures a new key, and what the
+// four mouse gestures do. Gestures change at once; the key slots change in the settings at once but
 // reach the keyboard when the page is destroyed.
 
 #include "dialogs/keys/KeySlotEdits.h"
@@ -14,7 +14,7 @@ class QListWidget;
 class ControlsPage : public QWidget {
     Q_OBJECT
 public:
-    ControlsPage(Settings& settings, const PreferencesHooks& hooks, QWidget* parent = nullptr);
+    ControlsPage(Settings& settings, const PreferencesHooks& hooks, ControlNames names, QWidget* parent = nullptr);
     ~ControlsPage() override; // the keyboard follows the edited slots from here
 
 private:
@@ -27,6 +27,7 @@ private:
 
     Settings& m_settings;
     std::function<void()> m_rebuildAccelerators;
+    ControlNames m_names;
     QListWidget* m_slots = nullptr;
     KeyCaptureField* m_capture = nullptr;
     SlotKey m_pending;

@@ -21,16 +21,11 @@ DisplayPage::DisplayPage(Settings& settings, const PreferencesHooks& hooks, QWid
     QGroupBox* page = PageFrame(this, StringText(6));
     auto* layout = new QVBoxLayout(page);
 
-    layout->addWidget(SettingCheckBox("1022", tr("Start in fullscreen mode"), settings.startfullscreen > 0,
-                                      [s](bool on) { s->startfullscreen = on ? 1 : 0; }));
+    layout->addWidget(SettingCheckBox("1022", tr("Start in fullscreen mode"), settings.startfullscreen));
     layout->addWidget(SettingCheckBox("1028", tr("Use halftone stretching when zooming (looks good but slower)"),
-                                      settings.halftonezoom, [s, redraw = hooks.redrawPage](bool on) {
-                                          s->halftonezoom = on;
-                                          RunHook(redraw);
-                                      }));
+                                      settings.halftonezoom, hooks.redrawPage));
     // Normalisation applies to the pages decoded from now on; the page shown stays as it is.
-    layout->addWidget(
-        SettingCheckBox("1029", tr("Use basic color normalisation"), settings.norm, [s](bool on) { s->norm = on; }));
+    layout->addWidget(SettingCheckBox("1029", tr("Use basic color normalisation"), settings.norm));
 
     layout->addWidget(new QLabel(tr("Basic contrast slider (0 =disabled)")));
     auto* contrastRow = new QHBoxLayout;
@@ -66,14 +61,10 @@ DisplayPage::DisplayPage(Settings& settings, const PreferencesHooks& hooks, QWid
         SettingRadio("1026", tr("Stretch page to fit in display area"), !settings.wstretched, stretchWidth(false)));
     stretchedLayout->addWidget(SettingRadio("1027", tr("Stretch width of the page to fit in width of display area"),
                                             settings.wstretched, stretchWidth(true)));
-    stretchedLayout->addWidget(
-        SettingCheckBox("1023", tr("Default page display  stretchs the image to fit in the view area"),
-                        settings.startstretched > 0, [s](bool on) { s->startstretched = on ? 1 : 0; }));
+    stretchedLayout->addWidget(SettingCheckBox(
+        "1023", tr("Default page display  stretchs the image to fit in the view area"), settings.startstretched));
     stretchedLayout->addWidget(SettingCheckBox("1024", tr("Use halftone stretching (looks good but is slower)"),
-                                               settings.halftone, [s, rebuild = hooks.rebuildScaledPage](bool on) {
-                                                   s->halftone = on;
-                                                   RunHook(rebuild);
-                                               }));
+                                               settings.halftone, hooks.rebuildScaledPage));
     layout->addWidget(stretched);
 
     auto* holding = new QLabel(tr("* By default: switch between full & stretched view by holding left button down "

@@ -40,14 +40,12 @@ GeneralPage::GeneralPage(Settings& settings, QWidget* parent) : QWidget(parent)
     wheelLayout->addLayout(pixelsRow);
 
     auto* options = new QVBoxLayout;
-    options->addWidget(SettingCheckBox("1025", tr("Use the mouse wheel pixels value with keyboard navigation"),
-                                       settings.pixforkb, [s](bool on) { s->pixforkb = on; }));
-    options->addWidget(SettingCheckBox("1026", tr("Enable Smooth Scrolling with mouse wheel"), settings.smoothscroll,
-                                       [s](bool on) { s->smoothscroll = on; }));
-    options->addWidget(SettingCheckBox("1022", tr("Alternative mouse navigation mode"), settings.explorerstylenav,
-                                       [s](bool on) { s->explorerstylenav = on; }));
-    options->addWidget(SettingCheckBox("1023", tr("Preload next page while reading the current one"),
-                                       settings.preloadnextpage, [s](bool on) { s->preloadnextpage = on; }));
+    options->addWidget(
+        SettingCheckBox("1025", tr("Use the mouse wheel pixels value with keyboard navigation"), settings.pixforkb));
+    options->addWidget(SettingCheckBox("1026", tr("Enable Smooth Scrolling with mouse wheel"), settings.smoothscroll));
+    options->addWidget(SettingCheckBox("1022", tr("Alternative mouse navigation mode"), settings.explorerstylenav));
+    options->addWidget(
+        SettingCheckBox("1023", tr("Preload next page while reading the current one"), settings.preloadnextpage));
     options->addWidget(SettingCheckBox("1024", tr("Go to next page after holding left button down for 10 sec."),
                                        settings.nextonup >= 0, [s](bool on) { s->nextonup = on ? 0 : -1; }));
 

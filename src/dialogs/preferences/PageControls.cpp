@@ -10,6 +10,24 @@ QCheckBox* SettingCheckBox(const char* id, const QString& text, bool checked, st
     return box;
 }
 
+QCheckBox* SettingCheckBox(const char* id, const QString& text, bool& setting, std::function<void()> after)
+{
+    return SettingCheckBox(id, text, static_cast<bool>(setting), [&setting, after = std::move(after)](bool on) {
+        setting = on;
+        if (after)
+            after();
+    });
+}
+
+QCheckBox* SettingCheckBox(const char* id, const QString& text, std::int32_t& setting, std::function<void()> after)
+{
+    return SettingCheckBox(id, text, setting > 0, [&setting, after = std::move(after)](bool on) {
+        setting = on ? 1 : 0;
+        if (after)
+            after();
+    });
+}
+
 QRadioButton* SettingRadio(const char* id, const QString& text, bool checked, std::function<void()> chosen)
 {
     auto* radio = WithId(new QRadioButton(text), id);

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QRadioButton>
+#include <cstdint>
 #include <functional>
 
 template <typename Control> Control* WithId(Control* control, const char* id)
@@ -15,6 +16,12 @@ template <typename Control> Control* WithId(Control* control, const char* id)
 
 // A check box showing `checked` that calls `changed` with its new state whenever the user toggles it.
 QCheckBox* SettingCheckBox(const char* id, const QString& text, bool checked, std::function<void(bool)> changed);
+
+// A check box over one setting: it shows the setting and stores every toggle into it, then runs `after`
+// (when there is one). A number setting shows checked above 0 and stores 1 or 0.
+QCheckBox* SettingCheckBox(const char* id, const QString& text, bool& setting, std::function<void()> after = {});
+QCheckBox* SettingCheckBox(const char* id, const QString& text, std::int32_t& setting,
+                           std::function<void()> after = {});
 
 // A radio button that calls `chosen` when the user picks it.
 QRadioButton* SettingRadio(const char* id, const QString& text, bool checked, std::function<void()> chosen);

@@ -93,7 +93,7 @@ void PreferencesFrame::showPage(int row)
     }
     case Display: page = new DisplayPage(m_context.settings, m_context.hooks); break;
     case Skins: page = new SkinsPage(m_context.skinRoots, m_context.hooks); break;
-    case Controls: page = new ControlsPage(m_context.settings, m_context.hooks); break;
+    case Controls: page = new ControlsPage(m_context.settings, m_context.hooks, m_context.names); break;
     case Plugins: page = new PluginsPage; break;
     default: return; // no entry chosen: the area stays empty
     }

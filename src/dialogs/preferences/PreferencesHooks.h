@@ -2,6 +2,8 @@
 // What the Preferences pages need from the running program, filled in by the app. An empty member does
 // nothing.
 
+#include "dialogs/keys/ControlNames.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -22,6 +24,7 @@ struct PreferencesContext {
     Settings& settings;
     QStringList skinRoots; // the folders skins are looked for in, each ending in "/"
     PreferencesHooks hooks;
+    ControlNames names; // of the key slots and the gesture choices
 };
 
 inline void RunHook(const std::function<void()>& hook)

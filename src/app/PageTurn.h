@@ -1,0 +1,33 @@
+#pragma once
+// A page turn, from the command to the page on screen: the page taken over from the preload or decoded,
+// a page of an archive not written yet waited for without blocking, and the next page's preload armed.
+// The page commands turn through here ("foward", "back" and "flip" are here themselves), and so does the
+// extraction once the page waited for is written.
+
+#include <cstdint>
+
+struct AppState;
+struct DecodeOptions;
+
+// How pages are decoded, from the settings.
+DecodeOptions DecodeOptionsOf(const AppState& state);
+
+// Shows page `index` (0-based, inside the book): taken from the preload when `forward`, otherwise decoded
+// with the preload discarded. A page not written yet goes to the front of the extraction and the turn is
+// remembered: it completes, counter and page together, once the page is written (ResumeWaitingTurn). Any
+// earlier wait is dropped.
+void TurnToPage(AppState& state, std::int32_t index, bool forward);
+
+// The page shown, decoded again (turned the other way, or with new colour corrections): one page back,
+// no preloaded page to take over, and forward again. Without a book the page index stays one lower.
+void DecodeShownPageAgain(AppState& state);
+
+// After the extraction settled a file: a turn or a preload waiting for a page that is now written goes on.
+void ResumeWaitingTurn(AppState& state);
+
+// Restarts the two-second preload timer when `preloadnextpage` is on.
+void ArmPreloadIfWanted(AppState& state);
+
+// What the timer does when it fires: queues the decode of the next page (not after ShutDown). A next page
+// not written yet is preloaded once it is.
+void PreloadNextPage(AppState& state);
