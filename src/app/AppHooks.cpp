@@ -1,11 +1,15 @@
 #include "app/AppHooks.h"
 
+#include "app/AppState.h"
 #include "app/Commands.h"
+#include "app/MainWindow.h"
 #include "dialogs/BookChoiceDialog.h"
 
 AppHooks::AppHooks(AppState& state)
     : m_previousRunner(SetMouseActionRunner([&state](int code) { RunMouseAction(state, code); })),
-      m_previousChooser(SetBookChooser(RunBookChoiceDialog))
+      m_previousChooser(SetBookChooser([&state](const BookTree& tree, ArchiveFamily family) {
+          return RunBookChoiceDialog(state.windows.main, tree, family);
+      }))
 {}
 
 AppHooks::~AppHooks()
