@@ -1,5 +1,6 @@
 # Installing the program as a Linux user expects it, and packing that install as a .deb.
-#   cmake --install build --prefix P    P/bin/bullevista, P/share/bullevista/skins/, the desktop entry,
+#   cmake --install build --prefix P    P/bin/bullevista, P/share/bullevista/ (skins/, lang/, defaults.ini),
+#                                       the desktop entry,
 #                                       the MIME package, the icons and the AppStream metainfo under P/share/
 #   cd build && cpack -G DEB            bullevista_<version>_<arch>.deb (`make package` does both steps)
 include(GNUInstallDirs)
@@ -31,6 +32,11 @@ file(WRITE ${BV_CHANGELOG} "bullevista (${PROJECT_VERSION}) unstable; urgency=me
 execute_process(COMMAND gzip -n -9 -f ${BV_CHANGELOG})
 execute_process(COMMAND gzip -n -9 -c ${CMAKE_SOURCE_DIR}/packaging/bullevista.1
                 OUTPUT_FILE ${CMAKE_BINARY_DIR}/doc/bullevista.1.gz)
+
+# The settings of a first start (no settings file yet): beside the viewer in the build, so `make run`
+# starts fitted too, and in share/bullevista/ when installed.
+configure_file(${CMAKE_SOURCE_DIR}/resources/defaults.ini ${CMAKE_BINARY_DIR}/defaults.ini COPYONLY)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/defaults.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/bullevista)
 
 install(TARGETS bullevista RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${BV_SHARE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR})
