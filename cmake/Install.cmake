@@ -7,7 +7,7 @@ include(GNUInstallDirs)
 
 set(BV_APP_ID org.bullevista.bullevista)
 set(BV_SHARE_DIR ${CMAKE_BINARY_DIR}/share)
-set(BV_CONTACT "The Bullevista developers <bullevista@example.org>")
+set(BV_CONTACT "Bullevista developers <developers@bullevista.org>")
 set(BV_ICON_SVG ${CMAKE_SOURCE_DIR}/resources/icons/bullevista.svg)
 
 # The program carries its icon, so a copy run where it was built can hand it to the desktop too.
@@ -54,7 +54,7 @@ endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bullevista)
-set(CPACK_PACKAGE_VENDOR "The Bullevista developers")
+set(CPACK_PACKAGE_VENDOR "Bullevista developers")
 set(CPACK_PACKAGE_CONTACT "${BV_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fast, skinnable comic-book viewer")
 set(CPACK_PACKAGE_DESCRIPTION
