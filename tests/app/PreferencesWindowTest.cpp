@@ -104,6 +104,7 @@ TEST_F(PreferencesWindow, ABrokenSkinSaysSwitchingOnceAndLeavesDefault)
     EXPECT_FALSE(state.shutDown);
     EXPECT_TRUE(list->item(1)->font().bold() && !list->item(0)->font().bold()) << "the skin in use is marked";
     QTest::keyClick(list, Qt::Key_Return); // Enter loads the selected skin as a double click does
-    EXPECT_EQ(messages.texts().count(QStringLiteral("Switching to default skin because of an error with your custom skin")),
-              2);
+    EXPECT_EQ(
+        messages.texts().count(QStringLiteral("Switching to default skin because of an error with your custom skin")),
+        2);
 }

@@ -65,8 +65,8 @@ int textOverflow(const QWidget& w)
         option.initFrom(button);
         option.text = button->text();
         const QStyle::SubElement contents = qobject_cast<const QCheckBox*>(&w) ? QStyle::SE_CheckBoxContents
-            : qobject_cast<const QRadioButton*>(&w)                          ? QStyle::SE_RadioButtonContents
-                                                                             : QStyle::SE_PushButtonContents;
+            : qobject_cast<const QRadioButton*>(&w)                            ? QStyle::SE_RadioButtonContents
+                                                                               : QStyle::SE_PushButtonContents;
         return overflow(metrics.size(Qt::TextShowMnemonic, button->text()),
                         w.style()->subElementRect(contents, &option, &w).size());
     }
@@ -125,7 +125,10 @@ QStringList faultsOf(QWidget& window, const QString& where)
     // A window taller or wider than the screen is squeezed by the window manager below what it asks.
     const QSize room = window.screen()->availableGeometry().size();
     if (window.frameGeometry().width() > room.width() || window.frameGeometry().height() > room.height())
-        faults << where + QStringLiteral(" is larger than the screen: %1 x %2").arg(window.frameGeometry().width()).arg(window.frameGeometry().height());
+        faults << where
+                + QStringLiteral(" is larger than the screen: %1 x %2")
+                      .arg(window.frameGeometry().width())
+                      .arg(window.frameGeometry().height());
     checkChildren(window, where, faults);
     return faults;
 }
@@ -153,7 +156,8 @@ QStringList everyDialogsFaults(AppState& state, const QString& language)
         InsertFolderPath(tree, QLatin1String(path));
     BookChoiceDialog chooser(tree, ArchiveFamily::Zip);
     faults << faultsOf(chooser, language + QStringLiteral(" Books"));
-    LanguageSelectionDialog languages(LanguageEntries({QStringLiteral(BV_BINARY_DIR "/lang/")}), state.settings.langfile);
+    LanguageSelectionDialog languages(LanguageEntries({QStringLiteral(BV_BINARY_DIR "/lang/")}),
+                                      state.settings.langfile);
     faults << faultsOf(languages, language + QStringLiteral(" Languages"));
     return faults;
 }

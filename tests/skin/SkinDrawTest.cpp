@@ -145,16 +145,18 @@ TEST(SkinDraw, ATextIsCapitalsWithoutAccentsAndDrawsOneCellMoreThanFits)
     // Latin-1 letters without a cell are blanks. Beyond Latin-1 the system font draws, over two cells for
     // a wide character (even beyond 16 bits), with a mark joining the character before (dropped after a
     // strip letter): A € 日 Я́ é 😀 ~
-    const SkinTextCells cells = SkinCellsFor(QString::fromUtf8(
-        "\xc3\xb1\x01\xc3\x87" "A\xe2\x82\xac\xe6\x97\xa5\xd0\xaf\xcc\x81" "e\xcc\x81\xf0\x9f\x98\x80~"));
+    const SkinTextCells cells = SkinCellsFor(QString::fromUtf8("\xc3\xb1\x01\xc3\x87"
+                                                               "A\xe2\x82\xac\xe6\x97\xa5\xd0\xaf\xcc\x81"
+                                                               "e\xcc\x81\xf0\x9f\x98\x80~"));
     EXPECT_EQ(cells.glyphs, SkinCellsFor(u"  CA    E  ~").glyphs);
     std::vector<std::tuple<int, int, QString>> system;
     for (const SkinSystemGlyph& g : cells.systemGlyphs)
         system.emplace_back(g.cell, g.cells, g.text);
-    EXPECT_EQ(system, (std::vector<std::tuple<int, int, QString>>{{4, 1, QString::fromUtf8("\xe2\x82\xac")},
-                                                                  {5, 2, QString::fromUtf8("\xe6\x97\xa5")},
-                                                                  {7, 1, QString::fromUtf8("\xd0\xaf\xcc\x81")},
-                                                                  {9, 2, QString::fromUtf8("\xf0\x9f\x98\x80")}}));
+    EXPECT_EQ(system,
+              (std::vector<std::tuple<int, int, QString>>{{4, 1, QString::fromUtf8("\xe2\x82\xac")},
+                                                          {5, 2, QString::fromUtf8("\xe6\x97\xa5")},
+                                                          {7, 1, QString::fromUtf8("\xd0\xaf\xcc\x81")},
+                                                          {9, 2, QString::fromUtf8("\xf0\x9f\x98\x80")}}));
     QImage strip(16, 4, QImage::Format_RGB32);
     strip.fill(Qt::white);
     strip.setPixel(5, 2, qRgb(128, 128, 160)); // an edge, half inked

@@ -49,9 +49,9 @@ SkinDesign defaultSkin()
     const auto tool = [](const char* action, int x) { return ButtonSpec{action, at(x, 4, 32, 32, header)}; };
     const auto small = [](const char* action, int x) { return ButtonSpec{action, at(x, -26, 28, 24, status)}; };
     d.buttons = {
-        tool("open", 38),        tool("back", 82),         tool("jump", 114),     tool("foward", 146),
-        tool("stretch", -174),   tool("flip", -142),       tool("fullscreen", -110), tool("minimize", -68),
-        tool("close", -36),      small("info", -106),      small("option", -76),  small("menu", -46),
+        tool("open", 38),      tool("back", 82),    tool("jump", 114),        tool("foward", 146),
+        tool("stretch", -174), tool("flip", -142),  tool("fullscreen", -110), tool("minimize", -68),
+        tool("close", -36),    small("info", -106), small("option", -76),     small("menu", -46),
     };
     d.sliders = {{QStringLiteral("zoom"), at(-190, -19, 70, 10, status)}};
     // The field ends one cell before the zoom glass: its last, partly shown cell is drawn past its end.
@@ -97,9 +97,9 @@ SkinDesign nocturneSkin()
     const auto bar = [](const char* action, int x) { return ButtonSpec{action, at(x, 4, 28, 26, title)}; };
     const auto big = [](const char* action, int x) { return ButtonSpec{action, at(x, -46, 36, 40, dock)}; };
     d.buttons = {
-        big("open", 10),       big("back", 62),     big("jump", 98),    big("foward", 134),
-        big("stretch", -94),   big("flip", -58),    bar("info", -184),  bar("option", -156),
-        bar("menu", -128),     bar("minimize", -90), bar("fullscreen", -62), bar("close", -34),
+        big("open", 10),     big("back", 62),      big("jump", 98),        big("foward", 134),
+        big("stretch", -94), big("flip", -58),     bar("info", -184),      bar("option", -156),
+        bar("menu", -128),   bar("minimize", -90), bar("fullscreen", -62), bar("close", -34),
     };
     d.sliders = {{QStringLiteral("zoom"), at(-190, -31, 80, 10, dock)}};
     d.texts = {{QStringLiteral("main"), at(40, 10, -200, 14, title), 8}};
