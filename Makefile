@@ -18,10 +18,9 @@ build: configure
 viewer: configure
 	@cmake --build $(BUILD) -j$(JOBS) --target bullevista skins sample-book
 
-# A first run (no settings file yet) shows the sample book fitted to the view; afterwards the settings
-# file the viewer writes at exit rules.
+# A first run (no settings file yet) shows the sample book fitted to the view, as build/defaults.ini
+# says; afterwards the settings file the viewer writes at exit rules.
 run: viewer
-	@[ -e $(BUILD)/bullevista.ini ] || echo "startstretched=1" > $(BUILD)/bullevista.ini
 	./$(BUILD)/bullevista "$(CURDIR)/$(BUILD)/sample/Sample Book.cbz"
 
 test: build

@@ -1,12 +1,13 @@
 # Installing the program as a Linux user expects it, and packing that install as a .deb.
-#   cmake --install build --prefix P    P/bin/bullevista, P/share/bullevista/skins/, the desktop entry,
+#   cmake --install build --prefix P    P/bin/bullevista, P/share/bullevista/ (skins/, lang/, defaults.ini),
+#                                       the desktop entry,
 #                                       the MIME package, the icons and the AppStream metainfo under P/share/
 #   cd build && cpack -G DEB            bullevista_<version>_<arch>.deb (`make package` does both steps)
 include(GNUInstallDirs)
 
 set(BV_APP_ID org.bullevista.bullevista)
 set(BV_SHARE_DIR ${CMAKE_BINARY_DIR}/share)
-set(BV_CONTACT "The Bullevista developers <bullevista@example.org>")
+set(BV_CONTACT "Bullevista developers <developers@bullevista.org>")
 set(BV_ICON_SVG ${CMAKE_SOURCE_DIR}/resources/icons/bullevista.svg)
 
 # The program carries its icon, so a copy run where it was built can hand it to the desktop too.
@@ -32,6 +33,11 @@ execute_process(COMMAND gzip -n -9 -f ${BV_CHANGELOG})
 execute_process(COMMAND gzip -n -9 -c ${CMAKE_SOURCE_DIR}/packaging/bullevista.1
                 OUTPUT_FILE ${CMAKE_BINARY_DIR}/doc/bullevista.1.gz)
 
+# The settings of a first start (no settings file yet): beside the viewer in the build, so `make run`
+# starts fitted too, and in share/bullevista/ when installed.
+configure_file(${CMAKE_SOURCE_DIR}/resources/defaults.ini ${CMAKE_BINARY_DIR}/defaults.ini COPYONLY)
+install(FILES ${CMAKE_SOURCE_DIR}/resources/defaults.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/bullevista)
+
 install(TARGETS bullevista RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${BV_SHARE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR})
 install(FILES ${BV_CHANGELOG}.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
@@ -48,7 +54,7 @@ endif()
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME bullevista)
-set(CPACK_PACKAGE_VENDOR "The Bullevista developers")
+set(CPACK_PACKAGE_VENDOR "Bullevista developers")
 set(CPACK_PACKAGE_CONTACT "${BV_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fast, skinnable comic-book viewer")
 set(CPACK_PACKAGE_DESCRIPTION

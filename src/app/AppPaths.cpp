@@ -47,6 +47,17 @@ QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWrit
     return cacheDir;
 }
 
+QString SettingsFileToRead(const QString& settingsFile, const QString& exeDir)
+{
+    if (paths::exists(settingsFile))
+        return settingsFile;
+    for (const QString& defaults :
+         {exeDir + QStringLiteral("defaults.ini"), exeDir + QStringLiteral("../share/bullevista/defaults.ini")})
+        if (QFileInfo(defaults).isFile())
+            return QDir::cleanPath(defaults);
+    return settingsFile;
+}
+
 namespace {
 QStringList dataRoots(const QString& exeDir, const QString& folder)
 {

@@ -28,6 +28,12 @@ bool IsInstalledCopy(const QString& exeDir);
 QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWritable, const QString& configHome,
                         const QString& cacheHome);
 
+// The settings a first start reads when `settingsFile` does not exist: defaults.ini beside the
+// executable, else ../share/bullevista/defaults.ini from it (where an installed copy has it). The
+// settings file itself whenever it exists, and also when there is no defaults file (it then reads as
+// empty: the program's own defaults).
+QString SettingsFileToRead(const QString& settingsFile, const QString& exeDir);
+
 // The folders skins are looked for in, each ending in "/": skins/ beside the executable first, then the
 // installed data folder (../share/bullevista/skins/ from the executable), then bullevista/skins/ in
 // the user's and the system's data folders.

@@ -78,7 +78,8 @@ int RunBullevista(int argc, char** argv)
                                                QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
     CreateWorkDir(state.paths, workParent, random);
 
-    state.settings = ReadSettings(SettingsReader(state.paths.settingsFile), state.paths.ExeDir);
+    state.settings = ReadSettings(SettingsReader(SettingsFileToRead(state.paths.settingsFile, state.paths.ExeDir)),
+                                  state.paths.ExeDir);
     makePlacementUsable(state.settings);
     // From here a session ending is an orderly end, even while a message box of the start-up is up.
     InstallQuitSignals([&state] { ShutDown(state); });

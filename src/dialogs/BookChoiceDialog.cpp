@@ -1,5 +1,7 @@
 #include "dialogs/BookChoiceDialog.h"
 
+#include "dialogs/DialogUnits.h"
+
 #include <QApplication>
 #include <QKeyEvent>
 #include <QTreeWidget>
@@ -39,10 +41,11 @@ BookChoiceDialog::BookChoiceDialog(const BookTree& tree, ArchiveFamily, QWidget*
     m_tree->setCurrentItem(m_tree->topLevelItem(0));
     m_tree->installEventFilter(this);
 
+    const DialogUnits units = DialogUnitsOf(*this);
     auto* layout = new QVBoxLayout(this);
-    layout->setContentsMargins(10, 10, 10, 10);
+    layout->setContentsMargins(units.x(7), units.y(7), units.x(7), units.y(7));
     layout->addWidget(m_tree);
-    resize(400, 265);
+    resize(units.size(265, 162));
 
     connect(m_tree, &QTreeWidget::itemSelectionChanged, this, &BookChoiceDialog::onSelectionChanged);
     connect(m_tree, &QTreeWidget::itemDoubleClicked, this, &BookChoiceDialog::chooseSelected);
@@ -75,11 +78,11 @@ bool BookChoiceDialog::eventFilter(QObject* watched, QEvent* event)
     return QDialog::eventFilter(watched, event);
 }
 
-QStringList RunBookChoiceDialog(const BookTree& tree, ArchiveFamily family)
+QStringList RunBookChoiceDialog(QWidget* owner, const BookTree& tree, ArchiveFamily family)
 {
     if (!qobject_cast<QApplication*>(QCoreApplication::instance()))
         return {};
-    BookChoiceDialog dialog(tree, family, QApplication::activeWindow());
+    BookChoiceDialog dialog(tree, family, owner);
     dialog.exec();
     return dialog.choice();
 }

@@ -34,6 +34,6 @@ private:
     QStringList m_choice;
 };
 
-// Shows the dialog modally over the active window and returns the reader's choice. Without a widget
-// application (a command-line tool) nothing can be asked and everything is taken.
-QStringList RunBookChoiceDialog(const BookTree& tree, ArchiveFamily family);
+// Shows the dialog modally, centred on `owner` (the main window), and returns the reader's choice.
+// Without a widget application (a command-line tool) nothing can be asked and everything is taken.
+QStringList RunBookChoiceDialog(QWidget* owner, const BookTree& tree, ArchiveFamily family);

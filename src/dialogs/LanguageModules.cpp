@@ -33,7 +33,7 @@ void ReleaseLanguage(LanguageHandle& handle)
 
 void RunLanguageSelection(QString& langfile, const QStringList& langRoots, QWidget* owner)
 {
-    LanguageSelectionDialog dialog(LanguageEntries(langRoots), owner);
+    LanguageSelectionDialog dialog(LanguageEntries(langRoots), langfile, owner);
     if (dialog.exec() == QDialog::Accepted)
         langfile = dialog.chosenLangfile();
     else if (langfile == u"none")

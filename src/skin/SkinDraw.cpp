@@ -1,7 +1,10 @@
 #include "skin/SkinDraw.h"
 
 #include "skin/SkinGeometry.h"
+#include "skin/SkinText.h"
 
+#include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -135,6 +138,41 @@ void drawSlider(SkinCanvas& canvas, const SkinSlider& slider, const QRect& at, b
               at.x() + std::int64_t(slider.knob) - 5, at.y());
 }
 
+// The characters the strip has no cell for, in the system font as tall as a cell fits, in the strip's
+// ink, each squeezed across into its cells when wider; nothing past the cells the field draws.
+void drawSystemGlyphs(SkinCanvas& canvas, const SkinText& text, const QRect& at, int cells)
+{
+    if (text.systemGlyphs.empty() || text.cellHeight <= 0)
+        return;
+    const int s = canvas.art.scale;
+    const QRect strip(text.srcX * s, text.srcY * s, kSkinGlyphCells * text.cellWidth * s, text.cellHeight * s);
+    QFont font = QGuiApplication::font();
+    font.setPixelSize(std::max(1, text.cellHeight * s));
+    while (QFontMetrics(font).height() > text.cellHeight * s && font.pixelSize() > text.cellHeight * s / 2)
+        font.setPixelSize(font.pixelSize() - 1);
+    const QFontMetricsF metrics(font);
+    QPainter& painter = canvas.painter;
+    painter.save();
+    painter.setFont(font);
+    painter.setPen(GlyphInk(canvas.art.font, strip));
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setClipRect(QRect(at.x() * s, at.y() * s, cells * text.cellWidth * s, text.cellHeight * s));
+    for (const SkinSystemGlyph& glyph : text.systemGlyphs) {
+        if (glyph.cell >= cells)
+            break;
+        const QRectF room((at.x() + glyph.cell * text.cellWidth) * s, at.y() * s, glyph.cells * text.cellWidth * s,
+                          text.cellHeight * s);
+        const qreal width = std::max<qreal>(metrics.horizontalAdvance(glyph.text), 1);
+        const qreal squeeze = std::min<qreal>(1, room.width() / width);
+        painter.save();
+        painter.translate(room.center().x() - width * squeeze / 2, room.top());
+        painter.scale(squeeze, 1);
+        painter.drawText(QRectF(0, 0, width, room.height()), Qt::AlignLeft | Qt::AlignVCenter, glyph.text);
+        painter.restore();
+    }
+    painter.restore();
+}
+
 void drawText(SkinCanvas& canvas, const SkinText& text)
 {
     const QRect at = ResolveTextField(text, canvas.window);
@@ -144,6 +182,7 @@ void drawText(SkinCanvas& canvas, const SkinText& text)
             canvas, canvas.art.font,
             {text.srcX + std::int64_t(text.glyphs[j]) * text.cellWidth, text.srcY, text.cellWidth, text.cellHeight},
             at.x() + std::int64_t(j) * text.cellWidth, at.y());
+    drawSystemGlyphs(canvas, text, at, cells);
 }
 
 QRect sliderRect(const SkinSlider& slider, QSize window)

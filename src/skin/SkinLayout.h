@@ -35,11 +35,20 @@ struct SkinSlider {
 
 inline constexpr int kSkinTextCells = 255;
 
+// Characters a glyph strip has no cell for (those beyond Latin-1): drawn with the system font over
+// `cells` cells from `cell`, whose glyphs are spaces.
+struct SkinSystemGlyph {
+    int cell = 0;
+    int cells = 1;
+    QString text; // one character, with the marks that follow it
+};
+
 struct SkinText {
     std::int32_t x = 0, y = 0, width = 0;
     std::int32_t cellWidth = 0, cellHeight = 0;
     std::int32_t srcX = 0, srcY = 0;                    // the glyph strip in font.bmp: cell i shows character 32 + i
     std::array<std::uint16_t, kSkinTextCells> glyphs{}; // glyph indices; 0 is a space
+    std::vector<SkinSystemGlyph> systemGlyphs;          // in cell order
     QString name;
 };
 

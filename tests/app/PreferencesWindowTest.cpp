@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSlider>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -102,4 +103,9 @@ TEST_F(PreferencesWindow, ABrokenSkinSaysSwitchingOnceAndLeavesDefault)
     EXPECT_EQ(state.settings.skinname, QStringLiteral("default"));
     EXPECT_EQ(state.skin.buttons.records.size(), 1u);
     EXPECT_FALSE(state.shutDown);
+    EXPECT_TRUE(list->item(1)->font().bold() && !list->item(0)->font().bold()) << "the skin in use is marked";
+    QTest::keyClick(list, Qt::Key_Return); // Enter loads the selected skin as a double click does
+    EXPECT_EQ(
+        messages.texts().count(QStringLiteral("Switching to default skin because of an error with your custom skin")),
+        2);
 }

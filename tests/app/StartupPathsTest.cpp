@@ -34,6 +34,17 @@ TEST(AppPaths, SettingsFileFollowsTheExecutableOrTheUserFolders)
     dir.write("usr/share/bullevista/skins/default/layout.cor", "");
     EXPECT_TRUE(IsInstalledCopy(dir.file("usr/bin/")));
     EXPECT_FALSE(IsInstalledCopy(dir.path()));
+
+    // A first start (no settings file) reads the shipped defaults: beside the program, else in its data
+    // folder; a settings file, once there, is the only one read.
+    const QString bin = dir.file("usr/bin/"), settings = dir.file("cfg/bullevista/bullevista.ini");
+    EXPECT_EQ(SettingsFileToRead(settings, bin), settings) << "no defaults anywhere";
+    dir.write("usr/share/bullevista/defaults.ini", "startstretched=1\n");
+    EXPECT_EQ(SettingsFileToRead(settings, bin), dir.file("usr/share/bullevista/defaults.ini"));
+    dir.write("usr/bin/defaults.ini", "startstretched=1\n");
+    EXPECT_EQ(SettingsFileToRead(settings, bin), dir.file("usr/bin/defaults.ini"));
+    dir.write("cfg/bullevista/bullevista.ini", "");
+    EXPECT_EQ(SettingsFileToRead(settings, bin), settings);
 }
 
 TEST(WorkDir, NeverTakesOverNorEmptiesWhatThisRunDoesNotOwn)

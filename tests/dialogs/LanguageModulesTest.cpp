@@ -121,12 +121,12 @@ TEST(LanguageEntries, BuiltInRowFirstThenEachModuleFileByWhetherItLoads)
     EXPECT_EQ(LanguageEntries({many.path()}).size(), 501u);
 }
 
-TEST(LanguageSelectionDialog, FortyPixelRowsDoubleClickChoosesClosingChoosesOnlyAtTheFirstStart)
+TEST(LanguageSelectionDialog, FortyPixelRowsDoubleClickOrEnterChoosesClosingChoosesOnlyAtTheFirstStart)
 {
     ScratchDir dir;
     writeLangFolder(dir);
     const QStringList roots{dir.file("lang/")};
-    LanguageSelectionDialog dialog(LanguageEntries(roots));
+    LanguageSelectionDialog dialog(LanguageEntries(roots), QStringLiteral("none"));
     dialog.show();
     QListWidget* list = dialog.list();
     EXPECT_EQ(list->visualItemRect(list->item(1)).height(), 40);
@@ -136,6 +136,13 @@ TEST(LanguageSelectionDialog, FortyPixelRowsDoubleClickChoosesClosingChoosesOnly
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, centre);
         EXPECT_EQ(dialog.chosenLangfile(), row == 0 ? QStringLiteral("default") : LanguageModuleNames(roots).at(0));
     }
+    // The language in use is the row selected at opening, and Enter chooses as a double click does.
+    const QString module = LanguageModuleNames(roots).at(0);
+    LanguageSelectionDialog inUse(LanguageEntries(roots), module);
+    EXPECT_EQ(inUse.list()->currentRow(), 1);
+    QTest::keyClick(inUse.list(), Qt::Key_Down);
+    QTest::keyClick(inUse.list(), Qt::Key_Return);
+    EXPECT_EQ(inUse.chosenLangfile(), LanguageModuleNames(roots).value(1));
     for (const auto& [before, after] : {std::pair{"none", "default"}, {"french.rcc", "french.rcc"}}) {
         QString langfile = QString::fromLatin1(before);
         QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });

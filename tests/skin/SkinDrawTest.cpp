@@ -140,10 +140,28 @@ TEST(SkinDraw, ASliderDrawsFilledEmptyAndKnob)
 
 TEST(SkinDraw, ATextIsCapitalsWithoutAccentsAndDrawsOneCellMoreThanFits)
 {
-    EXPECT_EQ(SkinGlyphsFor(QString::fromLatin1("Page : 3/12 (\xe9t\xe9)")), SkinGlyphsFor(u"PAGE : 3/12 (ETE)"));
-    // Letters the font has no cell for show as blanks, one for each character, even beyond 16 bits.
-    EXPECT_EQ(SkinGlyphsFor(QString::fromUtf8("\xc3\xb1\xe2\x82\xac\x01\xf0\x9f\x98\x80\xc3\x87~")),
-              SkinGlyphsFor(u"    C~"));
+    EXPECT_EQ(SkinCellsFor(QString::fromLatin1("Page : 3/12 (\xe9t\xe9)")).glyphs,
+              SkinCellsFor(u"PAGE : 3/12 (ETE)").glyphs);
+    // Latin-1 letters without a cell are blanks. Beyond Latin-1 the system font draws, over two cells for
+    // a wide character (even beyond 16 bits), with a mark joining the character before (dropped after a
+    // strip letter): A € 日 Я́ é 😀 ~
+    const SkinTextCells cells = SkinCellsFor(QString::fromUtf8("\xc3\xb1\x01\xc3\x87"
+                                                               "A\xe2\x82\xac\xe6\x97\xa5\xd0\xaf\xcc\x81"
+                                                               "e\xcc\x81\xf0\x9f\x98\x80~"));
+    EXPECT_EQ(cells.glyphs, SkinCellsFor(u"  CA    E  ~").glyphs);
+    std::vector<std::tuple<int, int, QString>> system;
+    for (const SkinSystemGlyph& g : cells.systemGlyphs)
+        system.emplace_back(g.cell, g.cells, g.text);
+    EXPECT_EQ(system,
+              (std::vector<std::tuple<int, int, QString>>{{4, 1, QString::fromUtf8("\xe2\x82\xac")},
+                                                          {5, 2, QString::fromUtf8("\xe6\x97\xa5")},
+                                                          {7, 1, QString::fromUtf8("\xd0\xaf\xcc\x81")},
+                                                          {9, 2, QString::fromUtf8("\xf0\x9f\x98\x80")}}));
+    QImage strip(16, 4, QImage::Format_RGB32);
+    strip.fill(Qt::white);
+    strip.setPixel(5, 2, qRgb(128, 128, 160)); // an edge, half inked
+    strip.setPixel(6, 2, qRgb(20, 30, 90));
+    EXPECT_EQ(GlyphInk(strip, QRect(0, 0, 100, 4)), QColor(20, 30, 90));
 
     SkinLayout layout;
     SkinText& text = layout.texts.records.emplace_back();
@@ -157,6 +175,15 @@ TEST(SkinDraw, ATextIsCapitalsWithoutAccentsAndDrawsOneCellMoreThanFits)
     EXPECT_EQ(d.source(10 + 12 * 8, 10), QPoint((45 * 8) & 255, 20)); // the 13th cell, "M"
     EXPECT_EQ(d.source(10 + 13 * 8, 10), QPoint(-1, -1));
     EXPECT_EQ(SkinTextOf(texts, "main"), "ABCDEFGHIJKLMNOP");
+
+    // A character beyond the strip is drawn over its cell, not left blank.
+    SetSkinText(layout, texts, "main", QString::fromUtf8("A\xd0\xaf"));
+    d.elements(layout);
+    int changed = 0;
+    for (int y = 10; y < 22; ++y)
+        for (int x = 18; x < 26; ++x)
+            changed += d.source(x, y) != QPoint(x - 18, 20 + y - 10);
+    EXPECT_GT(changed, 4);
 }
 
 // A double-size bitmap counts only at exactly twice the size and is then copied pixel for pixel; where it

@@ -53,9 +53,12 @@ TEST(SkinLoad, ABrokenSkinFallsBackToDefaultOnce)
 }
 
 // The skins the build draws load without a word, with their double-size set, and keep their buttons
-// within the elements bitmap and apart from each other and the slider on the smallest window.
+// within the elements bitmap and apart from each other, the slider and the page counter on the smallest
+// window; there the counter still shows "PAGE : 999/999", and the menu button (whose popup menu has
+// every command) is there.
 TEST(SkinLoad, TheShippedSkinsAreComplete)
 {
+    const QSize smallest(400, 150);
     for (QString name : {"default", "nocturne"}) {
         MessageRecorder messages;
         SkinLayout layout;
@@ -65,11 +68,19 @@ TEST(SkinLoad, TheShippedSkinsAreComplete)
         EXPECT_FALSE(bitmaps.background2x.isNull() || bitmaps.elements2x.isNull() || bitmaps.font2x.isNull());
         std::vector<QRect> taken;
         for (const SkinSlider& s : layout.sliders.records)
-            taken.push_back(ResolveElement(s.x, s.y, s.width, s.height, {450, 180}));
+            taken.push_back(ResolveElement(s.x, s.y, s.width, s.height, smallest));
+        for (const SkinText& t : layout.texts.records) {
+            const int cells = TextCellCount(TextFieldWidth(t, smallest), t.cellWidth); // the last one partly
+            EXPECT_GE(cells - 1, 14) << qPrintable(name);
+            taken.push_back(QRect(ResolveTextField(t, smallest).topLeft(), QSize(cells * t.cellWidth, t.cellHeight)));
+        }
+        bool menu = false;
         for (const SkinButton& b : layout.buttons.records) {
             EXPECT_TRUE(bitmaps.elements.pixels.rect().contains(QRect(b.srcX, b.srcY, b.width, 2 * b.height)));
-            taken.push_back(ResolveElement(b.x, b.y, b.width, b.height, {450, 180}));
+            taken.push_back(ResolveElement(b.x, b.y, b.width, b.height, smallest));
+            menu = menu || b.action == u"menu";
         }
+        EXPECT_TRUE(menu) << qPrintable(name);
         for (auto a = taken.begin(); a != taken.end(); ++a)
             EXPECT_TRUE(std::none_of(a + 1, taken.end(), [&](const QRect& b) { return b.intersects(*a); }))
                 << qPrintable(name) << " " << a - taken.begin();

@@ -148,16 +148,19 @@ Path fitWidth()
     return p;
 }
 
-Path rotate()
+// A half turn: an arc over the top from left to right whose arrow points back down, the page's turn
+// through 180 degrees; below it the page's edge.
+Path halfTurn()
 {
     Path p;
-    const QRectF circle(3.5, 3.5, 17, 17);
-    p.arcMoveTo(circle, 0);
-    p.arcTo(circle, 0, -270); // from the right, down and round to the top
-    p.quadTo(16.5, 3.5, 19.2, 6.8);
-    p.moveTo(20.5, 2.8);
-    p.lineTo(20.2, 7.4);
-    p.lineTo(15.6, 7.2);
+    const QRectF circle(4, 4.5, 16, 16); // centred on (12, 12.5)
+    p.arcMoveTo(circle, 180);
+    p.arcTo(circle, 180, -180); // over the top, clockwise
+    p.moveTo(16.6, 10);
+    p.lineTo(20, 13.4);
+    p.lineTo(23.2, 10);
+    p.moveTo(6, 20);
+    p.lineTo(18, 20);
     return p;
 }
 
@@ -225,7 +228,7 @@ const std::map<QString, std::function<Path()>>& actionPaths()
         {"info", info},
         {"option", gear},
         {"stretch", fitWidth},
-        {"flip", rotate},
+        {"flip", halfTurn},
         {"fullscreen", corners},
         {"minimize", [] { return line(6, 12, 18, 12); }},
         {"menu", bars},

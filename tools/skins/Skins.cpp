@@ -1,6 +1,8 @@
 // The two skins the program ships: "default", light and quiet, with a tool bar at the top and a status
 // bar at the bottom; and "nocturne", dark with an amber accent, a slim title bar and a reading dock.
-// Both keep their groups apart down to a window 450 pixels wide.
+// Both keep their groups apart, and the page counter's numbers in view, down to the smallest window, 400
+// pixels wide; opening a folder and the last session's book are in the menu button's popup menu (and in
+// the right-click menu of the open button), which has every command.
 
 #include "SkinDesign.h"
 
@@ -40,21 +42,21 @@ SkinDesign defaultSkin()
         {-28, 28, QColor(0xF5, 0xF6, 0xF8), QColor(0xEC, 0xEE, 0xF1), QColor(0xD3, 0xD7, 0xDE), {}},
     };
     d.decor = {
-        {Decor::Logo, at(10, 8, 24, 24, header)},         {Decor::Separator, at(146, 10, 1, 20, header)},
-        {Decor::Separator, at(-76, 10, 1, 20, header)},   {Decor::ZoomGlass, at(-236, -22, 16, 16, status)},
+        {Decor::Logo, at(8, 8, 24, 24, header)},          {Decor::Separator, at(76, 10, 1, 20, header)},
+        {Decor::Separator, at(-76, 10, 1, 20, header)},   {Decor::ZoomGlass, at(-210, -22, 16, 16, status)},
         {Decor::Separator, at(-112, -21, 1, 14, status)}, {Decor::Grip, at(-14, -14, 12, 12, status)},
     };
     const auto tool = [](const char* action, int x) { return ButtonSpec{action, at(x, 4, 32, 32, header)}; };
     const auto small = [](const char* action, int x) { return ButtonSpec{action, at(x, -26, 28, 24, status)}; };
     d.buttons = {
-        tool("open", 44),         tool("opendir", 76),   tool("openlast", 108), tool("back", 153),
-        tool("jump", 185),        tool("foward", 217),   tool("stretch", -174), tool("flip", -142),
-        tool("fullscreen", -110), tool("minimize", -68), tool("close", -36),    small("info", -106),
-        small("option", -76),     small("menu", -46),
+        tool("open", 38),      tool("back", 82),    tool("jump", 114),        tool("foward", 146),
+        tool("stretch", -174), tool("flip", -142),  tool("fullscreen", -110), tool("minimize", -68),
+        tool("close", -36),    small("info", -106), small("option", -76),     small("menu", -46),
     };
-    d.sliders = {{QStringLiteral("zoom"), at(-214, -19, 90, 10, status)}};
-    d.texts = {{QStringLiteral("main"), at(12, -22, -250, 16, status), 8}};
-    d.moveArea = {249, 0, -174, 40};
+    d.sliders = {{QStringLiteral("zoom"), at(-190, -19, 70, 10, status)}};
+    // The field ends one cell before the zoom glass: its last, partly shown cell is drawn past its end.
+    d.texts = {{QStringLiteral("main"), at(12, -22, -222, 16, status), 8}};
+    d.moveArea = {178, 0, -174, 40};
     d.sizeArea = {-16, -16, -1, -1};
     d.pageArea = {1, 40, -1, -28};
     return d;
@@ -89,15 +91,15 @@ SkinDesign nocturneSkin()
     };
     d.decor = {
         {Decor::Logo, at(10, 7, 20, 20, title)},        {Decor::Separator, at(-98, 9, 1, 16, title)},
-        {Decor::Separator, at(124, -40, 1, 28, dock)},  {Decor::ZoomGlass, at(-212, -35, 18, 18, dock)},
+        {Decor::Separator, at(54, -40, 1, 28, dock)},   {Decor::ZoomGlass, at(-212, -35, 18, 18, dock)},
         {Decor::Separator, at(-100, -40, 1, 28, dock)}, {Decor::Grip, at(-14, -14, 12, 12, dock)},
     };
     const auto bar = [](const char* action, int x) { return ButtonSpec{action, at(x, 4, 28, 26, title)}; };
     const auto big = [](const char* action, int x) { return ButtonSpec{action, at(x, -46, 36, 40, dock)}; };
     d.buttons = {
-        big("open", 10),    big("opendir", 46),   big("openlast", 82),    big("back", 130),  big("jump", 166),
-        big("foward", 202), big("stretch", -94),  big("flip", -58),       bar("info", -184), bar("option", -156),
-        bar("menu", -128),  bar("minimize", -90), bar("fullscreen", -62), bar("close", -34),
+        big("open", 10),     big("back", 62),      big("jump", 98),        big("foward", 134),
+        big("stretch", -94), big("flip", -58),     bar("info", -184),      bar("option", -156),
+        bar("menu", -128),   bar("minimize", -90), bar("fullscreen", -62), bar("close", -34),
     };
     d.sliders = {{QStringLiteral("zoom"), at(-190, -31, 80, 10, dock)}};
     d.texts = {{QStringLiteral("main"), at(40, 10, -200, 14, title), 8}};

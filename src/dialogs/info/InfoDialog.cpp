@@ -1,6 +1,7 @@
 #include "dialogs/info/InfoDialog.h"
 
 #include "common/StringTable.h"
+#include "dialogs/DialogUnits.h"
 #include "dialogs/info/InfoFile.h"
 
 #include <QDialogButtonBox>
@@ -31,8 +32,9 @@ InfoDialog::InfoDialog(const BookInfo& info, QWidget* owner) : QDialog(owner)
     m_entries->setUniformRowHeights(true); // a file of many thousand lines still lists at once
     m_entries->setHeaderLabels({StringText(3).left(100), StringText(4).left(100)});
     m_entries->header()->setStretchLastSection(false);
-    m_entries->setColumnWidth(0, 100);
-    m_entries->setColumnWidth(1, 450);
+    const DialogUnits units = DialogUnitsOf(*this);
+    m_entries->setColumnWidth(0, units.x(66));
+    m_entries->setColumnWidth(1, units.x(300));
 
     const QList<InfoEntry> entries = ReadInfoFile(info.infoFile);
     if (entries.isEmpty()) {
@@ -58,7 +60,7 @@ InfoDialog::InfoDialog(const BookInfo& info, QWidget* owner) : QDialog(owner)
     layout->addWidget(pageLine);
     layout->addWidget(m_entries);
     layout->addWidget(buttons);
-    resize(600, 360);
+    resize(units.size(400, 220));
 }
 
 void RunInfoDialog(QWidget* owner, const BookInfo& info)

@@ -1,5 +1,7 @@
 #include "dialogs/lang/LanguageSelectionDialog.h"
 
+#include "dialogs/ChooseOnEnter.h"
+#include "dialogs/DialogUnits.h"
 #include "dialogs/OwnerDrawnRow.h"
 #include "dialogs/preferences/PageListIcon.h"
 
@@ -9,9 +11,20 @@
 
 namespace {
 constexpr int kRowHeight = 40;
+
+int rowInUse(const std::vector<LanguageEntry>& entries, const QString& langfile)
+{
+    if (langfile == u"default" || langfile == u"none")
+        return 0;
+    for (std::size_t row = 1; row < entries.size(); ++row)
+        if (entries[row].note == langfile)
+            return int(row);
+    return -1;
+}
 } // namespace
 
-LanguageSelectionDialog::LanguageSelectionDialog(std::vector<LanguageEntry> entries, QWidget* owner)
+LanguageSelectionDialog::LanguageSelectionDialog(std::vector<LanguageEntry> entries, const QString& langfile,
+                                                 QWidget* owner)
     : QDialog(owner), m_entries(std::move(entries))
 {
     setObjectName(QStringLiteral("118"));
@@ -19,14 +32,17 @@ LanguageSelectionDialog::LanguageSelectionDialog(std::vector<LanguageEntry> entr
     m_list = new QListWidget;
     m_list->setObjectName(QString::number(kListId));
     m_list->setUniformItemSizes(true);
-    m_list->setItemDelegate(new LanguageRowDelegate(m_entries, m_list));
+    const int inUse = rowInUse(m_entries, langfile);
+    m_list->setItemDelegate(new LanguageRowDelegate(m_entries, inUse, m_list));
     for (std::size_t row = 0; row < m_entries.size(); ++row)
         m_list->addItem(QString()); // the rows' texts live in the entries, drawn by the delegate
+    m_list->setCurrentRow(inUse);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(7, 7, 7, 7);
     layout->addWidget(m_list);
-    resize(360, 260);
+    resize(DialogUnitsOf(*this).size(240, 160));
     connect(m_list, &QListWidget::itemDoubleClicked, this, &LanguageSelectionDialog::choose);
+    ChooseOnEnter(*m_list, [this] { choose(); });
 }
 
 void LanguageSelectionDialog::choose()
@@ -39,8 +55,8 @@ void LanguageSelectionDialog::choose()
     accept();
 }
 
-LanguageRowDelegate::LanguageRowDelegate(const std::vector<LanguageEntry>& entries, QObject* parent)
-    : QStyledItemDelegate(parent), m_entries(entries)
+LanguageRowDelegate::LanguageRowDelegate(const std::vector<LanguageEntry>& entries, int inUse, QObject* parent)
+    : QStyledItemDelegate(parent), m_entries(entries), m_inUse(inUse)
 {}
 
 QSize LanguageRowDelegate::sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const
@@ -65,10 +81,12 @@ void LanguageRowDelegate::paint(QPainter* painter, const QStyleOptionViewItem& o
         painter->drawImage(LanguageIconPosition(left, top, right, bottom), entry.icon);
     QFont font(QStringLiteral("Verdana"));
     font.setPixelSize(13);
+    font.setBold(index.row() == m_inUse);
     painter->setFont(font);
     painter->drawText(QRect(QPoint(left + 48, top), QPoint(right - 1, bottom - 1)),
                       Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, entry.description);
     font.setPixelSize(12);
+    font.setBold(false);
     painter->setFont(font);
     painter->drawText(QRect(QPoint(left + 48, bottom - 15), QPoint(right - 25, bottom - 1)),
                       Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine, entry.note);

@@ -1,7 +1,7 @@
 #pragma once
 // The language selection dialog: always in English, whatever language is active, since it is where a
 // reader who can't read the active one gets out of it. One 40-pixel row per language; a double click
-// chooses.
+// or Enter chooses. The language in use is marked, and selected when the dialog opens.
 
 #include "dialogs/lang/LanguageEntries.h"
 
@@ -15,7 +15,9 @@ class LanguageSelectionDialog : public QDialog {
 public:
     static constexpr int kListId = 1027;
 
-    explicit LanguageSelectionDialog(std::vector<LanguageEntry> entries, QWidget* owner = nullptr);
+    // `langfile` is the language in use: "default" (or "none", when the built-in one is what shows) for
+    // row 0, else the row whose note is that file name.
+    LanguageSelectionDialog(std::vector<LanguageEntry> entries, const QString& langfile, QWidget* owner = nullptr);
     QListWidget* list() const { return m_list; }
     // What a double click chose: "default" for row 0, else that row's note (its file name).
     QString chosenLangfile() const { return m_chosen; }
@@ -28,16 +30,17 @@ private:
     QString m_chosen;
 };
 
-// Draws a row: the icon on the left, the description centred in height after it, the note small at the
-// bottom right, the selected row on a rounded rectangle.
+// Draws a row: the icon on the left, the description centred in height after it (in bold for the
+// language in use), the note small at the bottom right, the selected row on a rounded rectangle.
 class LanguageRowDelegate : public QStyledItemDelegate {
 public:
-    LanguageRowDelegate(const std::vector<LanguageEntry>& entries, QObject* parent);
+    LanguageRowDelegate(const std::vector<LanguageEntry>& entries, int inUse, QObject* parent);
     void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
 private:
     const std::vector<LanguageEntry>& m_entries;
+    int m_inUse;
 };
 
 // Where a row from (left, top) to (right, bottom) draws its icon: 12 dialog units in, centred for a

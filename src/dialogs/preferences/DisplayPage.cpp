@@ -2,6 +2,7 @@
 
 #include "common/Settings.h"
 #include "common/StringTable.h"
+#include "dialogs/DialogUnits.h"
 #include "dialogs/preferences/PageControls.h"
 #include "dialogs/preferences/SettingFields.h"
 
@@ -34,7 +35,7 @@ DisplayPage::DisplayPage(Settings& settings, const PreferencesHooks& hooks, QWid
     m_contrast->setTickPosition(QSlider::NoTicks);
     m_contrastValue = WithId(new QLineEdit(QString::number(settings.contrastval)), "1046");
     m_contrastValue->setReadOnly(true);
-    m_contrastValue->setFixedWidth(48);
+    m_contrastValue->setFixedWidth(DialogUnitsOf(*m_contrastValue).x(24)); // "-127"
     {
         // Placing the slider at opening stores nothing: a hand-edited value beyond the range stays.
         const QSignalBlocker quiet(m_contrast);

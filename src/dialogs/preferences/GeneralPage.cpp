@@ -2,6 +2,7 @@
 
 #include "common/Settings.h"
 #include "common/StringTable.h"
+#include "dialogs/DialogUnits.h"
 #include "dialogs/FileAssociation.h"
 #include "dialogs/preferences/PageControls.h"
 #include "dialogs/preferences/SettingFields.h"
@@ -33,7 +34,7 @@ GeneralPage::GeneralPage(Settings& settings, QWidget* parent) : QWidget(parent)
     auto* pixels = WithId(new QLineEdit(QString::number(settings.mousewheelval)), "1019");
     pixels->setMaxLength(3);
     pixels->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), pixels));
-    pixels->setFixedWidth(48);
+    pixels->setMinimumWidth(DialogUnitsOf(*pixels).x(24)); // three digits
     connect(pixels, &QLineEdit::textChanged, this,
             [s](const QString& text) { s->mousewheelval = WheelPixelsForField(text); });
     pixelsRow->addWidget(pixels);
@@ -53,11 +54,13 @@ GeneralPage::GeneralPage(Settings& settings, QWidget* parent) : QWidget(parent)
     auto* associationLayout = new QHBoxLayout(association);
     m_extensions = WithId(new QListWidget, "1013");
     m_extensions->setSelectionMode(QAbstractItemView::MultiSelection);
-    m_extensions->setMaximumHeight(64);
     for (const QString& extension : AssociableExtensions()) {
         auto* item = new QListWidgetItem(extension, m_extensions);
         item->setSelected(IsAssociated(QString::fromLatin1(kBookClassName), extension));
     }
+    // Three rows, as tall as the font makes them.
+    m_extensions->setMaximumHeight(m_extensions->sizeHintForRow(0) * m_extensions->count()
+                                   + 2 * m_extensions->frameWidth());
     auto* buttons = new QVBoxLayout;
     auto* addSelected = WithId(new QPushButton(tr("Add Selected")), "1009");
     auto* addAll = WithId(new QPushButton(tr("Add All")), "1008");

@@ -1,6 +1,8 @@
 #include "dialogs/preferences/PreferencesFrame.h"
 
+#include "common/Settings.h"
 #include "common/StringTable.h"
+#include "dialogs/DialogUnits.h"
 #include "dialogs/preferences/ControlsPage.h"
 #include "dialogs/preferences/DisplayPage.h"
 #include "dialogs/preferences/GeneralPage.h"
@@ -10,6 +12,7 @@
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
@@ -32,18 +35,26 @@ PreferencesFrame::PreferencesFrame(PreferencesContext context, QWidget* owner)
     m_list = new QListWidget;
     m_list->setObjectName(QStringLiteral("1005"));
     m_list->setItemDelegate(new PageListDelegate(m_list));
-    m_list->setFixedWidth(116);
+    // The list and the page area in dialog units: they grow with the dialog's font and the screen's scale.
+    const DialogUnits units = DialogUnitsOf(*this);
+    m_list->setFixedWidth(units.x(77));
     m_list->setUniformItemSizes(true);
     for (int id : kPageNames)
         m_list->addItem(StringText(id));
 
     m_placeholder = new QWidget;
     m_placeholder->setObjectName(QStringLiteral("1008"));
-    m_placeholder->setMinimumSize(440, 275);
-    auto* pageLayout = new QVBoxLayout(m_placeholder);
+    // The page area's least size, which a page that needs more exceeds (a minimum size set on the widget
+    // itself would hold the page to it instead).
+    auto* pageLayout = new QGridLayout(m_placeholder);
     pageLayout->setContentsMargins(0, 0, 0, 0);
+    pageLayout->setColumnMinimumWidth(0, units.x(229));
+    pageLayout->setRowMinimumHeight(0, units.y(169));
 
     auto* layout = new QHBoxLayout(this);
+    // Never smaller than the page asks: a longer page (another one, another language) widens the window
+    // rather than cutting its texts.
+    layout->setSizeConstraint(QLayout::SetMinimumSize);
     layout->addWidget(m_list);
     layout->addWidget(m_placeholder, 1);
 
@@ -92,7 +103,7 @@ void PreferencesFrame::showPage(int row)
         break;
     }
     case Display: page = new DisplayPage(m_context.settings, m_context.hooks); break;
-    case Skins: page = new SkinsPage(m_context.skinRoots, m_context.hooks); break;
+    case Skins: page = new SkinsPage(m_context.skinRoots, m_context.settings.skinname, m_context.hooks); break;
     case Controls: page = new ControlsPage(m_context.settings, m_context.hooks, m_context.names); break;
     case Plugins: page = new PluginsPage; break;
     default: return; // no entry chosen: the area stays empty
@@ -101,7 +112,7 @@ void PreferencesFrame::showPage(int row)
     for (QPushButton* button : page->findChildren<QPushButton*>())
         button->setAutoDefault(false);
     m_page = page;
-    m_placeholder->layout()->addWidget(page);
+    static_cast<QGridLayout*>(m_placeholder->layout())->addWidget(page, 0, 0);
 }
 
 void PreferencesFrame::selectLanguage()

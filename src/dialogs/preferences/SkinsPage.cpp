@@ -1,6 +1,7 @@
 #include "dialogs/preferences/SkinsPage.h"
 
 #include "common/ShowMessage.h"
+#include "dialogs/ChooseOnEnter.h"
 #include "dialogs/preferences/PageControls.h"
 #include "dialogs/preferences/SkinFolders.h"
 
@@ -10,8 +11,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-SkinsPage::SkinsPage(const QStringList& skinRoots, const PreferencesHooks& hooks, QWidget* parent)
-    : QWidget(parent), m_loadSkin(hooks.loadSkin)
+SkinsPage::SkinsPage(const QStringList& skinRoots, const QString& skinInUse, const PreferencesHooks& hooks,
+                     QWidget* parent)
+    : QWidget(parent), m_skinInUse(skinInUse), m_loadSkin(hooks.loadSkin)
 {
     setObjectName(QStringLiteral("101"));
     // This page's filling group box is the browser itself.
@@ -32,13 +34,30 @@ SkinsPage::SkinsPage(const QStringList& skinRoots, const PreferencesHooks& hooks
     inner->addWidget(m_skins);
     inner->addWidget(load, 0, Qt::AlignHCenter);
 
-    if (const std::optional<QStringList> names = SkinFolderNames(skinRoots))
+    if (const std::optional<QStringList> names = SkinFolderNames(skinRoots)) {
         m_skins->addItems(*names);
-    else
+        markInUse();
+        // The keyboard starts from the skin in use; nothing is selected, so "Load" alone loads nothing.
+        for (int row = 0; row < m_skins->count(); ++row)
+            if (m_skins->item(row)->text() == m_skinInUse)
+                m_skins->setCurrentRow(row, QItemSelectionModel::NoUpdate);
+    } else {
         m_listingFailed = true;
+    }
 
     connect(load, &QPushButton::clicked, this, &SkinsPage::loadSelected);
     connect(m_skins, &QListWidget::itemDoubleClicked, this, &SkinsPage::loadSelected);
+    ChooseOnEnter(*m_skins, [this] { loadSelected(); });
+}
+
+void SkinsPage::markInUse()
+{
+    for (int row = 0; row < m_skins->count(); ++row) {
+        QListWidgetItem* item = m_skins->item(row);
+        QFont font = item->font();
+        font.setBold(item->text() == m_skinInUse);
+        item->setFont(font);
+    }
 }
 
 void SkinsPage::showEvent(QShowEvent* event)
@@ -60,4 +79,5 @@ void SkinsPage::loadSelected()
     if (selected.isEmpty() || !m_loadSkin)
         return;
     m_loadSkin(selected.first()->text());
+    markInUse();
 }
