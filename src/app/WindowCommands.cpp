@@ -37,6 +37,7 @@ void ShowAbout(AppState& state)
     ShowMessage(
         QStringLiteral("Bullevista " BV_VERSION "\r\n"
                        "Page images by libjpeg-turbo, libpng, giflib, libwebp, libavif and libjxl; archives by minizip "
-                       "and libarchive."),
+                       "and libarchive.\r\n"
+                       "Bullevista is free software under the GNU General Public License, version 3 or later."),
         QStringLiteral("About..."), state.windows.main, MessageIcon::Information);
 }

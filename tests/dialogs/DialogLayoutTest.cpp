@@ -2,6 +2,7 @@
 // sibling or leaves its parent, and every text fits the control that shows it. Qt fixes the scale when
 // the application starts, so each scale runs this program again with QT_SCALE_FACTOR set.
 
+#include "app/CommandTable.h"
 #include "dialogs/BookChoiceDialog.h"
 #include "dialogs/JumpDialog.h"
 #include "dialogs/LanguageModules.h"
@@ -142,7 +143,7 @@ QStringList everyDialogsFaults(AppState& state, const QString& language)
     const QString info = book.write(QStringLiteral("info.bdi"), "Title=Les Aventures\nAuthor=Someone\n");
 
     QStringList faults;
-    PreferencesFrame frame({state.settings, {skins.path()}, {}});
+    PreferencesFrame frame({state.settings, {skins.path()}, {}, CommandControlNames()});
     for (int page = 0; page < PreferencesFrame::PageCount; ++page) {
         frame.pageList()->setCurrentRow(page);
         faults << faultsOf(frame, language + QStringLiteral(" Preferences ") + QString::number(page));
