@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/MessageBox.h"
 #include "app/OpenBooks.h"
 #include "app/PresentPage.h"
 #include "app/ProductTitle.h"
@@ -65,6 +66,7 @@ int RunBullevista(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("bullevista"));
     QGuiApplication::setDesktopFileName(QStringLiteral("bullevista")); // the window takes the entry's icon
     QApplication::setQuitOnLastWindowClosed(false);                    // only ShutDown ends the run
+    SetMessageSink(ShowMessageBox);
 
     AppState state;
     const AppHooks hooks(state);
