@@ -94,7 +94,11 @@ int RunBullevista(int argc, char** argv)
         return 0;
     ApplyLanguage(state.language, state.settings.langfile, langRoots);
 
-    if (!LoadSkinOrDefault(state.skin, state.skinBitmaps, state.settings.skinname, SkinRoots(state.paths.ExeDir))) {
+    Messages skinMessages;
+    const bool skinLoaded = LoadSkinOrDefault(state.skin, state.skinBitmaps, state.settings.skinname,
+                                              SkinRoots(state.paths.ExeDir), skinMessages);
+    ShowMessages(skinMessages);
+    if (!skinLoaded) {
         // Without its default skin the program can't show itself. Nothing was changed yet: the settings
         // file stays as it was, and the scratch folder, still empty, goes.
         RemoveWorkDir(state.paths);

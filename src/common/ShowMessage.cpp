@@ -12,6 +12,12 @@ void ShowMessage(const QString& text, const QString& caption, QWidget* owner, Me
         sink({text, caption, icon, owner});
 }
 
+void ShowMessages(const Messages& messages)
+{
+    for (const Message& message : messages)
+        ShowMessage(message.text, message.caption);
+}
+
 MessageSink SetMessageSink(MessageSink sink)
 {
     return SinkSeam::replace(std::move(sink));

@@ -4,6 +4,8 @@
 // a sink that records what would have been shown. Without a sink (a tool without a window) nothing is
 // shown.
 
+#include "common/Message.h"
+
 #include <QString>
 #include <functional>
 
@@ -20,6 +22,9 @@ struct ShownMessage {
 
 void ShowMessage(const QString& text, const QString& caption, QWidget* owner = nullptr,
                  MessageIcon icon = MessageIcon::None);
+
+// Shows each of `messages` in turn, without an owner.
+void ShowMessages(const Messages& messages);
 
 using MessageSink = std::function<void(const ShownMessage&)>;
 
