@@ -1,9 +1,8 @@
 #pragma once
 // The calls the lower layers make upward, installed for as long as one AppHooks lives: the page view's
-// mouse gestures run commands, and an archive of several books asks the reader through the book-choice
-// dialog. RunBullevista holds one for the whole run; tests hold one for their own AppState.
+// mouse gestures run commands. RunBullevista holds one for the whole run; tests hold one for their own
+// AppState.
 
-#include "book/archive/BookChooser.h"
 #include "view/MouseActions.h"
 
 struct AppState;
@@ -17,5 +16,4 @@ public:
 
 private:
     MouseActionRunner m_previousRunner;
-    BookChooser m_previousChooser;
 };

@@ -1,10 +1,12 @@
 #include "app/OpenBooks.h"
 
 #include "app/AppState.h"
+#include "app/OpenDialogs.h"
 #include "app/PresentPage.h"
 #include "app/WorkDir.h"
 #include "book/Preload.h"
 #include "common/Paths.h"
+#include "common/ShowMessage.h"
 
 #include <QDir>
 
@@ -38,7 +40,12 @@ DecodeOptions DecodeOptionsOf(const AppState& state)
 
 BookOpening BookOpeningOf(AppState& state)
 {
-    return {state.view.flipped, DecodeOptionsOf(state), state.settings.previouspage, ExtractionNotifier(state)};
+    return {.flipped = state.view.flipped,
+            .decode = DecodeOptionsOf(state),
+            .resumePage = state.settings.previouspage,
+            .extractionProgress = ExtractionNotifier(state),
+            .chooseBook = ChooseBookInArchive,
+            .showNow = ShowMessages};
 }
 
 void OpenBookDir(AppState& state)
@@ -56,7 +63,10 @@ void OpenBookFile(AppState& state, const QString& path)
     CancelPreload(state.preload, state.book);
     StopExtraction(state); // nothing may still be writing into WorkDir while it is emptied
     EmptyWorkDir(state.paths);
-    showOpened(state, OpenFileBook(state.book, fullPath, state.paths.WorkDir, BookOpeningOf(state)));
+    Messages messages;
+    const bool opened = OpenFileBook(state.book, fullPath, state.paths.WorkDir, BookOpeningOf(state), messages);
+    ShowMessages(messages); // before the page, as the opening found them
+    showOpened(state, opened);
 }
 
 void OpenBookAt(AppState& state, const QString& path)

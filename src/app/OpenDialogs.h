@@ -1,7 +1,9 @@
 #pragma once
-// The dialogs the commands open: the open-file dialog, the folder chooser, the jump, info and
-// preferences dialogs. Each is a replaceable function, so tests run the commands without a modal dialog.
+// The dialogs the commands open: the open-file dialog, the folder chooser, the book choice inside an
+// archive, the jump, info and preferences dialogs. Each is a replaceable function, so tests run the
+// commands without a modal dialog.
 
+#include "book/archive/BookChooser.h"
 #include "dialogs/info/InfoDialog.h"
 
 #include <QString>
@@ -38,6 +40,8 @@ struct CommandDialogs {
     std::function<int(QWidget* owner, int pageIndex, int pageCount)> jumpPage;
     std::function<void(QWidget* owner, const BookInfo& info)> showInfo;
     std::function<void(AppState& state)> showPreferences;
+    // The book picked inside an archive whose folders branch.
+    BookChooser chooseBook = {};
 };
 
 // Replaces the dialogs in use and returns the ones before.
@@ -45,6 +49,8 @@ CommandDialogs SetCommandDialogs(CommandDialogs dialogs);
 
 QString ChooseFileToOpen(QWidget* owner, const QString& startDir);
 QString ChooseFolderToOpen(QWidget* owner, const QString& startDir);
+// The chooser the openings of archives ask.
+QStringList ChooseBookInArchive(const BookTree& tree, ArchiveFamily family);
 // The page number the reader chose for the open book, as typed: the caller checks it.
 int AskJumpPage(AppState& state);
 // The open book, its page and its info.bdi (the book's folder's, or the scratch folder's).

@@ -1,6 +1,6 @@
 #pragma once
-// A replaceable function behind one of the program's seams (where message boxes go, how the reader
-// picks a book, how free disk space is measured). Tests put their own in and restore the previous one
+// A replaceable function behind one of the program's seams (where message boxes go, how free disk space
+// is measured, the dialogs the commands open). Tests put their own in and restore the previous one
 // afterwards.
 
 #include <utility>
