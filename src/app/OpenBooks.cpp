@@ -88,7 +88,8 @@ void ArmPreloadIfWanted(AppState& state)
     state.extractionWaits.preload = -1;
     if (!state.settings.preloadnextpage)
         return;
-    ArmPreload(state.preload, [&state] { PreloadNextPage(state); });
+    if (!ArmPreload(state.preload, [&state] { PreloadNextPage(state); }))
+        ShowMessage(QStringLiteral("error making timerpreload, report"), QStringLiteral("error"));
 }
 
 void PreloadNextPage(AppState& state)
