@@ -9,10 +9,10 @@
 #include "skin/SkinLayoutFile.h"
 #include "skin/SkinText.h"
 
+#include "BenchMain.h"
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QPainter>
-#include "BenchMain.h"
 
 #include <benchmark/benchmark.h>
 
@@ -33,7 +33,8 @@ LoadedSkin& skin(const QString& name)
     LoadedSkin& s = loaded[name];
     if (!s.ok) {
         const QString dir = QCoreApplication::applicationDirPath() + QStringLiteral("/../skins/") + name + u'/';
-        s.ok = LoadSkinLayout(s.layout, dir) && LoadSkinBitmaps(s.bitmaps, dir);
+        Messages said;
+        s.ok = LoadSkinLayout(s.layout, dir, said) && LoadSkinBitmaps(s.bitmaps, dir, said);
         SkinTexts texts;
         SetSkinText(s.layout, texts, QStringLiteral("main"), QStringLiteral("PAGE : 3/24 (SAMPLE BOOK.CBZ)"));
     }

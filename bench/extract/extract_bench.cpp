@@ -119,13 +119,16 @@ double bsdtarMs(const QString& archive, const QString& dir)
     return timer.nsecsElapsed() / 1e6;
 }
 
-double ownMs(const std::function<int(const QString&, const QString&)>& extract, const QString& archive,
-             const QString& dir)
+// The whole archive is the book: no chooser is passed.
+using Extract = bool (*)(const QString&, const QString&, const BookChooser&, Messages&);
+
+double ownMs(Extract extract, const QString& archive, const QString& dir)
 {
     freshDir(dir);
     QElapsedTimer timer;
     timer.start();
-    if (extract(archive, dir + u'/') != 0)
+    Messages messages;
+    if (!extract(archive, dir + u'/', {}, messages))
         return -1;
     return timer.nsecsElapsed() / 1e6;
 }
@@ -138,7 +141,6 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: bench-extract SCRATCH_DIR\n");
         return 2;
     }
-    SetBookChooser([](const BookTree&, ArchiveFamily) { return QStringList(); });
     if (argc == 4 && QByteArray(argv[1]) == "--extract") {
         const QString archive = QString::fromLocal8Bit(argv[2]);
         const QString out = QDir(QString::fromLocal8Bit(argv[3])).absolutePath() + u'/';
@@ -147,7 +149,8 @@ int main(int argc, char** argv)
             || archive.endsWith(u".cbr", Qt::CaseInsensitive);
         QElapsedTimer timer;
         timer.start();
-        const int result = rarFamily ? ExtractRarBook(archive, out) : ExtractZipBook(archive, out);
+        Messages messages;
+        const int result = (rarFamily ? ExtractRarBook : ExtractZipBook)(archive, out, {}, messages) ? 0 : 1;
         std::printf("result %d, %lld files, %.1f ms\n", result, (long long)QDir(out).entryList(QDir::Files).size(),
                     timer.nsecsElapsed() / 1e6);
         return result;
@@ -184,7 +187,7 @@ int main(int argc, char** argv)
     struct Case {
         const char* name;
         QString archive;
-        std::function<int(const QString&, const QString&)> extract;
+        Extract extract;
     } cases[] = {{"cbz stored", stored, ExtractZipBook},
                  {"cbz deflated", deflated, ExtractZipBook},
                  {"cbr stored (RAR 5)", rar, ExtractRarBook}};

@@ -2,7 +2,8 @@
 
 #include "app/AppState.h"
 #include "app/PageTurn.h"
-#include "book/ArchiveBook.h"
+#include "book/BookExtraction.h"
+#include "common/ShowMessage.h"
 #include "view/PageView.h"
 
 #include <fcntl.h>
@@ -31,10 +32,10 @@ void showDueMessages(AppState& state)
         return;
     state.extractionWaits.showingMessages = true;
     while (BookExtraction* extraction = state.book.extraction.get()) {
-        const std::vector<ExtractionMessage> due = extraction->takeMessages();
+        const Messages due = extraction->takeMessages();
         if (due.empty())
             break;
-        ShowExtractionMessages(due);
+        ShowMessages(due);
     }
     state.extractionWaits.showingMessages = false;
 }

@@ -2,11 +2,13 @@
 
 #include "app/AppState.h"
 #include "app/ExtractionProgress.h"
+#include "app/OpenDialogs.h"
 #include "app/PageTurn.h"
 #include "app/PresentPage.h"
 #include "app/WorkDir.h"
 #include "book/Preload.h"
 #include "common/Paths.h"
+#include "common/ShowMessage.h"
 
 #include <QDir>
 
@@ -35,7 +37,15 @@ void showOpened(AppState& state, bool opened)
 
 BookOpening BookOpeningOf(AppState& state)
 {
-    return {state.view.flipped, DecodeOptionsOf(state), state.settings.previouspage, ExtractionNotifier(state)};
+    return {.flipped = state.view.flipped,
+            .decode = DecodeOptionsOf(state),
+            .resumePage = state.settings.previouspage,
+            .extractionProgress = ExtractionNotifier(state),
+            .chooseBook =
+                [&state](const BookTree& tree, ArchiveFamily family) {
+                    return ChooseBookInArchive(state.windows.main, tree, family);
+                },
+            .showNow = ShowMessages};
 }
 
 void OpenBookDir(AppState& state)
@@ -53,7 +63,10 @@ void OpenBookFile(AppState& state, const QString& path)
     CancelPreload(state.preload, state.book);
     StopExtraction(state); // nothing may still be writing into WorkDir while it is emptied
     EmptyWorkDir(state.paths);
-    showOpened(state, OpenFileBook(state.book, fullPath, state.paths.WorkDir, BookOpeningOf(state)));
+    Messages messages;
+    const bool opened = OpenFileBook(state.book, fullPath, state.paths.WorkDir, BookOpeningOf(state), messages);
+    ShowMessages(messages); // before the page, as the opening found them
+    showOpened(state, opened);
 }
 
 void OpenBookAt(AppState& state, const QString& path)

@@ -6,6 +6,7 @@
 #include "app/PreferencesWindow.h"
 #include "common/Paths.h"
 #include "common/Seam.h"
+#include "dialogs/BookChoiceDialog.h"
 #include "dialogs/JumpDialog.h"
 
 #include <QCoreApplication>
@@ -99,6 +100,12 @@ QString ChooseFolderToOpen(QWidget* owner, const QString& startDir)
 {
     const auto& replaced = DialogsSeam::current().chooseDirectory;
     return replaced ? replaced(owner, startDir) : chooseDirectoryWithDialog(owner, startDir);
+}
+
+QStringList ChooseBookInArchive(QWidget* owner, const BookTree& tree, ArchiveFamily family)
+{
+    const auto& replaced = DialogsSeam::current().chooseBook;
+    return replaced ? replaced(tree, family) : RunBookChoiceDialog(owner, tree, family);
 }
 
 void JumpToChosenPage(AppState& state)

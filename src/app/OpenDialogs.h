@@ -1,7 +1,9 @@
 #pragma once
-// The dialogs the commands open: the open-file dialog, the folder chooser, the jump, info and
-// preferences dialogs. Each is a replaceable function, so tests run the commands without a modal dialog.
+// The dialogs the commands open: the open-file dialog, the folder chooser, the book choice inside an
+// archive, the jump, info and preferences dialogs. Each is a replaceable function, so tests run the
+// commands without a modal dialog.
 
+#include "book/archive/BookChooser.h"
 #include "dialogs/info/InfoDialog.h"
 
 #include <QString>
@@ -38,6 +40,8 @@ struct CommandDialogs {
     std::function<int(QWidget* owner, int pageIndex, int pageCount)> jumpPage;
     std::function<void(QWidget* owner, const BookInfo& info)> showInfo;
     std::function<void(AppState& state)> showPreferences;
+    // The book picked inside an archive whose folders branch.
+    BookChooser chooseBook = {};
 };
 
 // Replaces the dialogs in use and returns the ones before.
@@ -49,3 +53,5 @@ QString ChooseFolderToOpen(QWidget* owner, const QString& startDir);
 // The commands "jump" (the page chosen, when it is one of the book's), "info" (the open book, its page and
 // its info.bdi) and "option" (the Preferences window, unless one is open already) are declared with the
 // command table.
+// The chooser the openings of archives ask, over `owner`.
+QStringList ChooseBookInArchive(QWidget* owner, const BookTree& tree, ArchiveFamily family);

@@ -4,6 +4,7 @@
 #include "app/CommandTable.h"
 #include "app/PresentPage.h"
 #include "book/Preload.h"
+#include "common/ShowMessage.h"
 #include "view/SmoothScroll.h"
 
 namespace {
@@ -123,7 +124,8 @@ void ArmPreloadIfWanted(AppState& state)
     state.extractionWaits.preload = -1;
     if (!state.settings.preloadnextpage)
         return;
-    ArmPreload(state.preload, [&state] { PreloadNextPage(state); });
+    if (!ArmPreload(state.preload, [&state] { PreloadNextPage(state); }))
+        ShowMessage(QStringLiteral("error making timerpreload, report"), QStringLiteral("error"));
 }
 
 void PreloadNextPage(AppState& state)

@@ -5,6 +5,7 @@
 #include "app/AppState.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
+#include "app/MessageBox.h"
 #include "app/OpenBooks.h"
 #include "app/PresentPage.h"
 #include "app/ProductTitle.h"
@@ -65,6 +66,7 @@ int RunBullevista(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("bullevista"));
     QGuiApplication::setDesktopFileName(QStringLiteral("bullevista")); // the window takes the entry's icon
     QApplication::setQuitOnLastWindowClosed(false);                    // only ShutDown ends the run
+    SetMessageSink(ShowMessageBox);
 
     AppState state;
     const AppHooks hooks(state);
@@ -93,7 +95,11 @@ int RunBullevista(int argc, char** argv)
         return 0;
     ApplyLanguage(state.language, state.settings.langfile, langRoots);
 
-    if (!LoadSkinOrDefault(state.skin, state.skinBitmaps, state.settings.skinname, SkinRoots(state.paths.ExeDir))) {
+    Messages skinMessages;
+    const bool skinLoaded = LoadSkinOrDefault(state.skin, state.skinBitmaps, state.settings.skinname,
+                                              SkinRoots(state.paths.ExeDir), skinMessages);
+    ShowMessages(skinMessages);
+    if (!skinLoaded) {
         // Without its default skin the program can't show itself. Nothing was changed yet: the settings
         // file stays as it was, and the scratch folder, still empty, goes.
         RemoveWorkDir(state.paths);

@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 #include "app/MainWindow.h"
 #include "app/ShutDown.h"
+#include "common/ShowMessage.h"
 #include "skin/SkinGeometry.h"
 #include "skin/SkinLoad.h"
 
@@ -12,7 +13,10 @@
 void SwitchSkin(AppState& state, const QString& name)
 {
     QString loaded = name;
-    const bool usable = LoadSkinOrDefault(state.skin, state.skinBitmaps, loaded, SkinRoots(state.paths.ExeDir));
+    Messages messages;
+    const bool usable = LoadSkinOrDefault(state.skin, state.skinBitmaps, loaded, SkinRoots(state.paths.ExeDir),
+                                          messages);
+    ShowMessages(messages);
     state.settings.skinname = loaded;
     ShowSkinTexts(state.skin, state.skinTexts);
     SetSliderValue(state.skin, u"zoom", state.view.zoom);

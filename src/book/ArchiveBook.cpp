@@ -1,7 +1,5 @@
 #include "book/ArchiveBook.h"
 
-#include "common/ShowMessage.h"
-
 #include <algorithm>
 
 void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files)
@@ -30,13 +28,7 @@ void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files)
     plan.files.insert(plan.files.end(), std::make_move_iterator(others.begin()), std::make_move_iterator(others.end()));
 }
 
-void ShowExtractionMessages(const std::vector<ExtractionMessage>& messages)
-{
-    for (const ExtractionMessage& message : messages)
-        ShowMessage(message.text, message.caption);
-}
-
-bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir)
+bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir, Messages& messages)
 {
     if (!plan.writer)
         return false;
@@ -44,6 +36,7 @@ bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir)
         return true;
     BookExtraction extraction(workDir, std::move(plan.files), std::move(plan.writer), std::nullopt, {});
     extraction.waitAll();
-    ShowExtractionMessages(extraction.takeMessages());
+    const Messages written = extraction.takeMessages();
+    messages.insert(messages.end(), written.begin(), written.end());
     return true;
 }

@@ -19,9 +19,6 @@ struct ArchiveBookPlan {
 // Puts `files` (each bare name once) in the plan: the pages first, in reading order, then the others.
 void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files);
 
-// Writes every file of the plan into `workDir` and waits; the messages are shown afterwards, in the
+// Writes every file of the plan into `workDir` and waits; then adds the messages to `messages`, in the
 // archive's order. False when there was nothing to write it with.
-bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir);
-
-// Shows each message on this thread.
-void ShowExtractionMessages(const std::vector<ExtractionMessage>& messages);
+bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir, Messages& messages);

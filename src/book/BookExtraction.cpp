@@ -122,13 +122,13 @@ bool BookExtraction::stoppedEarly() const
     return m_stopped;
 }
 
-std::vector<ExtractionMessage> BookExtraction::takeMessages()
+Messages BookExtraction::takeMessages()
 {
     std::lock_guard lock(m_mutex);
     const std::size_t upTo = SettledPrefix(m_states, m_byEntry, m_reported);
-    std::vector<ExtractionMessage> due;
+    Messages due;
     for (; m_reported < upTo; ++m_reported) {
-        std::vector<ExtractionMessage>& own = m_messages[m_byEntry[m_reported]];
+        Messages& own = m_messages[m_byEntry[m_reported]];
         due.insert(due.end(), own.begin(), own.end());
         own.clear();
     }

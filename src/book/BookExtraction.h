@@ -10,6 +10,7 @@
 // thread and must only post to the user-interface thread.
 
 #include "book/ExtractionOrder.h"
+#include "common/Message.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,11 +23,6 @@
 #include <thread>
 #include <vector>
 
-struct ExtractionMessage {
-    QString text;
-    QString caption;
-};
-
 struct ExtractionFile {
     QByteArray bareName;   // its name in WorkDir, as the file system spells it
     std::size_t entry = 0; // its place in the archive: messages are shown in this order
@@ -35,7 +31,7 @@ struct ExtractionFile {
 struct FileResult {
     bool written = false;
     bool stop = false; // nothing more can be written: the disk is full, or the archive can't be read on
-    std::vector<ExtractionMessage> messages;
+    Messages messages; // each naming the entry it concerns
 };
 
 // Writes single files of one archive; made on the user-interface thread, then used only by the worker.
@@ -82,7 +78,7 @@ public:
     std::size_t settledCount() const;
     std::size_t fileCount() const { return m_files.size(); }
     // The messages whose turn has come (every file before theirs in the archive is settled), each once.
-    std::vector<ExtractionMessage> takeMessages();
+    Messages takeMessages();
     bool stoppedEarly() const; // a file stopped the worker (the disk filled)
 
 private:
@@ -97,7 +93,7 @@ private:
     mutable std::mutex m_mutex;
     std::condition_variable m_settled;
     std::vector<FileWrite> m_states;
-    std::vector<std::vector<ExtractionMessage>> m_messages; // per file
+    std::vector<Messages> m_messages; // per file
     WriteOrder m_order;
     std::size_t m_first = 0;
     bool m_inArchiveOrder = false;

@@ -5,10 +5,11 @@
 #include "book/RarBook.h"
 #include "book/SevenZipTarBook.h"
 #include "book/ZipBook.h"
+#include "book/archive/RarListing.h"
 #include "common/Paths.h"
-#include "common/ShowMessage.h"
 
 #include <QDir>
+#include <utility>
 
 namespace {
 // Paths are kept absolute, so neither a later change of the current directory nor the settings file's
@@ -35,14 +36,34 @@ std::int32_t firstPageShown(BookState& book, const BookOpening& how)
     return 0;
 }
 
+// Hands the messages found so far to the caller's `showNow`; without one they stay in the list.
+void showDue(const BookOpening& how, Messages& messages)
+{
+    if (how.showNow && !messages.empty())
+        how.showNow(std::exchange(messages, {}));
+}
+
+// The caller's chooser, asked only once the messages found so far are shown.
+BookChooser chooserAfterMessages(const BookOpening& how, Messages& messages)
+{
+    if (!how.chooseBook)
+        return {};
+    return [&how, &messages](const BookTree& tree, ArchiveFamily family) {
+        showDue(how, messages);
+        return how.chooseBook(tree, family);
+    };
+}
+
 // The page list comes from the archive's directory; the page shown first is written before anything
 // else, and the rest while the reader reads.
-bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& workDir, const BookOpening& how)
+bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& workDir, const BookOpening& how,
+                      Messages& messages)
 {
     book.BookDir = workDir;
     book.PageList = std::move(plan.pages);
     if (book.PageList.isEmpty() || !plan.writer)
         return false;
+    showDue(how, messages);
     book.pageIndex = firstPageShown(book, how);
     book.extraction = std::make_unique<BookExtraction>(workDir, std::move(plan.files), std::move(plan.writer),
                                                        std::size_t(book.pageIndex), how.extractionProgress, true);
@@ -52,13 +73,15 @@ bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& work
     return true;
 }
 
-std::optional<ArchiveBookPlan> planArchiveBook(BookKind kind, const QString& fullPath, const QString& workDir)
+std::optional<ArchiveBookPlan> planArchiveBook(BookKind kind, const QString& fullPath, const QString& workDir,
+                                               const BookChooser& chooser, Messages& messages)
 {
-    std::optional<ArchiveBookPlan> plan = kind == BookKind::Zip ? PlanZipArchiveBook(fullPath, workDir)
-                                                                : PlanRarArchiveBook(fullPath, workDir);
+    std::optional<ArchiveBookPlan> plan = kind == BookKind::Zip
+        ? PlanZipArchiveBook(fullPath, workDir, chooser, messages)
+        : PlanRarArchiveBook(fullPath, workDir, chooser, messages);
     if (plan && !plan->complete) {
         if (kind == BookKind::Rar)
-            ShowMessage(QStringLiteral("Header is broken"), QStringLiteral("Error [RAR COMPRESSION]"));
+            messages.push_back(RarHeaderBroken());
         return std::nullopt;
     }
     return plan;
@@ -94,19 +117,21 @@ bool OpenDirectoryBook(BookState& book, const BookOpening& how)
     return true;
 }
 
-bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workDir, const BookOpening& how)
+bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workDir, const BookOpening& how,
+                  Messages& messages)
 {
     book.BookPath.clear();
     const BookKind kind = BookKindOfExtension(BookFileExtension(fullPath));
+    const BookChooser chooser = chooserAfterMessages(how, messages);
     if (kind == BookKind::Zip || kind == BookKind::Rar) {
-        std::optional<ArchiveBookPlan> plan = planArchiveBook(kind, fullPath, workDir);
-        if (!plan || !openArchivePages(book, std::move(*plan), workDir, how))
+        std::optional<ArchiveBookPlan> plan = planArchiveBook(kind, fullPath, workDir, chooser, messages);
+        if (!plan || !openArchivePages(book, std::move(*plan), workDir, how, messages))
             return failOpen(book);
         book.BookPath = fullPath; // its real spelling, as below
         return true;
     }
     if (kind == BookKind::SevenZipTar) {
-        if (ExtractSevenZipTarBook(fullPath, workDir))
+        if (!ExtractSevenZipTarBook(fullPath, workDir, chooser, messages))
             return failOpen(book);
         // The path keeps its real spelling: on this file system a lowered 'Comic.cbz' would not be
         // found again by "openlast".
@@ -120,6 +145,6 @@ bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workD
         book.BookPath = book.BookDir;
         return OpenDirectoryBook(book, how);
     }
-    ShowMessage(QStringLiteral("Unsupported extension file"), QStringLiteral("Error"));
+    messages.push_back({QStringLiteral("Unsupported extension file"), QStringLiteral("Error")});
     return failOpen(book);
 }

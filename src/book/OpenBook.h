@@ -5,10 +5,13 @@
 
 #include "book/BookState.h"
 #include "book/DecodePage.h"
+#include "book/archive/BookChooser.h"
+#include "common/Message.h"
 
 #include <QString>
+#include <functional>
 
-// How the first page is decoded, and where "openlast" resumes.
+// How the first page is decoded, where "openlast" resumes, and how the opening reaches the reader.
 struct BookOpening {
     bool flipped = false;
     DecodeOptions decode;
@@ -16,6 +19,11 @@ struct BookOpening {
     // Called on the extraction's worker thread after each file of an archive book is settled; it must
     // only post to the user-interface thread.
     BookExtraction::Notify extractionProgress;
+    // Asked for the book inside an archive whose folders branch; none: the whole archive is the book.
+    BookChooser chooseBook;
+    // Shows the messages found so far where the reader must see them before the opening goes on: before
+    // being asked for a book, and before an archive's pages are written. None: they stay in the list.
+    std::function<void(const Messages&)> showNow;
 };
 
 // Opens the directory in BookDir (ending in "/") as a book. BookPath is empty for a newly chosen
@@ -26,11 +34,13 @@ struct BookOpening {
 bool OpenDirectoryBook(BookState& book, const BookOpening& how);
 
 // Opens a book file by its absolute path: an archive through extraction into `workDir` (emptied by the
-// caller), an image through its directory. Shows "Unsupported extension file" for any other kind. A zip-
-// or rar-family book opens as soon as the page shown first is written; the other files are written by
+// caller), an image through its directory. Any other kind gives "Unsupported extension file". What went
+// wrong is added to `messages`, in order, for the caller to show before the page. A zip- or rar-family
+// book opens as soon as the page shown first is written; the other files are written by
 // `book.extraction` while the reader reads, once the caller releases it (the page is on screen), and its
-// messages are the caller's to show.
-bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workDir, const BookOpening& how);
+// messages are the caller's to take.
+bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workDir, const BookOpening& how,
+                  Messages& messages);
 
 // Leaves no book open: the extraction stops, the page list, the flag, the remembered position and the
 // page go.

@@ -1,7 +1,5 @@
 #include "book/Preload.h"
 
-#include "common/ShowMessage.h"
-
 PreloadState::PreloadState()
 {
     timer.setSingleShot(true);
@@ -12,14 +10,13 @@ PreloadState::PreloadState()
     });
 }
 
-void ArmPreload(PreloadState& preload, std::function<void()> whenDue)
+bool ArmPreload(PreloadState& preload, std::function<void()> whenDue)
 {
     preload.whenDue = std::move(whenDue);
     // A decode already queued for the previous page is of no use any more.
     preload.worker.invalidate();
     preload.timer.start(kPreloadDelayMs);
-    if (!preload.timer.isActive())
-        ShowMessage(QStringLiteral("error making timerpreload, report"), QStringLiteral("error"));
+    return preload.timer.isActive();
 }
 
 void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options)

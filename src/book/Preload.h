@@ -23,8 +23,8 @@ struct PreloadState {
 inline constexpr int kPreloadDelayMs = 2000;
 
 // Restarts the two-second timer; `whenDue` runs on this thread when it fires (callers check
-// `preloadnextpage`).
-void ArmPreload(PreloadState& preload, std::function<void()> whenDue);
+// `preloadnextpage`). False when the timer could not be started: nothing will be preloaded.
+[[nodiscard]] bool ArmPreload(PreloadState& preload, std::function<void()> whenDue);
 
 // The timer's work: queues the decode of the page after the current one, if there is one.
 void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options);

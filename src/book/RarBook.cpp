@@ -1,11 +1,9 @@
 #include "book/RarBook.h"
 
 #include "book/archive/ArchiveNames.h"
-#include "book/archive/BookChooser.h"
 #include "book/archive/ExtractionAllowance.h"
 #include "book/archive/RarListing.h"
 #include "book/archive/RarVolumes.h"
-#include "common/ShowMessage.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -15,17 +13,15 @@
 #include <memory>
 
 namespace {
-const QString kRarError = QStringLiteral("Error [RAR COMPRESSION]");
-
 // The reader's pick. A broken header leaves the partial tree on screen for the reader, so no
 // branching check closes the dialog then.
-QString chooseRarBook(const RarListing& listing)
+QString chooseRarBook(const RarListing& listing, const BookChooser& chooser)
 {
     if (!listing.opened)
         return {};
     if (!listing.headerBroken && !FoldersBranch(listing.tree))
         return {};
-    return BookChoiceText(ChooseBookFolder(listing.tree, ArchiveFamily::Rar), ArchiveFamily::Rar);
+    return BookChoiceText(ChooseBookFolder(chooser, listing.tree, ArchiveFamily::Rar), ArchiveFamily::Rar);
 }
 
 // The bare name an entry is written to, or empty when it must be skipped: not under the choice, not a
@@ -82,19 +78,22 @@ public:
             m_rar = OpenRarArchive(m_path);
             m_position = 0;
         }
+        const QString failed = QStringLiteral("Can't decompress your file");
         if (!m_rar)
-            return broken(file.entry, QStringLiteral("Can't decompress your file"));
+            return broken(file.entry, failed, {}); // the archive itself is gone
         for (;;) {
             if (RARReadHeaderEx(m_rar, m_header.get()) != ERAR_SUCCESS)
-                return broken(m_position, QStringLiteral("Can't decompress your file"));
+                return broken(m_position, failed, {}); // no name can be read
             if (m_position++ == file.entry)
                 break;
             if (RARProcessFile(m_rar, RAR_SKIP, nullptr, nullptr) != ERAR_SUCCESS)
-                return broken(m_position - 1, QStringLiteral("Can't decompress your file"));
+                return broken(m_position - 1, failed, RarEntryName(*m_header));
         }
+        const QString name = RarEntryName(*m_header);
         if (m_header->UnpSize > m_allowance)
             return broken(file.entry,
-                          QStringLiteral("RAR file would unpack to far more than its own size, extraction stopped"));
+                          QStringLiteral("RAR file would unpack to far more than its own size, extraction stopped"),
+                          name);
         m_allowance -= m_header->UnpSize;
         RARSetCallback(m_rar, stopIfCancelled, reinterpret_cast<std::intptr_t>(&cancelled));
         const QByteArray destination = QFile::encodeName(m_workDir) + tempName;
@@ -104,19 +103,19 @@ public:
         if (cancelled)
             return {};
         if (code == ERAR_EWRITE) // the disk is about to fill: nothing more is written
-            return {false, true, {{QStringLiteral("Can't decompress your file"), kRarError}}};
-        return broken(file.entry, QStringLiteral("Can't decompress your file"));
+            return {false, true, {{failed, kRarError, name}}};
+        return broken(file.entry, failed, name);
     }
 
 private:
     // The walk ends at the first entry that can't be written: nothing after it in the archive is written,
-    // whatever order the entries are asked for in; the ones before it still are.
-    FileResult broken(std::size_t entry, const QString& text)
+    // whatever order the entries are asked for in; the ones before it still are. `name` is that entry's.
+    FileResult broken(std::size_t entry, const QString& text, const QString& name)
     {
         m_brokenAt = std::min(m_brokenAt, entry);
         RARCloseArchive(m_rar);
         m_rar = nullptr;
-        return {false, false, {{text, kRarError}}};
+        return {false, false, {{text, kRarError, name}}};
     }
 
     QString m_path;
@@ -130,10 +129,11 @@ private:
 };
 } // namespace
 
-std::optional<ArchiveBookPlan> PlanRarArchiveBook(const QString& archivePath, const QString& workDir)
+std::optional<ArchiveBookPlan> PlanRarArchiveBook(const QString& archivePath, const QString& workDir,
+                                                  const BookChooser& chooser, Messages& messages)
 {
-    const RarListing listing = ListRarFolders(archivePath);
-    const QString BookChoice = chooseRarBook(listing);
+    const RarListing listing = ListRarFolders(archivePath, messages);
+    const QString BookChoice = chooseRarBook(listing, chooser);
     if (!listing.opened)
         return std::nullopt;
 
@@ -155,16 +155,14 @@ std::optional<ArchiveBookPlan> PlanRarArchiveBook(const QString& archivePath, co
     return plan;
 }
 
-int ExtractRarBook(const QString& archivePath, const QString& workDir)
+bool ExtractRarBook(const QString& archivePath, const QString& workDir, const BookChooser& chooser, Messages& messages)
 {
-    std::optional<ArchiveBookPlan> plan = PlanRarArchiveBook(archivePath, workDir);
+    std::optional<ArchiveBookPlan> plan = PlanRarArchiveBook(archivePath, workDir, chooser, messages);
     if (!plan)
-        return 1;
+        return false;
     const bool complete = plan->complete;
-    ExtractWholeBook(*plan, workDir);
-    if (!complete) {
-        ShowMessage(QStringLiteral("Header is broken"), kRarError);
-        return 1;
-    }
-    return 0;
+    ExtractWholeBook(*plan, workDir, messages);
+    if (!complete)
+        messages.push_back(RarHeaderBroken());
+    return complete;
 }

@@ -1,11 +1,9 @@
 #include "book/SevenZipTarBook.h"
 
 #include "book/archive/ArchiveNames.h"
-#include "book/archive/BookChooser.h"
 #include "book/archive/DiskSpace.h"
 #include "book/archive/ExtractionAllowance.h"
 #include "book/archive/OutputFile.h"
-#include "common/ShowMessage.h"
 
 #include <archive.h>
 #include <archive_entry.h>
@@ -20,6 +18,7 @@
 
 namespace {
 const QString kZipError = QStringLiteral("Zip Error");
+const QString kDamaged = QStringLiteral("Error within ZIP file, some pages my look strange");
 constexpr qsizetype kLongestName = 255; // as the zip walk: a longer stored name is never a page
 
 struct ArchiveDeleter {
@@ -66,7 +65,7 @@ std::optional<std::vector<Entry>> listEntries(const QString& path, bool& broken)
     return entries;
 }
 
-QString chooseBook(const std::vector<Entry>& entries)
+QString chooseBook(const std::vector<Entry>& entries, const BookChooser& chooser)
 {
     BookTree tree;
     for (const Entry& entry : entries)
@@ -74,7 +73,7 @@ QString chooseBook(const std::vector<Entry>& entries)
             InsertEntryFolders(tree, entry.name);
     if (!FoldersBranch(tree))
         return {};
-    return BookChoiceText(ChooseBookFolder(tree, ArchiveFamily::Zip), ArchiveFamily::Zip);
+    return BookChoiceText(ChooseBookFolder(chooser, tree, ArchiveFamily::Zip), ArchiveFamily::Zip);
 }
 
 // The bare name each entry is written to, empty for entries that are not written: every bare name
@@ -133,21 +132,23 @@ Written writeEntry(archive* a, OutputFile& output, int dirFd, const QByteArray& 
 }
 } // namespace
 
-int ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir)
+bool ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir, const BookChooser& chooser,
+                            Messages& messages)
 {
+    const Message zipFailed{QStringLiteral("Zip failed"), QStringLiteral("Error")};
     bool broken = false;
     const std::optional<std::vector<Entry>> entries = listEntries(archivePath, broken);
     if (!entries || (entries->empty() && broken)) {
-        ShowMessage(QStringLiteral("Zip failed"), QStringLiteral("Error"));
-        return 1;
+        messages.push_back(zipFailed);
+        return false;
     }
-    const QString BookChoice = chooseBook(*entries);
+    const QString BookChoice = chooseBook(*entries, chooser);
     std::uint64_t unpacked = 0;
     const std::vector<QByteArray> plan = planBook(*entries, BookChoice, unpacked);
     if (unpacked > ExtractionAllowance(ArchiveBytes({archivePath}))) {
-        ShowMessage(QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"),
-                    kZipError);
-        return 1;
+        messages.push_back(
+            {QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"), kZipError});
+        return false;
     }
 
     ArchivePtr a = openArchive(archivePath);
@@ -156,8 +157,8 @@ int ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir)
     if (!a || dirFd < 0 || !output.allocate()) {
         if (dirFd >= 0)
             ::close(dirFd);
-        ShowMessage(QStringLiteral("Zip failed"), QStringLiteral("Error"));
-        return 1;
+        messages.push_back(zipFailed);
+        return false;
     }
     // One pass in archive order: a solid 7z can only be read that way, and a tar has nothing else.
     archive_entry* header = nullptr;
@@ -172,13 +173,13 @@ int ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir)
         const Written written = writeEntry(a.get(), output, dirFd, plan[i], std::uint64_t((*entries)[i].size), workDir);
         if (written == Written::Ok)
             continue;
-        ShowMessage(QStringLiteral("Error within ZIP file, some pages my look strange"), kZipError);
+        messages.push_back({kDamaged, kZipError, (*entries)[i].name});
         if (written == Written::DiskFull)
             break; // one message; the pages written so far open
     }
     ::close(dirFd);
     // An archive cut short (a tar ends anywhere) still opens with the pages before the damage.
     if (damaged)
-        ShowMessage(QStringLiteral("Error within ZIP file, some pages my look strange"), kZipError);
-    return 0;
+        messages.push_back({kDamaged, kZipError});
+    return true;
 }

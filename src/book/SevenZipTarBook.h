@@ -4,8 +4,13 @@
 // later entry of a name wins, macOS metadata and unsafe names are skipped, and the disk budget and the
 // unpacked-size cap hold. The messages are the zip family's.
 
+#include "book/archive/BookChooser.h"
+#include "common/Message.h"
+
 #include <QString>
 
-// Extracts the book chosen inside the archive into `workDir` (empty, ending in "/"). Returns 0 when the
-// book's pages are there, non-zero on failure; shows its own messages.
-int ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir);
+// Extracts the book chosen inside the archive (`chooser` asked when the folders branch) into `workDir`
+// (empty, ending in "/"). True when the book's pages are there; `messages` gets what went wrong on the
+// way, in order.
+bool ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir, const BookChooser& chooser,
+                            Messages& messages);

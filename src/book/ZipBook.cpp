@@ -1,29 +1,26 @@
 #include "book/ZipBook.h"
 
-#include "book/archive/BookChooser.h"
 #include "book/archive/ExtractionAllowance.h"
 #include "book/archive/ZipEntry.h"
 #include "book/archive/ZipFallback.h"
 #include "book/archive/ZipFileIo.h"
 #include "book/archive/ZipListing.h"
-#include "common/ShowMessage.h"
 
 namespace {
 const QString kZipError = QStringLiteral("Zip Error");
 
 // The reader's pick: asked only when the folders branch, otherwise everything.
-QString chooseZipBook(const QString& archivePath)
+QString chooseZipBook(const QString& archivePath, const BookChooser& chooser, Messages& messages)
 {
-    const BookTree tree = ListZipFolders(archivePath);
+    const BookTree tree = ListZipFolders(archivePath, messages);
     if (!FoldersBranch(tree))
         return {};
-    return BookChoiceText(ChooseBookFolder(tree, ArchiveFamily::Zip), ArchiveFamily::Zip);
+    return BookChoiceText(ChooseBookFolder(chooser, tree, ArchiveFamily::Zip), ArchiveFamily::Zip);
 }
 
-void refuseBomb()
+Message bombRefused()
 {
-    ShowMessage(QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"),
-                kZipError);
+    return {QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"), kZipError};
 }
 
 // Writes planned entries one at a time, in whatever order the worker asks for them: minizip finds each
@@ -49,9 +46,11 @@ public:
         FileResult result;
         result.written = ExtractZipEntry(m_zip, m_walk, m_directory.entries[file.entry], planned) == UNZ_OK;
         if (!result.written && !cancelled) {
+            const QString name = ZipEntryText(m_directory.entries[file.entry]);
             if (m_walk.outOfMemory)
-                result.messages.push_back({QStringLiteral("Error allocating memory\n"), kZipError});
-            result.messages.push_back({QStringLiteral("Error within ZIP file, some pages my look strange"), kZipError});
+                result.messages.push_back({QStringLiteral("Error allocating memory\n"), kZipError, name});
+            result.messages.push_back(
+                {QStringLiteral("Error within ZIP file, some pages my look strange"), kZipError, name});
             result.stop = m_walk.diskFull; // one message; the pages written so far open
         }
         m_walk.outOfMemory = false;
@@ -66,7 +65,8 @@ private:
 };
 } // namespace
 
-std::optional<ArchiveBookPlan> PlanZipArchiveBook(const QString& archivePath, const QString& workDir)
+std::optional<ArchiveBookPlan> PlanZipArchiveBook(const QString& archivePath, const QString& workDir,
+                                                  const BookChooser& chooser, Messages& messages)
 {
     // Entries that share their data are refused before the reader is asked anything.
     unzFile zip = OpenZipArchive(archivePath);
@@ -75,32 +75,32 @@ std::optional<ArchiveBookPlan> PlanZipArchiveBook(const QString& archivePath, co
         directory = ReadZipDirectory(archivePath);
     if (directory && EntriesOverlap(*directory)) {
         unzClose(zip);
-        refuseBomb();
+        messages.push_back(bombRefused());
         return std::nullopt;
     }
-    const QString BookChoice = chooseZipBook(archivePath);
+    const QString BookChoice = chooseZipBook(archivePath, chooser, messages);
     if (!zip) {
         // This minizip refuses an archive without entries; that one is a book without pages, not a fault.
         if (ZipFallback::isEmptyArchive(archivePath))
             return ArchiveBookPlan{};
-        ShowMessage(QStringLiteral("Zip failed"), QStringLiteral("Error"));
+        messages.push_back({QStringLiteral("Zip failed"), QStringLiteral("Error")});
         return std::nullopt;
     }
     unz_global_info64 global{};
     if (const int r = unzGetGlobalInfo64(zip, &global); r != UNZ_OK) {
-        ShowMessage(QStringLiteral("error %1 with zipfile in unzGetGlobalInfo \n").arg(r), kZipError);
+        messages.push_back({QStringLiteral("error %1 with zipfile in unzGetGlobalInfo \n").arg(r), kZipError});
         unzClose(zip);
         return std::nullopt;
     }
     if (!directory) {
         unzClose(zip);
-        ShowMessage(QStringLiteral("Zip failed"), QStringLiteral("Error"));
+        messages.push_back({QStringLiteral("Zip failed"), QStringLiteral("Error")});
         return std::nullopt;
     }
     const ZipPlan zipPlan = PlanZipBook(*directory, BookChoice);
     if (zipPlan.unpackedBytes > ExtractionAllowance(directory->fileSize)) {
         unzClose(zip);
-        refuseBomb();
+        messages.push_back(bombRefused());
         return std::nullopt;
     }
     ArchiveBookPlan plan;
@@ -115,13 +115,13 @@ std::optional<ArchiveBookPlan> PlanZipArchiveBook(const QString& archivePath, co
     return plan;
 }
 
-int ExtractZipBook(const QString& archivePath, const QString& workDir)
+bool ExtractZipBook(const QString& archivePath, const QString& workDir, const BookChooser& chooser, Messages& messages)
 {
-    std::optional<ArchiveBookPlan> plan = PlanZipArchiveBook(archivePath, workDir);
+    std::optional<ArchiveBookPlan> plan = PlanZipArchiveBook(archivePath, workDir, chooser, messages);
     if (!plan)
-        return 1;
+        return false;
     if (!plan->writer)
-        return 0; // an archive without entries
+        return true; // an archive without entries
     const bool complete = plan->complete;
-    return ExtractWholeBook(*plan, workDir) && complete ? 0 : 1;
+    return ExtractWholeBook(*plan, workDir, messages) && complete;
 }

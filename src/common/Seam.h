@@ -1,7 +1,7 @@
 #pragma once
-// A replaceable function behind one of the program's seams (where message boxes go, how the reader
-// picks a book, how free disk space is measured). Empty means the program's own behaviour; tests put
-// their own in and restore the previous one afterwards.
+// A replaceable function behind one of the program's seams (where message boxes go, how free disk space
+// is measured, the dialogs the commands open). Tests put their own in and restore the previous one
+// afterwards.
 
 #include <utility>
 

@@ -1,7 +1,6 @@
 #include "skin/SkinBitmaps.h"
 
 #include "book/DecodePage.h"
-#include "common/ShowMessage.h"
 
 #include <algorithm>
 
@@ -22,7 +21,7 @@ QImage enlarged(const QImage& image, int scale)
 }
 } // namespace
 
-bool LoadSkinBitmaps(SkinBitmaps& bitmaps, const QString& skinDir)
+bool LoadSkinBitmaps(SkinBitmaps& bitmaps, const QString& skinDir, Messages& messages)
 {
     struct Slot {
         PageImage& image;
@@ -38,7 +37,7 @@ bool LoadSkinBitmaps(SkinBitmaps& bitmaps, const QString& skinDir)
     for (const Slot& slot : files) {
         slot.doubled = QImage();
         if (!DecodePlainImage(slot.image, skinDir + QLatin1String(slot.name) + QStringLiteral(".bmp"))) {
-            ShowMessage(QString::fromLatin1(slot.failure), QStringLiteral("Error"));
+            messages.push_back({QString::fromLatin1(slot.failure), QStringLiteral("Error")});
             return false;
         }
     }

@@ -3,6 +3,7 @@
 // font.bmp (the glyph strips), with an optional double-size set for high-density screens.
 
 #include "book/PageImage.h"
+#include "common/Message.h"
 
 #include <QImage>
 #include <QString>
@@ -16,10 +17,10 @@ struct SkinBitmaps {
 };
 
 // Loads skinDir + "background.bmp", "elements.bmp" and "font.bmp" in that order (skinDir ends in "/").
-// The first that can't be decoded is reported ("Error while loading background file" ...), its slot is
-// left empty, the later ones are not tried, and the result is false. The double-size set is looked for
-// quietly after the three.
-bool LoadSkinBitmaps(SkinBitmaps& bitmaps, const QString& skinDir);
+// The first that can't be decoded is reported in `messages` ("Error while loading background file" ...),
+// its slot is left empty, the later ones are not tried, and the result is false. The double-size set is
+// looked for quietly after the three.
+bool LoadSkinBitmaps(SkinBitmaps& bitmaps, const QString& skinDir, Messages& messages);
 
 // The three images as drawn at `scale` device pixels per window pixel (1 to 4): the loaded ones at 1, the
 // double-size set at 2 when there is one, otherwise the loaded ones enlarged pixel by pixel.

@@ -1,8 +1,6 @@
 #include "skin/SkinLayoutFile.h"
 
 #include "common/RegularFile.h"
-#include "common/ShowMessage.h"
-
 
 #include <algorithm>
 #include <cstdint>
@@ -279,7 +277,7 @@ bool ParseSkinLayout(SkinLayout& layout, QByteArrayView content, QStringList& re
     return true;
 }
 
-bool LoadSkinLayout(SkinLayout& layout, const QString& skinDir)
+bool LoadSkinLayout(SkinLayout& layout, const QString& skinDir, Messages& messages)
 {
     QStringList reports;
     const std::optional<QByteArray> bytes = skinDir.isEmpty()
@@ -294,10 +292,10 @@ bool LoadSkinLayout(SkinLayout& layout, const QString& skinDir)
     }
     const auto caption = QStringLiteral("ERROR");
     for (int i = 0; i < reports.size() && i < kMaxLayoutReports; ++i)
-        ShowMessage(reports[i], caption);
+        messages.push_back({reports[i], caption});
     if (reports.size() > kMaxLayoutReports)
-        ShowMessage(
-            QStringLiteral("ERROR: %1 more errors in layout.cor not shown").arg(reports.size() - kMaxLayoutReports),
-            caption);
+        messages.push_back(
+            {QStringLiteral("ERROR: %1 more errors in layout.cor not shown").arg(reports.size() - kMaxLayoutReports),
+             caption});
     return loaded;
 }

@@ -6,6 +6,7 @@
 // the four table capacities; every further line that starts with a keyword (SIZE, MOVE, BMP, BUTTON,
 // SLIDER, TEXT, REGION, in any case) and a colon is an element, and every other line is a comment.
 
+#include "common/Message.h"
 #include "skin/SkinLayout.h"
 
 #include <QByteArray>
@@ -29,6 +30,7 @@ QByteArray ReadField(QByteArrayView line, qsizetype& position, char separator, b
 // malformed.
 bool ParseSkinLayout(SkinLayout& layout, QByteArrayView content, QStringList& reports);
 
-// Reads skinDir + "layout.cor" (skinDir ends in "/") into `layout`, showing the reports as message
-// boxes captioned "ERROR". False when the file can't be read or its INIT line is not valid.
-bool LoadSkinLayout(SkinLayout& layout, const QString& skinDir);
+// Reads skinDir + "layout.cor" (skinDir ends in "/") into `layout`, adding the reports to `messages`
+// captioned "ERROR" (at most kMaxLayoutReports, then one that counts the rest). False when the file
+// can't be read or its INIT line is not valid.
+bool LoadSkinLayout(SkinLayout& layout, const QString& skinDir, Messages& messages);

@@ -16,5 +16,7 @@ QString SkinDirectory(const QStringList& roots, const QString& name);
 // "default", says "Switching to default skin because of an error with your custom skin" (caption
 // "Switching..."), sets `skinname` to "default" and loads that. When the default skin fails it says so
 // ("Error: cannot load default skin" for its layout, "Error: can't load bitmaps" for its bitmaps) and
-// the result is false: the program can't run without a skin.
-bool LoadSkinOrDefault(SkinLayout& layout, SkinBitmaps& bitmaps, QString& skinname, const QStringList& roots);
+// the result is false: the program can't run without a skin. What it says goes to `messages`, after
+// the reports of the layouts and bitmaps, in the order it arose.
+bool LoadSkinOrDefault(SkinLayout& layout, SkinBitmaps& bitmaps, QString& skinname, const QStringList& roots,
+                       Messages& messages);

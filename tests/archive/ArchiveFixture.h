@@ -1,7 +1,7 @@
 #pragma once
 // Shared by the archive tests: a scratch folder with an empty work folder inside, a chooser that answers
 // without a window and remembers what it was shown, a recorder of message boxes, and one runner for the
-// tables of archives, {archive, what the reader picks} -> {result, messages, pages}.
+// tables of archives, {archive, what the reader picks} -> {extracted, messages, pages}.
 
 #include "book/archive/BookChooser.h"
 #include "book/archive/DiskSpace.h"
@@ -21,7 +21,7 @@ struct BookCase {
     const char* what = "";
     QByteArray archive{};
     QStringList answer{}; // the folders the reader picks, if asked
-    int result = 0;
+    bool extracted = true;
     QStringList messages{}; // "caption: text", in the order shown
     QStringList written{};  // sorted; a page named p<N>.<ext> or p<N>-<size>.<ext> must hold PageBytes(N, size)
     QStringList asked{};    // the top folders of the tree shown to the reader; empty: nobody was asked
@@ -32,23 +32,28 @@ struct BookCase {
 };
 
 // The common row, whose reader is never asked and whose disk is the real one unless a budget is given.
-inline BookCase Row(const char* what, QByteArray archive, int result, QStringList messages, QStringList written,
+inline BookCase Row(const char* what, QByteArray archive, bool extracted, QStringList messages, QStringList written,
                     qint64 diskBudget = -1)
 {
     return {.what = what,
             .archive = std::move(archive),
-            .result = result,
+            .extracted = extracted,
             .messages = std::move(messages),
             .written = std::move(written),
             .diskBudget = diskBudget};
 }
 
 // A row whose reader is asked: `asked` are the top folders shown, `answer` what is picked.
-inline BookCase AskedRow(const char* what, QByteArray archive, QStringList asked, QStringList answer, int result,
+inline BookCase AskedRow(const char* what, QByteArray archive, QStringList asked, QStringList answer, bool extracted,
                          QStringList messages, QStringList written)
 {
-    return {
-        what, std::move(archive), std::move(answer), result, std::move(messages), std::move(written), std::move(asked)};
+    return {what,
+            std::move(archive),
+            std::move(answer),
+            extracted,
+            std::move(messages),
+            std::move(written),
+            std::move(asked)};
 }
 
 // Every name in a folder, hidden, links and all.
@@ -56,20 +61,18 @@ constexpr QDir::Filters kEverything = QDir::AllEntries | QDir::NoDotAndDotDot | 
 
 class ArchiveFixture : public ::testing::Test {
 protected:
-    ArchiveFixture()
+    ArchiveFixture() { QDir().mkpath(workDir()); }
+    ~ArchiveFixture() override { SetDiskSpaceProbe({}); }
+
+    // The reader: answers `answer` and remembers the tree's top folders in `asked`.
+    BookChooser chooser()
     {
-        QDir().mkpath(workDir());
-        m_previousChooser = SetBookChooser([this](const BookTree& tree, ArchiveFamily family) {
+        return [this](const BookTree& tree, ArchiveFamily family) {
             for (const BookTreeItem& item : tree.top)
                 asked << item.text;
             askedFamily = family;
             return answer;
-        });
-    }
-    ~ArchiveFixture() override
-    {
-        SetBookChooser(std::move(m_previousChooser));
-        SetDiskSpaceProbe({});
+        };
     }
 
     QString workDir() const { return scratch.path() + QStringLiteral("work/"); }
@@ -84,13 +87,10 @@ protected:
     void expectCase(ArchiveFamily family, const BookCase& c);
 
     ScratchDir scratch;
-    MessageRecorder messages;
+    Messages messages;  // what the extractions said, in order
     QStringList answer; // what the reader "chooses" when asked
     QStringList asked;  // the top folders of every tree the reader was shown
     ArchiveFamily askedFamily = ArchiveFamily::Zip;
-
-private:
-    BookChooser m_previousChooser;
 };
 
 inline void PrintTo(const QString& text, std::ostream* out)

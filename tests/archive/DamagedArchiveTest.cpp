@@ -13,16 +13,18 @@
 namespace {
 class DamagedArchiveTest : public ArchiveFixture {
 protected:
+    using Extract = bool (*)(const QString&, const QString&, const BookChooser&, Messages&);
+
     // Runs `extract` on every damaged copy of `bytes` and checks the scratch folder after each: the
     // archive, and the work folder holding plain files only.
-    void everyDamage(const QByteArray& bytes, const QString& name, int (*extract)(const QString&, const QString&))
+    void everyDamage(const QByteArray& bytes, const QString& name, Extract extract)
     {
         const int step = std::max<int>(1, int(bytes.size() / 120));
         for (qsizetype at = 0; at < bytes.size(); at += step) {
             QByteArray flipped = bytes;
             flipped[at] = char(flipped[at] ^ 0xA5);
             for (const QByteArray& damaged : {flipped, bytes.left(at)}) {
-                extract(scratch.write(name, damaged), workDir());
+                extract(scratch.write(name, damaged), workDir(), chooser(), messages);
                 for (const QString& file : written()) {
                     const QFileInfo info(workDir() + file);
                     ASSERT_TRUE(info.isFile() && !info.isSymLink()) << file.toStdString();

@@ -69,6 +69,7 @@ protected:
     int shownGrey() const { return state.book.current.isNull() ? -1 : qRed(state.book.current.pixels.pixel(0, 0)); }
     QStringList inWorkDir() const { return QDir(state.paths.WorkDir).entryList(kEverything, QDir::Name); }
 
+    MessageRecorder boxes;
     AppState state;
     std::shared_ptr<HeldWriter::Shared> held = std::make_shared<HeldWriter::Shared>();
 };
@@ -97,7 +98,7 @@ TEST_F(ExtractionWhileReading, TurnsFasterThanTheWorkerAndAJumpToTheLastPageWait
     ASSERT_TRUE(pumpUntil([&] { return state.view.writtenPermille == -1; })); // the strip goes when all is written
     RunCommand(state, Command::Forward);
     EXPECT_EQ(state.book.pageIndex, 4); // a written page turns at once
-    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_TRUE(boxes.texts().isEmpty());
 }
 
 TEST_F(ExtractionWhileReading, ANewBookOrTheEndStopsTheWorkerAtOnceAndLeavesWorkDirClean)
@@ -123,7 +124,7 @@ TEST_F(ExtractionWhileReading, ANewBookOrTheEndStopsTheWorkerAtOnceAndLeavesWork
     OpenBookFile(state, bigBook);
     ShutDown(state);
     EXPECT_FALSE(QFileInfo::exists(state.paths.WorkDir));
-    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_TRUE(boxes.texts().isEmpty());
 }
 
 TEST_F(ExtractionWhileReading, ADamagedEntryInTheMiddleIsReportedOnceAndTheReaderReadsOn)
@@ -132,9 +133,9 @@ TEST_F(ExtractionWhileReading, ADamagedEntryInTheMiddleIsReportedOnceAndTheReade
     for (int k = 0; k < 5; ++k)
         entries.push_back({QByteArray("p") + QByteArray::number(k) + ".png", greyPng(20 * k), 0, 0, 0, k == 2});
     OpenBookFile(state, scratch.write(QStringLiteral("damaged.cbz"), WriteZip(entries)));
-    ASSERT_TRUE(pumpUntil([&] { return state.view.writtenPermille == -1 && !messages.texts().isEmpty(); }));
+    ASSERT_TRUE(pumpUntil([&] { return state.view.writtenPermille == -1 && !boxes.texts().isEmpty(); }));
     QCoreApplication::processEvents();
-    EXPECT_EQ(messages.texts(), QStringList{kEntryError});
+    EXPECT_EQ(boxes.texts(), QStringList{kEntryError});
     const int expected[] = {20, -1, 60, 80}; // the damaged page is shown empty, the pages after it as they are
     for (int grey : expected) {
         RunCommand(state, Command::Forward);
@@ -158,7 +159,7 @@ TEST_F(ExtractionWhileReading, ARarBookResumesAtItsLastPageWithThePagesOfTheArch
         state.book.extraction->waitAll();
         EXPECT_EQ(inWorkDir().size(), 6);
     }
-    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_TRUE(boxes.texts().isEmpty());
 }
 
 TEST_F(ExtractionWhileReading, MemoryStaysFlatWhateverAPagesSize)

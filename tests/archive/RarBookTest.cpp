@@ -56,30 +56,30 @@ std::vector<BookCase> rarCases(RarFormat format)
     std::vector<BookCase> cases{
         // 'Vol1' as a prefix also takes 'Vol10\', as the rar-family choice always has.
         AskedRow("folder entries build the tree, the choice takes what it prefixes", rar(volumes()),
-                 {"Vol1", "Vol10", "Vol2"}, {"Vol1"}, 0, {}, {"p1.jpg", "p2.jpg", "p9.jpg"}),
+                 {"Vol1", "Vol10", "Vol2"}, {"Vol1"}, true, {}, {"p1.jpg", "p2.jpg", "p9.jpg"}),
         AskedRow("a nested choice is matched with backslashes", rar(volumes()), {"Vol1", "Vol10", "Vol2"},
-                 {"Vol1", "Ch1"}, 0, {}, {"p1.jpg"}),
+                 {"Vol1", "Ch1"}, true, {}, {"p1.jpg"}),
         Row("without folder entries nobody is asked and the later name wins",
-            rar({{"Vol1/p1.jpg", PageBytes(9)}, {"Vol2/p1.jpg", PageBytes(1)}, rarPage(2)}), 0, {},
+            rar({{"Vol1/p1.jpg", PageBytes(9)}, {"Vol2/p1.jpg", PageBytes(1)}, rarPage(2)}), true, {},
             {"p1.jpg", "p2.jpg"}),
         // The tree is shown although the folders listed so far don't branch.
-        AskedRow("a broken header keeps the pages before it and shows the tree so far", brokenHeader, {"Vol1"}, {}, 1,
-                 {kHeaderError, kHeaderError}, {"p1.jpg", "p2.jpg"}),
+        AskedRow("a broken header keeps the pages before it and shows the tree so far", brokenHeader, {"Vol1"}, {},
+                 false, {kHeaderError, kHeaderError}, {"p1.jpg", "p2.jpg"}),
         // Passing over an entry in the listing reads no data, so only the walk speaks for a changed byte;
         // for a cut block the listing and the walk each say so.
-        Row("a changed byte fails the entry's checksum", flipped, 0, {kEntryError}, {"p1.jpg"}),
-        Row("a data block cut short", damaged.left(damaged.indexOf(bad) + 500), 0, {kEntryError, kEntryError},
+        Row("a changed byte fails the entry's checksum", flipped, true, {kEntryError}, {"p1.jpg"}),
+        Row("a data block cut short", damaged.left(damaged.indexOf(bad) + 500), true, {kEntryError, kEntryError},
             {"p1.jpg"}),
         Row("an encrypted entry fails without a prompt",
-            between({.name = "secret.jpg", .data = PageBytes(2), .encrypted = true}), 0, {kEntryError}, {"p1.jpg"}),
-        Row("encrypted headers fail as broken, without a prompt", WriteRarArchive(format, volumes(), true), 1,
+            between({.name = "secret.jpg", .data = PageBytes(2), .encrypted = true}), true, {kEntryError}, {"p1.jpg"}),
+        Row("encrypted headers fail as broken, without a prompt", WriteRarArchive(format, volumes(), true), false,
             {kHeaderError, kHeaderError}, {}),
-        Row("not an archive fails without a word", QByteArray(100, 'x'), 1, {}, {}),
+        Row("not an archive fails without a word", QByteArray(100, 'x'), false, {}, {}),
         Row("a header claiming 300 MB", between({.name = "p2.jpg", .data = PageBytes(2), .declaredSize = 300u << 20}),
-            0, {kBomb}, {"p1.jpg"}),
-        Row("data beyond its declared size", between({.name = "p2.jpg", .data = PageBytes(2), .declaredSize = 50}), 0,
-            {kEntryError}, {"p1.jpg"}),
-        Row("a nearly full disk stops with one message", between({"big.jpg", PageBytes(2, 90000)}), 0, {kEntryError},
+            true, {kBomb}, {"p1.jpg"}),
+        Row("data beyond its declared size", between({.name = "p2.jpg", .data = PageBytes(2), .declaredSize = 50}),
+            true, {kEntryError}, {"p1.jpg"}),
+        Row("a nearly full disk stops with one message", between({"big.jpg", PageBytes(2, 90000)}), true, {kEntryError},
             {"p1.jpg"}, 30000),
         Row("macOS metadata is neither a page nor a book folder",
             rar({{"Book", {}, true},
@@ -89,7 +89,7 @@ std::vector<BookCase> rarCases(RarFormat format)
                  {"__MACOSX/Book/._p1.png", mac},
                  {"Book/._p2.png", mac},
                  {"Book/p2.png", PageBytes(2)}}),
-            0, {}, {"p1.png", "p2.png"}),
+            true, {}, {"p1.png", "p2.png"}),
         {.what = "hostile names flatten to their bare name; links are never made",
          .archive = rar(hostile),
          .written = {"p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"},
@@ -97,7 +97,7 @@ std::vector<BookCase> rarCases(RarFormat format)
     };
     if (format == RarFormat::Rar4)
         cases.push_back(Row("legacy names are folded", rar({{.name = "\x8At\x82.jpg", .data = "1", .unicode = false}}),
-                            0, {}, {QString::fromUtf8("èté.jpg")}));
+                            true, {}, {QString::fromUtf8("èté.jpg")}));
     return cases;
 }
 } // namespace
@@ -106,7 +106,17 @@ TEST_P(RarBookTest, EachArchiveGivesItsPagesAndMessages)
 {
     for (const BookCase& c : rarCases(GetParam()))
         expectCase(ArchiveFamily::Rar, c);
-    EXPECT_EQ(ExtractRarBook(scratch.file(QStringLiteral("missing.cbr")), workDir()), 1);
+    EXPECT_FALSE(ExtractRarBook(scratch.file(QStringLiteral("missing.cbr")), workDir(), chooser(), messages));
+}
+
+// The listing and the walk each name the entry that broke off, in that order.
+TEST_P(RarBookTest, MessagesNameTheEntryTheyConcern)
+{
+    const QByteArray bad = PageBytes(7);
+    const QByteArray rar = WriteRarArchive(GetParam(), {rarPage(1), {"p2.jpg", bad}, rarPage(3)});
+    EXPECT_TRUE(ExtractRarBook(scratch.write("cut.cbr", rar.left(rar.indexOf(bad) + 500)), workDir(), {}, messages));
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_EQ(std::pair(messages[0].entry, messages[1].entry), std::pair(QString("p2.jpg"), QString("p2.jpg")));
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, RarBookTest, ::testing::Values(RarFormat::Rar4, RarFormat::Rar5),
@@ -118,14 +128,14 @@ TEST_F(ArchiveFixture, Rar5VolumeSetIsReadInOrderAndAMissingVolumeFails)
         {rarPage(1), {"p5-200000.jpg", PageBytes(5, 200000)}, rarPage(3)}, 1);
     const QString first = scratch.write(QStringLiteral("set.part1.rar"), parts[0]);
     scratch.write(QStringLiteral("set.part2.rar"), parts[1]);
-    EXPECT_EQ(ExtractRarBook(first, workDir()), 0);
-    EXPECT_TRUE(messages.texts().isEmpty());
+    EXPECT_TRUE(ExtractRarBook(first, workDir(), chooser(), messages));
+    EXPECT_TRUE(messages.empty());
     expectWritten({"p1.jpg", "p3.jpg", "p5-200000.jpg"});
 
     QFile::remove(scratch.file(QStringLiteral("set.part2.rar")));
     freshWorkDir();
-    EXPECT_EQ(ExtractRarBook(first, workDir()), 0);
-    EXPECT_EQ(messages.texts(), QStringList{QStringLiteral("Can't decompress your file")});
+    EXPECT_TRUE(ExtractRarBook(first, workDir(), chooser(), messages));
+    EXPECT_EQ(MessageTexts(messages), QStringList{QStringLiteral("Can't decompress your file")});
     EXPECT_EQ(written(), QStringList{"p1.jpg"});
 }
 

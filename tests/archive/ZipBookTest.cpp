@@ -42,7 +42,7 @@ std::vector<BookCase> zipCases()
                       {"Book/empty.jpg", {}, 0},
                       {"Book/p1.jpg", PageBytes(1), 0},
                       {"Book/Extra/p3-3145745.jpg", PageBytes(3, 3 * 1024 * 1024 + 17)}}),
-            0, {}, {"empty.jpg", "p1.jpg", "p3-3145745.jpg"}),
+            true, {}, {"empty.jpg", "p1.jpg", "p3-3145745.jpg"}),
         // The folders are sorted without regard to case; names equal but for case keep their order.
         AskedRow("only the chosen folder, not another it prefixes",
                  WriteZip({{"Vol20/p9.jpg", PageBytes(9)},
@@ -50,37 +50,37 @@ std::vector<BookCase> zipCases()
                            {"vol1/p7.jpg", PageBytes(7)},
                            {"B/p8.jpg", PageBytes(8)},
                            {"b/Ch/p6.jpg", PageBytes(6)}}),
-                 {"B", "b", "vol1", "Vol2", "Vol20"}, {"Vol2"}, 0, {}, {"p1.jpg"}),
+                 {"B", "b", "vol1", "Vol2", "Vol20"}, {"Vol2"}, true, {}, {"p1.jpg"}),
         AskedRow("legacy folder names are folded in the tree and the choice",
                  WriteZip({{"t\x82te/p1.jpg", PageBytes(1)}, {"autre/p1.jpg", PageBytes(8)}}),
-                 {"autre", QString::fromUtf8("téte")}, {QString::fromUtf8("téte")}, 0, {}, {"p1.jpg"}),
+                 {"autre", QString::fromUtf8("téte")}, {QString::fromUtf8("téte")}, true, {}, {"p1.jpg"}),
         Row("legacy names are folded, UTF-8 names are not", // folded, D0 82 would lose its letter
-            WriteZip({{"caf\x82.jpg", "1"}, {.name = "\xD0\x82.jpg", .data = "2", .flags = 0x800}}), 0, {},
+            WriteZip({{"caf\x82.jpg", "1"}, {.name = "\xD0\x82.jpg", .data = "2", .flags = 0x800}}), true, {},
             {QString::fromUtf8("café.jpg"), QString::fromUtf8("Ђ.jpg")}),
         Row("sizes in data descriptors",
             WriteZip({{.name = "a/p1.jpg", .data = PageBytes(1), .method = 0, .flags = 8},
                       {.name = "a/p2.jpg", .data = PageBytes(2), .flags = 8}}),
-            0, {}, {"p1.jpg", "p2.jpg"}),
-        Row("junk after the archive", WriteZip({pageEntry(3)}) + QByteArray(3000, 'J'), 0, {}, {"p3.jpg"}),
-        Row("not a zip: the listing and the walk each say so", QByteArray(5000, 'x'), 1,
+            true, {}, {"p1.jpg", "p2.jpg"}),
+        Row("junk after the archive", WriteZip({pageEntry(3)}) + QByteArray(3000, 'J'), true, {}, {"p3.jpg"}),
+        Row("not a zip: the listing and the walk each say so", QByteArray(5000, 'x'), false,
             {"Error: Zip failed", "Error: Zip failed"}, {}),
         Row("zip64 extra fields give the sizes",
             WriteZip({{.name = "z/p1.jpg", .data = PageBytes(1), .zip64 = true},
                       {.name = "z/p2.jpg", .data = PageBytes(2), .method = 0, .zip64 = true},
                       pageEntry(3)}),
-            0, {}, {"p1.jpg", "p2.jpg", "p3.jpg"}),
+            true, {}, {"p1.jpg", "p2.jpg", "p3.jpg"}),
         Row("what minizip can't inflate or decrypt is never written raw",
             WriteZip({{"bzip.jpg", "BZh9 this is no bzip2 stream at all", 12},
                       {.name = "secret.jpg", .data = PageBytes(1), .method = 0, .flags = 1},
                       pageEntry(2)}),
-            0, {kEntryError, kEntryError}, {"p2.jpg"}),
+            true, {kEntryError, kEntryError}, {"p2.jpg"}),
         Row("macOS metadata is neither a page nor a book folder",
             WriteZip({{"Book/p1.png", PageBytes(1)},
                       {"__MACOSX/", {}},
                       {"__MACOSX/Book/._p1.png", mac},
                       {"Book/._p2.png", mac},
                       {"Book/p2.png", PageBytes(2)}}),
-            0, {}, {"p1.png", "p2.png"}),
+            true, {}, {"p1.png", "p2.png"}),
         {.what = "hostile names flatten to their bare name; links and devices are never made",
          .archive = WriteZip({{"../p1.jpg", PageBytes(1)},
                               {"/p2.jpg", PageBytes(2)},
@@ -93,17 +93,17 @@ std::vector<BookCase> zipCases()
                               {.name = "p5.jpg", .data = PageBytes(5), .unixMode = 0100644}}),
          .written = {"p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg", "p5.jpg"},
          .planted = true},
-        Row("200 records share one local header", sharedKernel(), 1, {kBomb}, {}),
+        Row("200 records share one local header", sharedKernel(), false, {kBomb}, {}),
         Row("data runs into the next local header",
             WriteZip({{.name = "p0.jpg", .data = PageBytes(0), .method = 0, .declaredSize = 20040}, pageEntry(1, 0)}),
-            1, {kBomb}, {}),
+            false, {kBomb}, {}),
         Row("declared sizes far beyond the archive's", // together beyond 256 MB + 200:1
             WriteZip({pageEntry(0),
                       {.name = "a.jpg", .data = "tiny", .declaredSize = 150 * kMiB},
                       {.name = "b.jpg", .data = "tiny", .declaredSize = 150 * kMiB}}),
-            1, {kBomb}, {}),
+            false, {kBomb}, {}),
         Row("inflates past its declared size",
-            afterPage0({.name = "x.jpg", .data = QByteArray(200000, 'z'), .declaredSize = 1000}), 0, {kEntryError},
+            afterPage0({.name = "x.jpg", .data = QByteArray(200000, 'z'), .declaredSize = 1000}), true, {kEntryError},
             {"p0.jpg"}),
         // minizip stops at the declared size by itself; libarchive, which reads zip64 entries, doesn't. No
         // more than that size is written either way, so the disk's budget isn't reached and the walk goes on.
@@ -111,20 +111,21 @@ std::vector<BookCase> zipCases()
             WriteZip({pageEntry(0),
                       {.name = "x.jpg", .data = QByteArray(4 * kMiB, 'z'), .declaredSize = 1000, .zip64 = true},
                       pageEntry(1)}),
-            0, {kEntryError}, {"p0.jpg", "p1.jpg"}, 50000),
+            true, {kEntryError}, {"p0.jpg", "p1.jpg"}, 50000),
         Row("inflates to less than its declared size",
-            afterPage0({.name = "x.jpg", .data = PageBytes(9), .declaredSize = 25000}), 0, {kEntryError}, {"p0.jpg"}),
-        Row("a checksum that fails removes the file",
-            afterPage0({.name = "x.jpg", .data = "x", .method = 0, .badCrc = true}), 0, {kEntryError}, {"p0.jpg"}),
-        Row("stored size off by 4 GiB takes no foreign bytes",
-            afterPage0({.name = "x.jpg", .data = "hello", .method = 0, .declaredSize = 0xFFFFFFFF}), 0, {kEntryError},
+            afterPage0({.name = "x.jpg", .data = PageBytes(9), .declaredSize = 25000}), true, {kEntryError},
             {"p0.jpg"}),
+        Row("a checksum that fails removes the file",
+            afterPage0({.name = "x.jpg", .data = "x", .method = 0, .badCrc = true}), true, {kEntryError}, {"p0.jpg"}),
+        Row("stored size off by 4 GiB takes no foreign bytes",
+            afterPage0({.name = "x.jpg", .data = "hello", .method = 0, .declaredSize = 0xFFFFFFFF}), true,
+            {kEntryError}, {"p0.jpg"}),
         // The probe doesn't see what was written, so each entry alone fits; a bigger one doesn't.
         Row("a nearly full disk stops the walk with one message and keeps what was written",
-            WriteZip({pageEntry(1), {"big.jpg", QByteArray(4 * kMiB, 'z')}, pageEntry(3)}), 0, {kEntryError},
+            WriteZip({pageEntry(1), {"big.jpg", QByteArray(4 * kMiB, 'z')}, pageEntry(3)}), true, {kEntryError},
             {"p1.jpg"}, 50000),
         Row("a full disk, four entries on two walks",
-            WriteZip({pageEntry(1), pageEntry(2, 0), pageEntry(3), pageEntry(4)}), 0, {kEntryError}, {}, 0),
+            WriteZip({pageEntry(1), pageEntry(2, 0), pageEntry(3), pageEntry(4)}), true, {kEntryError}, {}, 0),
     };
 }
 } // namespace
@@ -133,7 +134,16 @@ TEST_F(ZipBookTest, EachArchiveGivesItsPagesAndMessages)
 {
     for (const BookCase& c : zipCases())
         expectCase(ArchiveFamily::Zip, c);
-    EXPECT_EQ(ExtractZipBook(scratch.file(QStringLiteral("missing.cbz")), workDir()), 1);
+    EXPECT_FALSE(ExtractZipBook(scratch.file(QStringLiteral("missing.cbz")), workDir(), chooser(), messages));
+}
+
+TEST_F(ZipBookTest, AMessageNamesTheEntryItConcerns)
+{
+    const QString path = scratch.write(
+        "named.cbz", WriteZip({pageEntry(0), {.name = "Vol/x.jpg", .data = "x", .method = 0, .badCrc = true}}));
+    EXPECT_TRUE(ExtractZipBook(path, workDir(), {}, messages));
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].entry, "Vol/x.jpg");
 }
 
 TEST_F(ZipBookTest, TheLaterOfEqualBareNamesAlwaysWinsOverBothWalks)
@@ -158,9 +168,9 @@ TEST_F(ZipBookTest, TheLaterOfEqualBareNamesAlwaysWinsOverBothWalks)
     const QString path = scratch.write(QStringLiteral("dups.cbz"), WriteZip(entries));
     for (int open = 0; open < 20; ++open) {
         freshWorkDir();
-        MessageRecorder recorded;
-        ASSERT_EQ(ExtractZipBook(path, workDir()), 0);
-        ASSERT_EQ(recorded.texts().size(), 2);
+        Messages said;
+        ASSERT_TRUE(ExtractZipBook(path, workDir(), chooser(), said));
+        ASSERT_EQ(said.size(), 2u);
         ASSERT_EQ(written().size(), qsizetype(last.size()));
         for (const auto& [bare, entry] : last)
             ASSERT_EQ(page(bare), entry.data)

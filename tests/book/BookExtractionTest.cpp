@@ -27,14 +27,6 @@ protected:
     ScratchDir dir;
     std::shared_ptr<HeldWriter::Shared> shared = std::make_shared<HeldWriter::Shared>();
 };
-
-QStringList texts(const std::vector<ExtractionMessage>& messages)
-{
-    QStringList out;
-    for (const ExtractionMessage& m : messages)
-        out << m.text;
-    return out;
-}
 } // namespace
 
 TEST(ExtractionOrder, FromTheCursorOnThenTheRestTheWantedFirstOrTheArchivesOrder)
@@ -92,10 +84,10 @@ TEST_F(BookExtractionTest, MessagesComeOnceInTheArchivesOrderAsSoonAsEverythingB
     EXPECT_TRUE(extraction->takeMessages().empty()); // entries 0 and 1 come first and aren't settled
     allow(1);
     EXPECT_FALSE(extraction->waitFor(1));
-    EXPECT_EQ(texts(extraction->takeMessages()), QStringList{"f1"});
+    EXPECT_EQ(MessageTexts(extraction->takeMessages()), QStringList{"f1"});
     allow(1);
     extraction->waitAll();
-    EXPECT_EQ(texts(extraction->takeMessages()), QStringList{"f0"});
+    EXPECT_EQ(MessageTexts(extraction->takeMessages()), QStringList{"f0"});
     EXPECT_TRUE(extraction->takeMessages().empty());
 }
 

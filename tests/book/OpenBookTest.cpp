@@ -22,7 +22,7 @@ protected:
     ScratchDir dir, work;
     const QStringList names = WriteGreyPages(dir, 3, QSize(4, 2), 100); // greys 0, 100, 200
     BookState book;
-    MessageRecorder messages;
+    Messages messages;
 };
 
 TEST_F(OpenBook, AFolderOpensAtItsFirstPageOrTheRememberedOne)
@@ -49,12 +49,12 @@ TEST_F(OpenBook, AFolderOpensAtItsFirstPageOrTheRememberedOne)
 
 TEST_F(OpenBook, AnImageOpensItsFolderFromTheFirstPageWhereverTheCallerStands)
 {
-    ASSERT_TRUE(OpenFileBook(book, dir.file(names[2]), work.path(), {}));
+    ASSERT_TRUE(OpenFileBook(book, dir.file(names[2]), work.path(), {}, messages));
     EXPECT_EQ(book.BookPath, dir.path());
     EXPECT_EQ(shownGrey(), 0);
     const QString before = QDir::currentPath();
     QDir::setCurrent(dir.path());
-    EXPECT_TRUE(OpenFileBook(book, names[1], work.path(), {}));
+    EXPECT_TRUE(OpenFileBook(book, names[1], work.path(), {}, messages));
     QDir::setCurrent(before);
     EXPECT_EQ(book.BookDir, dir.path());
 }
@@ -78,14 +78,14 @@ TEST_F(OpenBook, FailuresLeaveNoBook)
         SCOPED_TRACE(c.path.toStdString());
         ASSERT_TRUE(openFolder(dir.path())); // a book is open before each attempt
         book.resumePending = true;
-        const auto shownBefore = messages.messages().size();
-        EXPECT_FALSE(c.file ? OpenFileBook(book, c.path, work.path(), {}) : openFolder(c.path));
+        messages.clear();
+        EXPECT_FALSE(c.file ? OpenFileBook(book, c.path, work.path(), {}, messages) : openFolder(c.path));
         EXPECT_FALSE(book.bookLoaded);
         EXPECT_TRUE(book.BookPath.isEmpty());
         EXPECT_EQ(book.PageList.count(), 0);
         EXPECT_TRUE(book.current.isNull());
         EXPECT_FALSE(book.resumePending);
-        EXPECT_EQ(messages.texts().mid(qsizetype(shownBefore)).join(u'|').toStdString(), c.messages.toStdString());
+        EXPECT_EQ(MessageTexts(messages).join(u'|').toStdString(), c.messages.toStdString());
     }
 }
 

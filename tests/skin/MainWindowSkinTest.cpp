@@ -27,7 +27,8 @@ protected:
     {
         UseDefaultSettings(state);
         const QString folder = WriteSkin(dir, "test", kLayout);
-        ASSERT_TRUE(LoadSkinLayout(state.skin, folder) && LoadSkinBitmaps(state.skinBitmaps, folder));
+        Messages said;
+        ASSERT_TRUE(LoadSkinLayout(state.skin, folder, said) && LoadSkinBitmaps(state.skinBitmaps, folder, said));
         window = std::make_unique<MainWindow>(state);
         state.windows = {window.get(), window->pageView()};
         window->show();

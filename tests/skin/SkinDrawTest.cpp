@@ -195,7 +195,8 @@ TEST(SkinDraw, AtTwoDevicePixelsTheDoubleSetIsCopiedOneToOne)
     CoordinateImage(1600, 200).save(folder + "background@2x.bmp", "BMP");
     CoordinateImage(1600, 199).save(folder + "elements@2x.bmp", "BMP");
     Drawn d(2);
-    ASSERT_TRUE(LoadSkinBitmaps(d.bitmaps, folder));
+    Messages said;
+    ASSERT_TRUE(LoadSkinBitmaps(d.bitmaps, folder, said));
     SkinLayout layout;
     layout.regions.records = {{0, 0, 10, 10, 3, 4, 10, 10, 0}};
     layout.buttons.records = {{20, 5, 10, 10, 3, 4, "back"}};

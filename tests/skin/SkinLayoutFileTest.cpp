@@ -118,12 +118,12 @@ TEST(SkinLayoutFile, LoadingReportsWhatIsWrong)
     for (int i = 0; i < 500; ++i)
         text += QByteArray(5000, 'x') + "\nSIZE:1\n";
     dir.write("bad/layout.cor", text);
-    MessageRecorder messages;
+    Messages messages;
     SkinLayout layout;
-    EXPECT_FALSE(LoadSkinLayout(layout, dir.path()));
-    EXPECT_FALSE(LoadSkinLayout(layout, dir.file("folder/")));
-    EXPECT_TRUE(LoadSkinLayout(layout, dir.file("bad/")));
-    ASSERT_EQ(messages.messages().size(), size_t(2 + kMaxLayoutReports + 1));
-    EXPECT_EQ(messages.texts().mid(0, 2), (QStringList{"Error: opening file", "Error: opening file"}));
-    EXPECT_EQ(messages.texts().back(), "ERROR: 490 more errors in layout.cor not shown");
+    EXPECT_FALSE(LoadSkinLayout(layout, dir.path(), messages));
+    EXPECT_FALSE(LoadSkinLayout(layout, dir.file("folder/"), messages));
+    EXPECT_TRUE(LoadSkinLayout(layout, dir.file("bad/"), messages));
+    ASSERT_EQ(messages.size(), size_t(2 + kMaxLayoutReports + 1));
+    EXPECT_EQ(MessageTexts(messages).mid(0, 2), (QStringList{"Error: opening file", "Error: opening file"}));
+    EXPECT_EQ(messages.back().text, "ERROR: 490 more errors in layout.cor not shown");
 }

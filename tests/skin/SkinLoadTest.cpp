@@ -36,13 +36,13 @@ TEST(SkinLoad, ABrokenSkinFallsBackToDefaultOnce)
         const bool brokenIsDefault = c.name == QString("default");
         WriteSkin(dir, "blue", brokenIsDefault ? kGood : c.layout, brokenIsDefault ? "" : c.missing);
         WriteSkin(dir, "default", brokenIsDefault ? c.layout : "INIT:0|0|0|0|\n", brokenIsDefault ? c.missing : "");
-        MessageRecorder messages;
+        Messages said;
         SkinLayout layout;
         SkinBitmaps bitmaps;
         QString skinname = c.name;
-        EXPECT_EQ(LoadSkinOrDefault(layout, bitmaps, skinname, {dir.file("none/"), dir.path()}), c.loaded) << c.name;
-        const auto& shown = messages.messages();
-        EXPECT_EQ(std::tuple(shown.size(), messages.texts().value(0), shown.empty() ? QString() : shown.back().caption),
+        EXPECT_EQ(LoadSkinOrDefault(layout, bitmaps, skinname, {dir.file("none/"), dir.path()}, said), c.loaded)
+            << c.name;
+        EXPECT_EQ(std::tuple(said.size(), MessageTexts(said).value(0), said.empty() ? QString() : said.back().caption),
                   std::tuple(size_t(c.cause.isEmpty() ? 0 : 2), c.cause, c.outcome))
             << c.name;
         if (c.loaded) {
@@ -60,11 +60,11 @@ TEST(SkinLoad, TheShippedSkinsAreComplete)
 {
     const QSize smallest(400, 150);
     for (QString name : {"default", "nocturne"}) {
-        MessageRecorder messages;
+        Messages said;
         SkinLayout layout;
         SkinBitmaps bitmaps;
-        ASSERT_TRUE(LoadSkinOrDefault(layout, bitmaps, name, {BV_BINARY_DIR "/skins/"}));
-        EXPECT_TRUE(messages.texts().isEmpty()) << qPrintable(messages.texts().join('\n'));
+        ASSERT_TRUE(LoadSkinOrDefault(layout, bitmaps, name, {BV_BINARY_DIR "/skins/"}, said));
+        EXPECT_TRUE(said.empty()) << qPrintable(MessageTexts(said).join('\n'));
         EXPECT_FALSE(bitmaps.background2x.isNull() || bitmaps.elements2x.isNull() || bitmaps.font2x.isNull());
         std::vector<QRect> taken;
         for (const SkinSlider& s : layout.sliders.records)

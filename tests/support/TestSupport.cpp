@@ -54,6 +54,14 @@ QString WriteSkin(const ScratchDir& dir, const QString& name, const QByteArray& 
     return folder;
 }
 
+QStringList MessageTexts(const Messages& messages)
+{
+    QStringList texts;
+    for (const Message& m : messages)
+        texts << m.text;
+    return texts;
+}
+
 MessageRecorder::MessageRecorder()
 {
     m_previous = SetMessageSink([this](const ShownMessage& m) { m_messages.push_back(m); });

@@ -32,6 +32,9 @@ QImage CoordinateImage(int width, int height);
 // ("font" ...); gives the folder.
 QString WriteSkin(const ScratchDir& dir, const QString& name, const QByteArray& layout, const QString& missing = {});
 
+// The texts of `messages`, in order.
+QStringList MessageTexts(const Messages& messages);
+
 // Records the message boxes shown while it lives, instead of showing them.
 class MessageRecorder {
 public:

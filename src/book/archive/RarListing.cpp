@@ -1,7 +1,6 @@
 #include "book/archive/RarListing.h"
 
 #include "book/archive/ArchiveNames.h"
-#include "common/ShowMessage.h"
 
 #include <QFile>
 #include <cstring>
@@ -36,7 +35,7 @@ RarHandle OpenRarArchive(const QString& archivePath, unsigned* flags)
     return rar;
 }
 
-RarListing ListRarFolders(const QString& archivePath)
+RarListing ListRarFolders(const QString& archivePath, Messages& messages)
 {
     RarListing listing;
     RarHandle rar = OpenRarArchive(archivePath);
@@ -54,13 +53,13 @@ RarListing ListRarFolders(const QString& archivePath)
                 InsertFolderPath(listing.tree, name + u'\\');
         }
         if (RARProcessFile(rar, RAR_SKIP, nullptr, nullptr) != ERAR_SUCCESS) {
-            ShowMessage(QStringLiteral("Can't decompress your file"), QStringLiteral("Error [RAR COMPRESSION]"));
+            messages.push_back({QStringLiteral("Can't decompress your file"), kRarError, name});
             code = ERAR_SUCCESS;
             break;
         }
     }
     if (code == ERAR_BAD_DATA) {
-        ShowMessage(QStringLiteral("Header is broken"), QStringLiteral("Error [RAR COMPRESSION]"));
+        messages.push_back(RarHeaderBroken());
         listing.headerBroken = true;
     }
     RARCloseArchive(rar);

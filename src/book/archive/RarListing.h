@@ -4,9 +4,19 @@
 
 #include "book/archive/BookTree.h"
 #include "book/archive/UnrarLayer.h"
+#include "common/Message.h"
 
 #include <QString>
 #include <vector>
+
+// The caption of the rar family's messages.
+inline const QString kRarError = QStringLiteral("Error [RAR COMPRESSION]");
+
+// Said by the listing, and again by a walk or an opening that fails on it, when a header is damaged.
+inline Message RarHeaderBroken()
+{
+    return {QStringLiteral("Header is broken"), kRarError};
+}
 
 // The entry's name as the program compares and writes it: the Unicode name when the archive has one,
 // else the stored bytes folded and read as Windows-1252.
@@ -28,7 +38,7 @@ struct RarListing {
     BookTree tree;
     std::vector<RarListedEntry> entries; // up to the first header or entry that can't be passed
     bool opened = false;                 // false: the archive couldn't be opened (nothing is shown)
-    bool headerBroken = false;           // "Header is broken" was shown; the reader sees the partial tree
+    bool headerBroken = false;           // "Header is broken" was said; the reader sees the partial tree
 };
 
 // Opens a rar-family archive (every volume of its set) to extract or skip its entries; nullptr when
@@ -36,6 +46,6 @@ struct RarListing {
 // `flags`, when given, receives the archive's ROADF_* flags.
 RarHandle OpenRarArchive(const QString& archivePath, unsigned* flags = nullptr);
 
-// Lists the folders the archive stores as entries of their own. Shows "Can't decompress your file" when
-// passing over an entry fails and "Header is broken" when a header is damaged.
-RarListing ListRarFolders(const QString& archivePath);
+// Lists the folders the archive stores as entries of their own. Adds "Can't decompress your file" to
+// `messages` when passing over an entry fails and "Header is broken" when a header is damaged.
+RarListing ListRarFolders(const QString& archivePath, Messages& messages);

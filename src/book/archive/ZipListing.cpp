@@ -3,20 +3,20 @@
 #include "book/archive/ArchiveNames.h"
 #include "book/archive/ZipFallback.h"
 #include "book/archive/ZipFileIo.h"
-#include "common/ShowMessage.h"
 
-BookTree ListZipFolders(const QString& archivePath)
+BookTree ListZipFolders(const QString& archivePath, Messages& messages)
 {
     BookTree tree;
     unzFile zip = OpenZipArchive(archivePath);
     if (!zip) {
         if (!ZipFallback::isEmptyArchive(archivePath))
-            ShowMessage(QStringLiteral("Zip failed"), QStringLiteral("Error"));
+            messages.push_back({QStringLiteral("Zip failed"), QStringLiteral("Error")});
         return tree;
     }
     unz_global_info64 global{};
     if (const int r = unzGetGlobalInfo64(zip, &global); r != UNZ_OK) {
-        ShowMessage(QStringLiteral("error %1 with zipfile in unzGetGlobalInfo \n").arg(r), QStringLiteral("Zip Error"));
+        messages.push_back(
+            {QStringLiteral("error %1 with zipfile in unzGetGlobalInfo \n").arg(r), QStringLiteral("Zip Error")});
         unzClose(zip);
         return tree;
     }

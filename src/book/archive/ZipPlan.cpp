@@ -10,7 +10,6 @@
 
 namespace {
 constexpr qsizetype kLongestName = 255;
-constexpr std::uint16_t kUtf8NameFlag = 1u << 11;
 constexpr unsigned kUnixHost = 3;
 constexpr unsigned kMacHost = 19; // OS X writes Unix modes as well
 constexpr std::uint64_t kLocalHeaderSize = 30;
@@ -38,6 +37,12 @@ std::uint64_t rangeEnd(const ZipDirectoryEntry& entry)
 }
 } // namespace
 
+QString ZipEntryText(const ZipDirectoryEntry& entry)
+{
+    constexpr std::uint16_t kUtf8NameFlag = 1u << 11;
+    return ArchiveNameText(entry.rawName, entry.flags & kUtf8NameFlag);
+}
+
 ZipPlan PlanZipBook(const ZipDirectory& directory, const QString& BookChoice)
 {
     const std::vector<ZipDirectoryEntry>& entries = directory.entries;
@@ -47,7 +52,7 @@ ZipPlan PlanZipBook(const ZipDirectory& directory, const QString& BookChoice)
         const ZipDirectoryEntry& entry = entries[i];
         if (entry.rawName.size() > kLongestName || isSpecialFile(entry))
             continue;
-        const QString text = ArchiveNameText(entry.rawName, entry.flags & kUtf8NameFlag);
+        const QString text = ZipEntryText(entry);
         if (!BookChoice.isEmpty() && !text.startsWith(BookChoice))
             continue;
         const QString bare = SafeBareName(text);

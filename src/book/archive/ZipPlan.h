@@ -21,6 +21,10 @@ struct ZipPlan {
     std::uint64_t unpackedBytes = 0;   // the declared sizes of those that can be written, together
 };
 
+// The entry's name as the program compares and shows it: taken as it is when flagged UTF-8, else folded
+// and read as Windows-1252.
+QString ZipEntryText(const ZipDirectoryEntry& entry);
+
 // Entries under `BookChoice` (empty: all), skipping folders, links and devices, macOS metadata, names
 // of 256 bytes or more and names without a safe bare name.
 ZipPlan PlanZipBook(const ZipDirectory& directory, const QString& BookChoice);
