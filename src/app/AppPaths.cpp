@@ -47,6 +47,14 @@ QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWrit
     return cacheDir;
 }
 
+void ResolveUserDataPaths(AppPaths& paths, const QString& dataHome, const QString& cacheHome)
+{
+    if (!dataHome.isEmpty())
+        paths.historyFile = paths::withTrailingSeparator(dataHome) + QStringLiteral("bullevista/history.sqlite");
+    if (!cacheHome.isEmpty())
+        paths.thumbnailRoot = paths::withTrailingSeparator(cacheHome) + QStringLiteral("bullevista/thumbnails/");
+}
+
 QString SettingsFileToRead(const QString& settingsFile, const QString& exeDir)
 {
     if (paths::exists(settingsFile))

@@ -28,6 +28,11 @@ bool IsInstalledCopy(const QString& exeDir);
 QString ResolveAppPaths(AppPaths& paths, const QString& exePath, bool exeDirWritable, const QString& configHome,
                         const QString& cacheHome);
 
+// The reading history (`dataHome`/bullevista/history.sqlite) and the books' small pages
+// (`cacheHome`/bullevista/thumbnails/) live in the user's folders for every copy, built or installed: a
+// book read with one copy is remembered by the other.
+void ResolveUserDataPaths(AppPaths& paths, const QString& dataHome, const QString& cacheHome);
+
 // The settings a first start reads when `settingsFile` does not exist: defaults.ini beside the
 // executable, else ../share/bullevista/defaults.ini from it (where an installed copy has it). The
 // settings file itself whenever it exists, and also when there is no defaults file (it then reads as

@@ -26,6 +26,8 @@ struct AppPaths {
     QString settingsFile;        // empty when no settings file can be named
     QString WorkDir;             // ends in "/"; the scratch folder this run created for archive pages
     bool workDirCreated = false; // only a folder this run created is ever emptied or removed
+    QString historyFile;         // the reading history's database; empty: no history is kept
+    QString thumbnailRoot;       // ends in "/"; the books' small pages, one folder each; empty: none kept
 };
 
 // The two windows; empty while they don't exist. Most of the program needs of the main window only what

@@ -79,6 +79,8 @@ int RunBullevista(int argc, char** argv)
                                                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
                                                QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
     CreateWorkDir(state.paths, workParent, random);
+    ResolveUserDataPaths(state.paths, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
+                         QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
 
     state.settings = ReadSettings(SettingsReader(SettingsFileToRead(state.paths.settingsFile, state.paths.ExeDir)),
                                   state.paths.ExeDir);
