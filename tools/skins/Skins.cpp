@@ -44,8 +44,8 @@ SkinDesign defaultSkin()
         {Decor::Separator, at(-76, 10, 1, 20, header)},   {Decor::ZoomGlass, at(-236, -22, 16, 16, status)},
         {Decor::Separator, at(-112, -21, 1, 14, status)}, {Decor::Grip, at(-14, -14, 12, 12, status)},
     };
-    const auto tool = [](const char* action, int x) { return ButtonSpec{action, at(x, 4, 32, 32, header)}; };
-    const auto small = [](const char* action, int x) { return ButtonSpec{action, at(x, -26, 28, 24, status)}; };
+    const auto tool = [](const char* action, int x) { return ButtonArt{action, at(x, 4, 32, 32, header)}; };
+    const auto small = [](const char* action, int x) { return ButtonArt{action, at(x, -26, 28, 24, status)}; };
     d.buttons = {
         tool("open", 44),         tool("opendir", 76),   tool("openlast", 108), tool("back", 153),
         tool("jump", 185),        tool("foward", 217),   tool("stretch", -174), tool("flip", -142),
@@ -92,8 +92,8 @@ SkinDesign nocturneSkin()
         {Decor::Separator, at(124, -40, 1, 28, dock)},  {Decor::ZoomGlass, at(-212, -35, 18, 18, dock)},
         {Decor::Separator, at(-100, -40, 1, 28, dock)}, {Decor::Grip, at(-14, -14, 12, 12, dock)},
     };
-    const auto bar = [](const char* action, int x) { return ButtonSpec{action, at(x, 4, 28, 26, title)}; };
-    const auto big = [](const char* action, int x) { return ButtonSpec{action, at(x, -46, 36, 40, dock)}; };
+    const auto bar = [](const char* action, int x) { return ButtonArt{action, at(x, 4, 28, 26, title)}; };
+    const auto big = [](const char* action, int x) { return ButtonArt{action, at(x, -46, 36, 40, dock)}; };
     d.buttons = {
         big("open", 10),    big("opendir", 46),   big("openlast", 82),    big("back", 130),  big("jump", 166),
         big("foward", 202), big("stretch", -94),  big("flip", -58),       bar("info", -184), bar("option", -156),
