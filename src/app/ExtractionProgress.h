@@ -3,29 +3,25 @@
 // before it is written, the preload of such a page, the progress strip on the page view and the
 // messages of damaged entries. The worker's notifications arrive here as queued calls.
 
+#include "common/platform/WakePipe.h"
+
 #include <QObject>
-#include <QSocketNotifier>
 #include <cstdint>
 #include <functional>
 #include <memory>
 
 struct AppState;
 
-// Takes the worker's notifications on the user-interface thread. The worker only writes a byte into a
-// pipe, which a socket notifier here reads: nothing made on the worker thread is touched here.
+// Takes the worker's notifications on the user-interface thread. The worker only wakes a pipe that
+// this thread reads: nothing made on the worker thread is touched here.
 class ExtractionReceiver : public QObject {
 public:
     explicit ExtractionReceiver(AppState& state);
-    ~ExtractionReceiver() override;
     // Safe from any thread.
     void notify() const;
 
 private:
-    void progressed();
-
-    AppState& m_state;
-    int m_pipe[2] = {-1, -1};
-    std::unique_ptr<QSocketNotifier> m_notifier;
+    WakePipe m_wake;
 };
 
 struct ExtractionWaits {
