@@ -1,4 +1,4 @@
-#include "common/ThreadPriority.h"
+#include "common/platform/ThreadPriority.h"
 
 #if defined(__linux__)
 #include <sys/resource.h>

@@ -1,4 +1,4 @@
-#include "book/archive/Utf8Locale.h"
+#include "common/platform/Utf8Locale.h"
 
 namespace {
 locale_t utf8Locale()

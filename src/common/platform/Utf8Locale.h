@@ -1,6 +1,7 @@
 #pragma once
-// libarchive converts entry names through the thread's character set. Under a "C" locale it gives no
-// name at all for Japanese, Cyrillic or accented names, so every call into it runs under a UTF-8 one.
+// The calling thread's character set switched to UTF-8 for a scope. libarchive converts entry names
+// through it; under a "C" locale it gives no name at all for Japanese, Cyrillic or accented names, so
+// every call into it runs under a UTF-8 one.
 
 #include <locale.h>
 
