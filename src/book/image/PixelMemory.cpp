@@ -1,38 +1,11 @@
 #include "book/image/PixelMemory.h"
 
-#include <cstdlib>
-#if defined(_WIN32)
-#include <malloc.h>
-#endif
+#include "common/platform/AlignedMemory.h"
+
 #include <new>
 
-#if defined(__linux__)
-#include <sys/mman.h>
-#endif
-
 namespace {
-
 constexpr std::size_t kHugePage = std::size_t(2) << 20;
-
-// `capacity` is a multiple of `alignment`.
-std::uint8_t* alignedAllocate(std::size_t alignment, std::size_t capacity)
-{
-#if defined(_WIN32)
-    return static_cast<std::uint8_t*>(_aligned_malloc(capacity, alignment));
-#else
-    return static_cast<std::uint8_t*>(std::aligned_alloc(alignment, capacity));
-#endif
-}
-
-void alignedFree(std::uint8_t* data)
-{
-#if defined(_WIN32)
-    _aligned_free(data);
-#else
-    std::free(data);
-#endif
-}
-
 } // namespace
 
 std::shared_ptr<PixelMemory> PixelMemory::allocate(std::size_t bytes)
@@ -44,20 +17,16 @@ std::shared_ptr<PixelMemory> PixelMemory::allocate(std::size_t bytes)
     if (bytes >= kHugePage) {
         // Whole huge pages, aligned, so the kernel can back the block with them.
         capacity = (bytes + kHugePage - 1) / kHugePage * kHugePage;
-        data = alignedAllocate(kHugePage, capacity);
-#if defined(__linux__) && defined(MADV_HUGEPAGE)
-        if (data)
-            madvise(data, capacity, MADV_HUGEPAGE);
-#endif
+        data = AllocateAligned(kHugePage, capacity, true);
     } else {
         capacity = (bytes + 63) / 64 * 64;
-        data = alignedAllocate(64, capacity);
+        data = AllocateAligned(64, capacity, false);
     }
     if (!data)
         return nullptr;
     auto* block = new (std::nothrow) PixelMemory(data, capacity);
     if (!block) {
-        alignedFree(data);
+        FreeAligned(data);
         return nullptr;
     }
     return std::shared_ptr<PixelMemory>(block);
@@ -74,5 +43,5 @@ std::shared_ptr<PixelMemory> PixelMemory::reuseOrAllocate(std::shared_ptr<PixelM
 
 PixelMemory::~PixelMemory()
 {
-    alignedFree(m_data);
+    FreeAligned(m_data);
 }
