@@ -4,7 +4,7 @@
 // to the caller.
 
 #include "book/BookState.h"
-#include "book/DecodePage.h"
+#include "image/DecodePage.h"
 
 #include <QString>
 

@@ -1,7 +1,7 @@
 #include "skin/SkinBitmaps.h"
 
-#include "book/DecodePage.h"
 #include "common/ShowMessage.h"
+#include "image/DecodePage.h"
 
 #include <algorithm>
 

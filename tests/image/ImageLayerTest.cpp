@@ -5,7 +5,7 @@
 #include "SampleImages.h"
 #include "support/TestSupport.h"
 
-#include "book/image/ImageLayer.h"
+#include "image/ImageLayer.h"
 
 #include <QDir>
 #include <QtEndian>

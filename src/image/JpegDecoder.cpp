@@ -1,6 +1,6 @@
 // JPEG through TurboJPEG, decompressing straight into the canvas.
 
-#include "book/image/Decoders.h"
+#include "image/Decoders.h"
 
 #include <turbojpeg.h>
 

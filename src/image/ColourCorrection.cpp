@@ -1,4 +1,4 @@
-#include "book/ColourCorrection.h"
+#include "image/ColourCorrection.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,7 +1,7 @@
 // PNG through libpng, row by row into the canvas. Every colour type and depth is brought to 8-bit
 // blue-green-red with a fourth byte; the alpha channel, which the page never shows, becomes 0xff.
 
-#include "book/image/Decoders.h"
+#include "image/Decoders.h"
 
 #include <png.h>
 

@@ -1,6 +1,6 @@
 // GIF through giflib: the first frame only, on a canvas the size of the logical screen.
 
-#include "book/image/Decoders.h"
+#include "image/Decoders.h"
 
 #include <gif_lib.h>
 

@@ -1,6 +1,6 @@
 #include "SampleImages.h"
 
-#include "book/image/ImageLayer.h"
+#include "image/ImageLayer.h"
 
 #include <QBuffer>
 #include <QImageReader>

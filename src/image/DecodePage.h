@@ -1,7 +1,7 @@
 #pragma once
 // Decoding one page or skin bitmap file into a PageImage.
 
-#include "book/PageImage.h"
+#include "image/PageImage.h"
 
 #include <QString>
 

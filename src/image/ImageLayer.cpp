@@ -1,8 +1,8 @@
-#include "book/image/ImageLayer.h"
+#include "image/ImageLayer.h"
 
-#include "book/image/Decoders.h"
-#include "book/image/ImageFile.h"
-#include "book/image/ImageFormat.h"
+#include "image/Decoders.h"
+#include "image/ImageFile.h"
+#include "image/ImageFormat.h"
 
 #include <algorithm>
 

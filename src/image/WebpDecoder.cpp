@@ -2,7 +2,7 @@
 // frame, composed on its canvas by the animation decoder. Alpha is dropped as for PNG: the page shows
 // the colours, opaque.
 
-#include "book/image/Decoders.h"
+#include "image/Decoders.h"
 
 #include <webp/decode.h>
 #include <webp/demux.h>

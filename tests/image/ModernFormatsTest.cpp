@@ -4,8 +4,8 @@
 
 #include "support/TestSupport.h"
 
-#include "book/DecodePage.h"
-#include "book/image/ImageLayer.h"
+#include "image/DecodePage.h"
+#include "image/ImageLayer.h"
 
 #include <avif/avif.h>
 #include <jxl/encode.h>

@@ -3,7 +3,7 @@
 // writes the picture into the canvas. True when there is a picture to show: for a file cut short
 // that can be the decoded part above a filled rest.
 
-#include "book/image/PixelCanvas.h"
+#include "image/PixelCanvas.h"
 
 #include <cstdint>
 #include <span>

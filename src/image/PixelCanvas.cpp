@@ -1,4 +1,4 @@
-#include "book/image/PixelCanvas.h"
+#include "image/PixelCanvas.h"
 
 #include <algorithm>
 

@@ -1,7 +1,7 @@
 // The colour corrections of a page: worked cases of normalisation and contrast, and the fast
 // normalisation against the table it stands for.
 
-#include "book/ColourCorrection.h"
+#include "image/ColourCorrection.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // A decoded image: 32-bit pixels, top-down rows, bytes blue, green, red and an unread fourth byte.
 // Pages, the preloaded page and the skin bitmaps all use this one type.
 
-#include "book/image/PixelMemory.h"
+#include "image/PixelMemory.h"
 
 #include <QImage>
 

@@ -1,7 +1,7 @@
-#include "book/DecodePage.h"
+#include "image/DecodePage.h"
 
-#include "book/ColourCorrection.h"
-#include "book/image/ImageLayer.h"
+#include "image/ColourCorrection.h"
+#include "image/ImageLayer.h"
 
 namespace {
 

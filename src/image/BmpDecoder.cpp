@@ -3,7 +3,7 @@
 // BMP header. Reading never trusts a size or offset from the file before checking it against the
 // bytes that are really there.
 
-#include "book/image/Decoders.h"
+#include "image/Decoders.h"
 
 #include <algorithm>
 #include <array>

@@ -1,4 +1,4 @@
-#include "book/image/PixelMemory.h"
+#include "image/PixelMemory.h"
 
 #include "common/platform/AlignedMemory.h"
 

@@ -2,7 +2,7 @@
 // sequence is shown; deeper sources (10 and 12 bits, HDR) come down to 8 bits per channel; alpha is
 // dropped as for PNG.
 
-#include "book/image/Decoders.h"
+#include "image/Decoders.h"
 
 #include <avif/avif.h>
 

@@ -3,8 +3,8 @@
 // width x 4 bytes. The decoder states the size once it has read the header; the canvas refuses sizes
 // beyond the pixel limit before any memory is taken.
 
-#include "book/ColourCorrection.h"
-#include "book/image/PixelMemory.h"
+#include "image/ColourCorrection.h"
+#include "image/PixelMemory.h"
 
 #include <cstdint>
 #include <memory>

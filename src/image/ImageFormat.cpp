@@ -1,4 +1,4 @@
-#include "book/image/ImageFormat.h"
+#include "image/ImageFormat.h"
 
 #include <algorithm>
 #include <cstring>

@@ -5,7 +5,7 @@
 #include "SampleImages.h"
 #include "support/TestSupport.h"
 
-#include "book/DecodePage.h"
+#include "image/DecodePage.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "book/image/ImageFile.h"
+#include "image/ImageFile.h"
 
-#include "book/image/ImageFormat.h"
+#include "image/ImageFormat.h"
 
 #include <QFile>
 #include <QFileInfo>

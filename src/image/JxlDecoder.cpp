@@ -2,7 +2,7 @@
 // into the canvas and is turned into blue-green-red there; HDR and deeper sources are brought down to
 // 8 bits by the decoder; alpha is dropped as for PNG.
 
-#include "book/image/Decoders.h"
+#include "image/Decoders.h"
 
 #include <jxl/decode.h>
 #include <jxl/decode_cxx.h>

@@ -4,8 +4,8 @@
 // libavif, libjxl and our own BMP reader); the file's format is told from its content. Every call is
 // safe from any thread as long as an image object is used by one thread at a time.
 
-#include "book/ColourCorrection.h"
-#include "book/image/PixelMemory.h"
+#include "image/ColourCorrection.h"
+#include "image/PixelMemory.h"
 
 #include <QString>
 
