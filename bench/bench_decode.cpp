@@ -5,7 +5,7 @@
 // gen_data.sh's page.jpg, page_prog.jpg, page.png, page.gif, and page_narrow.jpg (a page whose colours
 // span 40..200, so normalisation has work to do), which bench/run.sh makes.
 
-#include "book/DecodePage.h"
+#include "image/DecodePage.h"
 
 #include <avif/avif.h>
 #include <benchmark/benchmark.h>

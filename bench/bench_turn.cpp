@@ -200,7 +200,7 @@ void smoothScrollCadence(benchmark::State& bench, bool decoding)
     int decodes = 0;
     QElapsedTimer clock;
     qint64 last = -1;
-    QObject::connect(&viewer.state.navigation.smoothScrollTimer, &QTimer::timeout, [&] {
+    QObject::connect(&viewer.window->pageView()->smoothScrollTimer(), &QTimer::timeout, [&] {
         const qint64 now = clock.nsecsElapsed();
         if (last >= 0)
             intervals.push_back(double(now - last) / 1e6);

@@ -9,9 +9,9 @@
 #include "app/OpenBooks.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
-#include "book/DecodePage.h"
 #include "book/OpenBook.h"
 #include "book/PageDirectory.h"
+#include "image/DecodePage.h"
 #include "view/PageGeometry.h"
 #include "view/PageRender.h"
 

@@ -1,9 +1,9 @@
 // One libFuzzer target per format (BV_FUZZ_FORMAT names the decoder): the input is taken as a file of
 // that format and goes through the decoder, the 180-degree turn and both colour corrections.
 
-#include "book/ColourCorrection.h"
-#include "book/image/Decoders.h"
-#include "book/image/ImageLayer.h"
+#include "image/ColourCorrection.h"
+#include "image/Decoders.h"
+#include "image/ImageLayer.h"
 
 #include <zlib.h>
 

@@ -3,7 +3,7 @@
 // default display settings (normalisation on, contrast 0). Exit status 0 decoded, 1 refused or failed,
 // 2 wrong use. For benchmarks, sorting out fuzzer findings and bug reports.
 
-#include "book/DecodePage.h"
+#include "image/DecodePage.h"
 
 #include <QFile>
 #include <QString>

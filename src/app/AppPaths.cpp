@@ -1,11 +1,11 @@
 #include "app/AppPaths.h"
 
 #include "common/Paths.h"
+#include "common/platform/Permissions.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
-#include <unistd.h>
 
 QString ExeDirOf(const QString& exePath)
 {
@@ -23,7 +23,7 @@ QString SettingsFileFor(const QString& exePath)
 
 bool IsWritableDirectory(const QString& dir)
 {
-    return ::access(QFile::encodeName(dir).constData(), W_OK) == 0;
+    return IsWritableByUser(dir);
 }
 
 bool IsInstalledCopy(const QString& exeDir)

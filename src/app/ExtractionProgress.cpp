@@ -6,9 +6,6 @@
 #include "common/ShowMessage.h"
 #include "view/PageView.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace {
 void updateStrip(AppState& state)
 {
@@ -51,35 +48,11 @@ std::function<void()> ExtractionNotifier(AppState& state)
     return [receiver] { receiver->notify(); };
 }
 
-ExtractionReceiver::ExtractionReceiver(AppState& state) : m_state(state)
-{
-    if (::pipe2(m_pipe, O_NONBLOCK | O_CLOEXEC) != 0)
-        return;
-    m_notifier = std::make_unique<QSocketNotifier>(m_pipe[0], QSocketNotifier::Read);
-    QObject::connect(m_notifier.get(), &QSocketNotifier::activated, this, [this] { progressed(); });
-}
-
-ExtractionReceiver::~ExtractionReceiver()
-{
-    m_notifier.reset();
-    for (int fd : m_pipe)
-        if (fd >= 0)
-            ::close(fd);
-}
+ExtractionReceiver::ExtractionReceiver(AppState& state) : m_wake([&state] { ExtractionProgressed(state); }) {}
 
 void ExtractionReceiver::notify() const
 {
-    // A full pipe already holds a wake-up, so a write that fails loses nothing.
-    const char wake = 1;
-    if (m_pipe[1] >= 0)
-        (void)!::write(m_pipe[1], &wake, 1);
-}
-
-void ExtractionReceiver::progressed()
-{
-    char drained[256];
-    while (::read(m_pipe[0], drained, sizeof drained) > 0) {}
-    ExtractionProgressed(m_state);
+    m_wake.notify();
 }
 
 void ExtractionProgressed(AppState& state)

@@ -3,28 +3,24 @@
 // which let a waiting turn or preload go on (PageTurn), move the progress strip on the page view and show
 // the messages of damaged entries.
 
+#include "common/platform/WakePipe.h"
+
 #include <QObject>
-#include <QSocketNotifier>
 #include <functional>
 #include <memory>
 
 struct AppState;
 
-// Takes the worker's notifications on the user-interface thread. The worker only writes a byte into a
-// pipe, which a socket notifier here reads: nothing made on the worker thread is touched here.
+// Takes the worker's notifications on the user-interface thread. The worker only wakes a pipe that
+// this thread reads: nothing made on the worker thread is touched here.
 class ExtractionReceiver : public QObject {
 public:
     explicit ExtractionReceiver(AppState& state);
-    ~ExtractionReceiver() override;
     // Safe from any thread.
     void notify() const;
 
 private:
-    void progressed();
-
-    AppState& m_state;
-    int m_pipe[2] = {-1, -1};
-    std::unique_ptr<QSocketNotifier> m_notifier;
+    WakePipe m_wake;
 };
 
 // What the worker calls after each file: a queued ExtractionProgressed.

@@ -1,10 +1,10 @@
 #include "app/WorkDir.h"
 
 #include "common/Paths.h"
+#include "common/platform/Permissions.h"
 
 #include <QFile>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
@@ -38,13 +38,11 @@ bool CreateWorkDir(AppPaths& paths, const QString& parentDir, std::mt19937& rand
     paths.workDirCreated = false;
     for (int attempt = 0; attempt < 100; ++attempt) {
         paths.WorkDir = parentDir + DrawWorkDirName(random) + paths::kSeparator;
-        // mkdir fails when the name exists, so an existing folder is never taken over.
-        if (::mkdir(QFile::encodeName(paths.WorkDir).constData(), 0700) == 0) {
-            paths.workDirCreated = true;
-            return true;
+        switch (MakePrivateDirectory(paths.WorkDir)) {
+        case MadeDirectory::Made: paths.workDirCreated = true; return true;
+        case MadeDirectory::Exists: break; // never taken over: another name is drawn
+        case MadeDirectory::Failed: return false;
         }
-        if (errno != EEXIST)
-            return false;
     }
     return false;
 }

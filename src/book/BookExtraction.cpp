@@ -1,14 +1,10 @@
 #include "book/BookExtraction.h"
 
-#include "common/ThreadPriority.h"
+#include "common/platform/ThreadPriority.h"
 
-#include <QFile>
 #include <algorithm>
 #include <chrono>
-#include <cstdio>
-#include <fcntl.h>
 #include <numeric>
-#include <unistd.h>
 
 namespace {
 // Never a page name (no image extension), so a half-written file is never listed or shown.
@@ -28,15 +24,13 @@ BookExtraction::BookExtraction(const QString& workDir, std::vector<ExtractionFil
     m_order.cursor = first.value_or(0);
     m_first = m_order.cursor;
     m_inArchiveOrder = !first || m_writer->inArchiveOrder();
-    m_dirFd = ::open(QFile::encodeName(workDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    m_dir = DirectoryHandle::open(workDir);
     m_thread = std::thread([this] { run(); });
 }
 
 BookExtraction::~BookExtraction()
 {
     cancel();
-    if (m_dirFd >= 0)
-        ::close(m_dirFd);
 }
 
 void BookExtraction::cancel()
@@ -144,19 +138,18 @@ void BookExtraction::run()
         std::optional<std::size_t> next;
         {
             std::lock_guard lock(m_mutex);
-            next = m_dirFd >= 0 && !m_stopped ? NextFileToWrite(m_states, m_byEntry, m_order, inOrder) : std::nullopt;
+            next = m_dir.isOpen() && !m_stopped ? NextFileToWrite(m_states, m_byEntry, m_order, inOrder) : std::nullopt;
         }
         if (!next || m_cancelled)
             break;
         const ExtractionFile& file = m_files[*next];
-        FileResult result = m_writer->write(file, m_dirFd, kTempName, m_cancelled);
+        FileResult result = m_writer->write(file, m_dir, kTempName, m_cancelled);
         if (m_cancelled) {
-            ::unlinkat(m_dirFd, kTempName.constData(), 0);
+            m_dir.remove(kTempName);
             break;
         }
-        // rename() replaces whatever is at the name (a link too, never followed) in one step.
-        if (result.written && ::renameat(m_dirFd, kTempName.constData(), m_dirFd, file.bareName.constData()) != 0) {
-            ::unlinkat(m_dirFd, kTempName.constData(), 0);
+        if (result.written && !m_dir.rename(kTempName, file.bareName)) {
+            m_dir.remove(kTempName);
             result.written = false;
         }
         {

@@ -11,6 +11,7 @@
 
 #include "book/ExtractionOrder.h"
 #include "common/Message.h"
+#include "common/platform/DirectoryHandle.h"
 
 #include <QByteArray>
 #include <QString>
@@ -38,9 +39,9 @@ struct FileResult {
 class ArchiveFileWriter {
 public:
     virtual ~ArchiveFileWriter() = default;
-    // Writes `file` to `tempName` in the folder `dirFd`; a file that isn't whole is removed. Gives up
+    // Writes `file` to `tempName` in the folder `dir`; a file that isn't whole is removed. Gives up
     // soon after `cancelled` is set.
-    virtual FileResult write(const ExtractionFile& file, int dirFd, const QByteArray& tempName,
+    virtual FileResult write(const ExtractionFile& file, const DirectoryHandle& dir, const QByteArray& tempName,
                              const std::atomic<bool>& cancelled) = 0;
     // True when the files can only be written in the archive's order (a rar archive).
     virtual bool inArchiveOrder() const { return false; }
@@ -87,7 +88,7 @@ private:
     const std::vector<ExtractionFile> m_files;
     std::unique_ptr<ArchiveFileWriter> m_writer;
     Notify m_notify;
-    int m_dirFd = -1;
+    DirectoryHandle m_dir;
     std::vector<std::size_t> m_byEntry; // file numbers in the archive's order
 
     mutable std::mutex m_mutex;

@@ -2,8 +2,8 @@
 // The book open now: where its pages are, which one is shown, and the decoded images.
 
 #include "book/BookExtraction.h"
-#include "book/PageImage.h"
 #include "book/PageList.h"
+#include "image/PageImage.h"
 
 #include <QString>
 #include <cstdint>

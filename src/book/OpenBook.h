@@ -4,9 +4,9 @@
 // to the caller.
 
 #include "book/BookState.h"
-#include "book/DecodePage.h"
 #include "book/archive/BookChooser.h"
 #include "common/Message.h"
+#include "image/DecodePage.h"
 
 #include <QString>
 #include <functional>

@@ -1,6 +1,6 @@
 #include "book/PreloadWorker.h"
 
-#include "common/ThreadPriority.h"
+#include "common/platform/ThreadPriority.h"
 
 namespace {
 PreloadWorker::Decoder orDecodePage(PreloadWorker::Decoder decoder)

@@ -7,8 +7,8 @@
 // on the worker. The worker never reads the book, the page list or the settings: the user-interface
 // thread hands it everything it needs.
 
-#include "book/DecodePage.h"
-#include "book/PageImage.h"
+#include "image/DecodePage.h"
+#include "image/PageImage.h"
 
 #include <QString>
 #include <condition_variable>

@@ -65,7 +65,7 @@ public:
     }
     bool inArchiveOrder() const override { return m_solid; }
 
-    FileResult write(const ExtractionFile& file, int, const QByteArray& tempName,
+    FileResult write(const ExtractionFile& file, const DirectoryHandle&, const QByteArray& tempName,
                      const std::atomic<bool>& cancelled) override
     {
         if (file.entry >= m_brokenAt)

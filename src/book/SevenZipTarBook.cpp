@@ -11,9 +11,7 @@
 #include <QFile>
 #include <QHash>
 
-#include <fcntl.h>
 #include <memory>
-#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -105,10 +103,10 @@ enum class Written { Ok, Damaged, DiskFull };
 
 // Copies the current entry's data to `bareName`, never more than its declared size; a file that isn't
 // whole is removed.
-Written writeEntry(archive* a, OutputFile& output, int dirFd, const QByteArray& bareName, std::uint64_t declared,
-                   const QString& workDir)
+Written writeEntry(archive* a, OutputFile& output, const DirectoryHandle& dir, const QByteArray& bareName,
+                   std::uint64_t declared, const QString& workDir)
 {
-    if (!output.open(dirFd, bareName, WritableBudget(workDir)))
+    if (!output.open(dir, bareName, WritableBudget(workDir)))
         return Written::Damaged;
     std::uint64_t total = 0;
     for (;;) {
@@ -152,11 +150,9 @@ bool ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir, 
     }
 
     ArchivePtr a = openArchive(archivePath);
+    const DirectoryHandle dir = DirectoryHandle::open(workDir);
     OutputFile output;
-    const int dirFd = ::open(QFile::encodeName(workDir).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (!a || dirFd < 0 || !output.allocate()) {
-        if (dirFd >= 0)
-            ::close(dirFd);
+    if (!a || !dir.isOpen() || !output.allocate()) {
         messages.push_back(zipFailed);
         return false;
     }
@@ -170,14 +166,13 @@ bool ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir, 
         }
         if (plan[i].isEmpty())
             continue; // skipped: libarchive passes over its data on the next header
-        const Written written = writeEntry(a.get(), output, dirFd, plan[i], std::uint64_t((*entries)[i].size), workDir);
+        const Written written = writeEntry(a.get(), output, dir, plan[i], std::uint64_t((*entries)[i].size), workDir);
         if (written == Written::Ok)
             continue;
         messages.push_back({kDamaged, kZipError, (*entries)[i].name});
         if (written == Written::DiskFull)
             break; // one message; the pages written so far open
     }
-    ::close(dirFd);
     // An archive cut short (a tar ends anywhere) still opens with the pages before the damage.
     if (damaged)
         messages.push_back({kDamaged, kZipError});

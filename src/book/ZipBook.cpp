@@ -37,10 +37,10 @@ public:
     }
     ~ZipFileWriter() override { unzClose(m_zip); }
 
-    FileResult write(const ExtractionFile& file, int dirFd, const QByteArray& tempName,
+    FileResult write(const ExtractionFile& file, const DirectoryHandle& dir, const QByteArray& tempName,
                      const std::atomic<bool>& cancelled) override
     {
-        m_walk.workDirFd = dirFd;
+        m_walk.workDirHandle = &dir;
         m_walk.cancelled = &cancelled;
         const PlannedEntry planned{file.entry, tempName, bool(m_overruns[file.entry])};
         FileResult result;

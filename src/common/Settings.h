@@ -17,7 +17,6 @@ struct Settings {
 #include "common/settings.def"
 #undef SETTING
 
-    static constexpr int kKeyCount = 70;
     static constexpr int kKeySlots = 20;
 
     // Key slot i (0..19): its virtual-key code and its modifier code.

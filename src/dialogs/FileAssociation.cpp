@@ -1,6 +1,7 @@
 #include "dialogs/FileAssociation.h"
 
 #include "common/RegularFile.h"
+#include "common/platform/Permissions.h"
 
 #include "dialogs/association/DesktopFiles.h"
 #include "dialogs/association/MimeAppsList.h"
@@ -12,7 +13,6 @@
 #include <QProcess>
 #include <QSaveFile>
 #include <QStandardPaths>
-#include <unistd.h>
 
 namespace {
 constexpr int kToolMilliseconds = 10000;
@@ -60,9 +60,7 @@ std::optional<QByteArray> readList(const QString& path)
 bool writeFile(const QString& path, const QByteArray& bytes)
 {
     const QFileInfo info(path);
-    if (info.exists()
-        && (!info.isFile() || !(info.permissions() & QFile::WriteOwner)
-            || ::access(QFile::encodeName(path).constData(), W_OK) != 0))
+    if (info.exists() && (!info.isFile() || !(info.permissions() & QFile::WriteOwner) || !IsWritableByUser(path)))
         return false;
     if (info.isSymLink()) {
         const QString target = info.canonicalFilePath();

@@ -1,6 +1,6 @@
 #include "skin/SkinBitmaps.h"
 
-#include "book/DecodePage.h"
+#include "image/DecodePage.h"
 
 #include <algorithm>
 

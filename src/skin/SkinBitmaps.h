@@ -2,8 +2,8 @@
 // The skin's three bitmaps: background.bmp (the regions), elements.bmp (buttons and sliders) and
 // font.bmp (the glyph strips), with an optional double-size set for high-density screens.
 
-#include "book/PageImage.h"
 #include "common/Message.h"
+#include "image/PageImage.h"
 
 #include <QImage>
 #include <QString>

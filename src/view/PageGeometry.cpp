@@ -23,6 +23,26 @@ std::int32_t heightFittedWidth(QSize page, QSize view) // Wh
     return mulDiv(page.width(), view.height(), page.height());
 }
 
+// One axis of the normal view, the same for columns and rows: a page `pageLength` pixels long at
+// 100 % + zoom % on a view `viewLength` pixels long, from the offset `scroll` (not negative).
+struct NormalSpan {
+    int dest, destLength, source, sourceLength;
+    std::int32_t scroll; // after the clamps
+    bool clamped;        // the offset was lowered to the page's end
+};
+
+NormalSpan normalSpan(int pageLength, int viewLength, std::int32_t zoom, std::int32_t scroll)
+{
+    const std::int32_t grow = mulDiv(pageLength, zoom, 100);
+    const std::int32_t scaled = pageLength + grow;
+    if (scaled < viewLength) // centred, and nothing to scroll
+        return {(viewLength - scaled) / 2, scaled, 0, pageLength, 0, false};
+    const std::int32_t shown = viewLength - mulDiv(viewLength, grow, scaled); // the page pixels that fit
+    const std::int32_t last = pageLength - shown;
+    const std::int32_t from = std::min(scroll, last);
+    return {0, viewLength, from, shown, from, scroll > last};
+}
+
 bool isEmpty(QSize size)
 {
     return size.width() <= 0 || size.height() <= 0;
@@ -86,36 +106,13 @@ PageLayout LayoutNormalView(QSize page, QSize view, std::int32_t zoom, std::int3
     layout.scrollY = std::max(scrollY, 0);
     if (isEmpty(page) || isEmpty(view))
         return layout;
-    const int IW = page.width(), IH = page.height(), W = view.width(), H = view.height();
-    int destX, destW, srcX, srcW;
-    const std::int32_t growW = mulDiv(IW, zoom, 100);
-    const std::int32_t SW = IW + growW;
-    if (SW < W) {
-        layout.scrollX = 0;
-        destX = (W - SW) / 2, destW = SW, srcX = 0, srcW = IW;
-    } else {
-        destX = 0, destW = W;
-        srcW = W - mulDiv(W, growW, SW); // the page columns that fit
-        layout.scrollX = std::min(layout.scrollX, IW - srcW);
-        srcX = layout.scrollX;
-    }
-    int destY, destH, srcY, srcH;
-    const std::int32_t growH = mulDiv(IH, zoom, 100);
-    const std::int32_t SH = IH + growH;
-    if (SH < H) {
-        layout.scrollY = 0;
-        destY = (H - SH) / 2, destH = SH, srcY = 0, srcH = IH;
-    } else {
-        destY = 0, destH = H;
-        srcH = H - mulDiv(H, growH, SH);
-        if (layout.scrollY > IH - srcH) {
-            layout.scrollY = IH - srcH;
-            layout.stopSmoothScroll = true;
-        }
-        srcY = layout.scrollY;
-    }
-    layout.dest = QRect(destX, destY, destW, destH);
-    layout.source = QRect(srcX, srcY, srcW, srcH);
+    const NormalSpan x = normalSpan(page.width(), view.width(), zoom, layout.scrollX);
+    const NormalSpan y = normalSpan(page.height(), view.height(), zoom, layout.scrollY);
+    layout.scrollX = x.scroll;
+    layout.scrollY = y.scroll;
+    layout.stopSmoothScroll = y.clamped;
+    layout.dest = QRect(x.dest, y.dest, x.destLength, y.destLength);
+    layout.source = QRect(x.source, y.source, x.sourceLength, y.sourceLength);
     return layout;
 }
 

@@ -13,7 +13,7 @@
 struct PageLayout {
     QRect dest;               // on the view; everything outside it is black
     QRect source;             // on the page, scaled into dest
-    std::int32_t scrollX = 0; // the scroll offset after the clamps; the paint writes them back
+    std::int32_t scrollX = 0; // the scroll offset after the clamps; the page view writes them back
     std::int32_t scrollY = 0;
     bool stopSmoothScroll = false; // scrollY was lowered to the page's end
 };

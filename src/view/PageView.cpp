@@ -1,7 +1,7 @@
 #include "view/PageView.h"
 
-#include "view/PageGeometry.h"
 #include "view/PageRender.h"
+#include "view/SmoothScroll.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -15,6 +15,42 @@ PageView::PageView(ViewRecords records, QWidget* parent) : QWidget(parent), m_re
     m_cacheTimer.setSingleShot(true);
     m_cacheTimer.setInterval(50);
     connect(&m_cacheTimer, &QTimer::timeout, this, &PageView::onCacheTimer);
+    m_smoothScroll.setTimerType(Qt::PreciseTimer);
+    m_smoothScroll.setInterval(kSmoothScrollPeriodMs);
+    connect(&m_smoothScroll, &QTimer::timeout, this, &PageView::onSmoothScrollTimer);
+}
+
+void PageView::update()
+{
+    keepOffsetsOnPage();
+    QWidget::update();
+}
+
+PageLayout PageView::pageLayout() const
+{
+    const QImage& page = m_records.book.current.pixels;
+    const ViewState& mode = m_records.view;
+    return LayoutPage(page.size(), viewPixels(), {mode.stretched, m_records.settings.wstretched, mode.zoom},
+                      m_records.book.scrollX, m_records.book.scrollY);
+}
+
+void PageView::keepOffsetsOnPage()
+{
+    if (m_records.book.current.isNull())
+        return;
+    const PageLayout clamped = pageLayout();
+    m_records.book.scrollX = clamped.scrollX;
+    m_records.book.scrollY = clamped.scrollY;
+    if (clamped.stopSmoothScroll)
+        emit scrollReachedPageEnd();
+}
+
+void PageView::onSmoothScrollTimer()
+{
+    if (SmoothScrollStep(m_records))
+        update(); // may find the page's end, which stops the scrolling
+    if (!SmoothScrollRunning(m_records.navigation))
+        m_smoothScroll.stop();
 }
 
 QSize PageView::viewPixels() const
@@ -95,15 +131,8 @@ void PageView::paintPage(QPainter& painter, QSize view)
         return;
     }
 
-    BookState& book = m_records.book;
-    const PageLayout layout = LayoutPage(page.size(), view, {mode.stretched, settings.wstretched, mode.zoom},
-                                         book.scrollX, book.scrollY);
-    book.scrollX = layout.scrollX; // the stored offset never leaves the page
-    book.scrollY = layout.scrollY;
     const bool smooth = mode.stretched ? settings.halftone : (mode.zoom > 0 && settings.halftonezoom);
-    DrawPageView(painter, view, page, layout, cacheUsable() ? &m_cache : nullptr, smooth);
-    if (layout.stopSmoothScroll)
-        emit scrollReachedPageEnd();
+    DrawPageView(painter, view, page, pageLayout(), cacheUsable() ? &m_cache : nullptr, smooth);
 }
 
 QRect PageView::progressStripRect() const
@@ -114,6 +143,7 @@ QRect PageView::progressStripRect() const
 void PageView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    keepOffsetsOnPage();
     if (m_records.book.current.isNull() || !m_records.view.stretched)
         return;
     m_cache = QImage();

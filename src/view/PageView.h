@@ -4,6 +4,7 @@
 // The view's size is taken in device pixels, so a page is drawn 1:1 and as sharp on a high-density screen
 // as anywhere.
 
+#include "view/PageGeometry.h"
 #include "view/ViewRecords.h"
 
 #include <QImage>
@@ -34,11 +35,21 @@ public:
     // The thin strip along the bottom that shows how much of an archive book is written.
     QRect progressStripRect() const;
 
+    // Hides QWidget::update(): whoever changed the page, its offsets, the zoom or the mode asks for a
+    // paint here, and the offsets are first brought back onto the page for the view as it is now, so
+    // the paint only reads them. A paint of a part (the progress strip) changes nothing of that.
+    using QWidget::update;
+    void update();
+
+    // The 15 ms SmoothScrollTimer, a precise timer; see SmoothScroll.
+    QTimer& smoothScrollTimer() { return m_smoothScroll; }
+
     const QImage& scaledPageCache() const { return m_cache; }
     bool cacheTimerActive() const { return m_cacheTimer.isActive(); }
 
 signals:
-    // A paint lowered the vertical offset to the page's end; smooth scrolling stops there.
+    // Keeping the offsets on the page lowered the vertical one to the page's end; smooth scrolling
+    // stops there.
     void scrollReachedPageEnd();
 
 protected:
@@ -46,12 +57,16 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    PageLayout pageLayout() const;
+    void keepOffsetsOnPage();
     void paintPage(QPainter& painter, QSize view);
     void onCacheTimer();
+    void onSmoothScrollTimer();
     bool cacheUsable() const;
 
     ViewRecords m_records;
     QTimer m_cacheTimer;
+    QTimer m_smoothScroll;
     QImage m_cache;           // the whole page scaled for the stretched view; null when there is none
     qint64 m_cacheSource = 0; // the page image the cache was built from
     bool m_resizeDrag = false;

@@ -10,7 +10,7 @@
 
 PageViewInput::PageViewInput(ViewRecords records, PageView* view) : QObject(view), m_view(view), m_input(records, *this)
 {
-    // The paint found the page's end: smooth scrolling has nowhere further to go.
+    // The view found the page's end: smooth scrolling has nowhere further to go.
     connect(view, &PageView::scrollReachedPageEnd, this, [records] { StopSmoothScroll(records.navigation); });
     m_autoScroll.setTimerType(Qt::PreciseTimer);
     connect(&m_autoScroll, &QTimer::timeout, this, [this] { m_input.autoScrollTick(); });

@@ -1,9 +1,7 @@
 #include "view/SmoothScroll.h"
 
 #include "view/NavigationMath.h"
-
-#include <QPointer>
-#include <QWidget>
+#include "view/PageView.h"
 
 bool SmoothScrollNotch(SmoothScrollMotion& motion, std::int32_t scrollY, std::int32_t pageHeight, bool down,
                        std::int32_t step)
@@ -43,7 +41,7 @@ bool SmoothScrollAdvance(SmoothScrollMotion& motion, std::int32_t& scrollY)
     return false;
 }
 
-void SmoothScrollWheel(ViewRecords records, bool down, QWidget* pageView)
+void SmoothScrollWheel(ViewRecords records, bool down, PageView* pageView)
 {
     NavigationState& nav = records.navigation;
     SmoothScrollMotion motion{nav.smoothDirection, nav.smoothTarget};
@@ -51,31 +49,23 @@ void SmoothScrollWheel(ViewRecords records, bool down, QWidget* pageView)
                       records.settings.mousewheelval);
     nav.smoothDirection = motion.smoothDirection;
     nav.smoothTarget = motion.smoothTarget;
-    if (!nav.smoothScrollTimer.isActive()) {
-        if (!nav.smoothTimerConnected) {
-            nav.smoothScrollTimer.setTimerType(Qt::PreciseTimer);
-            nav.smoothScrollTimer.setInterval(kSmoothScrollPeriodMs);
-            QObject::connect(&nav.smoothScrollTimer, &QTimer::timeout,
-                             [records, view = QPointer<QWidget>(pageView)] { SmoothScrollStep(records, view); });
-            nav.smoothTimerConnected = true;
-        }
-        nav.smoothScrollTimer.start();
-    }
+    if (pageView && !pageView->smoothScrollTimer().isActive())
+        pageView->smoothScrollTimer().start();
 }
 
-void SmoothScrollStep(ViewRecords records, QWidget* pageView)
+bool SmoothScrollStep(ViewRecords records)
 {
     NavigationState& nav = records.navigation;
+    if (!SmoothScrollRunning(nav))
+        return false;
     SmoothScrollMotion motion{nav.smoothDirection, nav.smoothTarget};
     if (SmoothScrollAdvance(motion, records.book.scrollY))
         StopSmoothScroll(nav);
-    if (pageView)
-        pageView->update();
+    return true;
 }
 
 void StopSmoothScroll(NavigationState& navigation)
 {
-    navigation.smoothScrollTimer.stop();
     navigation.smoothDirection = 0;
 }
 

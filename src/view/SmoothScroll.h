@@ -2,14 +2,14 @@
 // Smooth wheel scrolling: every notch moves a target, and a 15 ms timer walks the page toward it by
 // 6 pixels a tick. Notches in the same direction extend the target instead of starting over.
 //
-// The timer is a precise Qt timer on the user-interface thread, so the scroll offset, the target and
-// the direction are only ever touched by that thread.
+// The timer is the page view's precise Qt timer on the user-interface thread, so the scroll offset,
+// the target and the direction are only ever touched by that thread.
 
 #include "view/ViewRecords.h"
 
 #include <cstdint>
 
-class QWidget;
+class PageView;
 
 inline constexpr int kSmoothScrollPeriodMs = 15;
 inline constexpr int kSmoothScrollStepPx = 6;
@@ -28,11 +28,12 @@ bool SmoothScrollNotch(SmoothScrollMotion& motion, std::int32_t scrollY, std::in
 // (the offset is then exactly the target) and scrolling stops.
 bool SmoothScrollAdvance(SmoothScrollMotion& motion, std::int32_t& scrollY);
 
-// The machinery on the page's records: a wheel notch of `mousewheelval` pixels; the ticks move the
-// page's vertical offset and redraw `pageView` (which may be null).
-void SmoothScrollWheel(ViewRecords records, bool down, QWidget* pageView);
-// The tick of the SmoothScrollTimer.
-void SmoothScrollStep(ViewRecords records, QWidget* pageView);
-// Stops the timer and forgets the direction; does nothing while idle.
+// The machinery on the page's records: a wheel notch of `mousewheelval` pixels, and the page view's
+// timer started (none runs without a view).
+void SmoothScrollWheel(ViewRecords records, bool down, PageView* pageView);
+// The tick of the SmoothScrollTimer: moves the page's vertical offset toward the target. False when
+// scrolling was idle, so nothing moved.
+bool SmoothScrollStep(ViewRecords records);
+// Forgets the direction, so the timer stops at its next tick; does nothing while idle.
 void StopSmoothScroll(NavigationState& navigation);
 bool SmoothScrollRunning(const NavigationState& navigation);

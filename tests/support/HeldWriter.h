@@ -6,9 +6,7 @@
 #include "book/BookExtraction.h"
 
 #include <chrono>
-#include <fcntl.h>
 #include <thread>
-#include <unistd.h>
 
 class HeldWriter : public ArchiveFileWriter {
 public:
@@ -23,7 +21,7 @@ public:
         : m_shared(std::move(shared)), m_bytesOf(std::move(bytesOf))
     {}
 
-    FileResult write(const ExtractionFile& file, int dirFd, const QByteArray& tempName,
+    FileResult write(const ExtractionFile& file, const DirectoryHandle& dir, const QByteArray& tempName,
                      const std::atomic<bool>& cancelled) override
     {
         while (m_shared->allowed <= 0) {
@@ -37,9 +35,9 @@ public:
         if (std::find(failing.begin(), failing.end(), file.entry) != failing.end())
             return {false, false, {{QString::fromLatin1(file.bareName), QStringLiteral("bad")}}};
         const QByteArray bytes = m_bytesOf(file.entry);
-        const int fd = ::openat(dirFd, tempName.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-        const bool ok = fd >= 0 && ::write(fd, bytes.constData(), size_t(bytes.size())) == bytes.size();
-        ::close(fd);
+        FileHandle out = dir.createFile(tempName);
+        const bool ok = out.isOpen()
+            && out.write(bytes.constData(), std::size_t(bytes.size())) == FileHandle::Written::Ok && out.close();
         return {ok, false, {}};
     }
 

@@ -40,22 +40,22 @@ struct Placed {
     int band = 0; // index into SkinDesign::bands
 };
 
-struct DecorSpec {
+struct DecorArt {
     Decor decor;
     Placed at;
 };
 
-struct ButtonSpec {
+struct ButtonArt {
     QString action;
     Placed at;
 };
 
-struct SliderSpec {
+struct SliderArt {
     QString name;
     Placed at; // height 10 keeps the knob within the track at both ends
 };
 
-struct TextSpec {
+struct TextArt {
     QString name;
     Placed at; // width may be negative (ends that far before the right edge); height is the cell height
     int cellWidth = 8;
@@ -69,10 +69,10 @@ struct SkinDesign {
     QString name;
     Theme theme;
     std::vector<Band> bands;
-    std::vector<DecorSpec> decor;
-    std::vector<ButtonSpec> buttons;
-    std::vector<SliderSpec> sliders;
-    std::vector<TextSpec> texts;
+    std::vector<DecorArt> decor;
+    std::vector<ButtonArt> buttons;
+    std::vector<SliderArt> sliders;
+    std::vector<TextArt> texts;
     Edges moveArea, sizeArea, pageArea;
 };
 

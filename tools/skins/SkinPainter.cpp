@@ -43,19 +43,19 @@ Packing pack(const SkinDesign& d)
     p.frame = background.take({1, 1});
     for (const Band& band : d.bands)
         p.bands.push_back(background.take({2, band.height}));
-    for (const DecorSpec& decor : d.decor)
+    for (const DecorArt& decor : d.decor)
         p.decor.push_back(background.take({decor.at.width, decor.at.height}));
     p.background = {background.x, background.height};
 
     Shelf elements;
-    for (const ButtonSpec& b : d.buttons)
+    for (const ButtonArt& b : d.buttons)
         p.buttons.push_back(elements.take({b.at.width, 2 * b.at.height}));
-    for (const SliderSpec& s : d.sliders)
+    for (const SliderArt& s : d.sliders)
         p.sliders.push_back(elements.take({s.at.width + s.at.height, 2 * s.at.height}));
     p.elements = {elements.x, elements.height};
 
     int fontHeight = 0, fontWidth = 0;
-    for (const TextSpec& t : d.texts) {
+    for (const TextArt& t : d.texts) {
         p.textRows.push_back(fontHeight);
         fontHeight += t.at.height;
         fontWidth = std::max(fontWidth, kGlyphCells * t.cellWidth);
@@ -123,7 +123,7 @@ QRectF iconBox(QRect button)
     return QRectF(button.x() + (button.width() - side) / 2, button.y() + (button.height() - side) / 2, side, side);
 }
 
-void paintButton(QPainter& painter, const Painter& art, const Theme& theme, const ButtonSpec& b, QPoint at, bool down)
+void paintButton(QPainter& painter, const Painter& art, const Theme& theme, const ButtonArt& b, QPoint at, bool down)
 {
     const QRect cell(at, QSize(b.at.width, b.at.height));
     art.backdrop(painter, b.at, cell);
@@ -140,7 +140,7 @@ void paintButton(QPainter& painter, const Painter& art, const Theme& theme, cons
     DrawActionPictogram(painter, b.action, art.device(iconBox(cell)), down ? theme.inkDown : theme.ink, theme.stroke);
 }
 
-void paintTrack(QPainter& painter, const Painter& art, const Theme& theme, const SliderSpec& sl, QPoint at, bool filled)
+void paintTrack(QPainter& painter, const Painter& art, const Theme& theme, const SliderArt& sl, QPoint at, bool filled)
 {
     const QRect cell(at, QSize(sl.at.width, sl.at.height));
     art.backdrop(painter, sl.at, cell);
@@ -154,7 +154,7 @@ void paintTrack(QPainter& painter, const Painter& art, const Theme& theme, const
     painter.restore();
 }
 
-void paintKnob(QPainter& painter, const Painter& art, const Theme& theme, const SliderSpec& sl, QPoint at, bool pressed)
+void paintKnob(QPainter& painter, const Painter& art, const Theme& theme, const SliderArt& sl, QPoint at, bool pressed)
 {
     const QRect cell(at, QSize(sl.at.height, sl.at.height));
     Placed placed = sl.at;
@@ -170,7 +170,7 @@ void paintKnob(QPainter& painter, const Painter& art, const Theme& theme, const 
     painter.restore();
 }
 
-void paintGlyphs(QPainter& painter, const Painter& art, const Theme& theme, const TextSpec& t, int row)
+void paintGlyphs(QPainter& painter, const Painter& art, const Theme& theme, const TextArt& t, int row)
 {
     // Without any font the strip would come out blank, and every text with it.
     if (QFontDatabase::families().isEmpty())
@@ -240,7 +240,7 @@ QByteArray layoutText(const SkinDesign& d, const Packing& p)
                       d.sliders[i].name));
     }
     for (size_t i = 0; i < d.texts.size(); ++i) {
-        const TextSpec& t = d.texts[i];
+        const TextArt& t = d.texts[i];
         line(QStringLiteral("TEXT:%1|%2|%3|%4|%5|0|%6|%7|EOD")
                  .arg(n(t.at.x), n(t.at.y), n(t.at.width), n(t.cellWidth), n(t.at.height), n(p.textRows[i]), t.name));
     }
@@ -274,12 +274,12 @@ SkinFiles PaintSkin(const SkinDesign& d, int scale)
     {
         QPainter painter(&files.elements);
         for (size_t i = 0; i < d.buttons.size(); ++i) {
-            const ButtonSpec& b = d.buttons[i];
+            const ButtonArt& b = d.buttons[i];
             paintButton(painter, art, theme, b, p.buttons[i], false);
             paintButton(painter, art, theme, b, p.buttons[i] + QPoint(0, b.at.height), true);
         }
         for (size_t i = 0; i < d.sliders.size(); ++i) {
-            const SliderSpec& sl = d.sliders[i];
+            const SliderArt& sl = d.sliders[i];
             const QPoint at = p.sliders[i];
             const int h = sl.at.height;
             paintTrack(painter, art, theme, sl, at, false);

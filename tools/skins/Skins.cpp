@@ -46,8 +46,8 @@ SkinDesign defaultSkin()
         {Decor::Separator, at(-76, 10, 1, 20, header)},   {Decor::ZoomGlass, at(-210, -22, 16, 16, status)},
         {Decor::Separator, at(-112, -21, 1, 14, status)}, {Decor::Grip, at(-14, -14, 12, 12, status)},
     };
-    const auto tool = [](const char* action, int x) { return ButtonSpec{action, at(x, 4, 32, 32, header)}; };
-    const auto small = [](const char* action, int x) { return ButtonSpec{action, at(x, -26, 28, 24, status)}; };
+    const auto tool = [](const char* action, int x) { return ButtonArt{action, at(x, 4, 32, 32, header)}; };
+    const auto small = [](const char* action, int x) { return ButtonArt{action, at(x, -26, 28, 24, status)}; };
     d.buttons = {
         tool("open", 38),      tool("back", 82),    tool("jump", 114),        tool("foward", 146),
         tool("stretch", -174), tool("flip", -142),  tool("fullscreen", -110), tool("minimize", -68),
@@ -94,8 +94,8 @@ SkinDesign nocturneSkin()
         {Decor::Separator, at(54, -40, 1, 28, dock)},   {Decor::ZoomGlass, at(-212, -35, 18, 18, dock)},
         {Decor::Separator, at(-100, -40, 1, 28, dock)}, {Decor::Grip, at(-14, -14, 12, 12, dock)},
     };
-    const auto bar = [](const char* action, int x) { return ButtonSpec{action, at(x, 4, 28, 26, title)}; };
-    const auto big = [](const char* action, int x) { return ButtonSpec{action, at(x, -46, 36, 40, dock)}; };
+    const auto bar = [](const char* action, int x) { return ButtonArt{action, at(x, 4, 28, 26, title)}; };
+    const auto big = [](const char* action, int x) { return ButtonArt{action, at(x, -46, 36, 40, dock)}; };
     d.buttons = {
         big("open", 10),     big("back", 62),      big("jump", 98),        big("foward", 134),
         big("stretch", -94), big("flip", -58),     bar("info", -184),      bar("option", -156),

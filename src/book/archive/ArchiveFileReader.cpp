@@ -1,38 +1,25 @@
 #include "book/archive/ArchiveFileReader.h"
 
-#include <QFile>
 #include <algorithm>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
 #include <new>
-#include <unistd.h>
-
-ArchiveFileReader::~ArchiveFileReader()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
 
 bool ArchiveFileReader::open(const QString& path)
 {
     m_buffer.reset(new (std::nothrow) char[kBufferSize]);
     if (!m_buffer)
         return false;
-    m_fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+    m_file = FileHandle::openForReading(path);
     m_length = 0;
-    return m_fd >= 0;
+    return m_file.isOpen();
 }
 
 long ArchiveFileReader::readAt(std::uint64_t position, char* out, std::size_t size)
 {
-    if (m_fd < 0)
+    if (!m_file.isOpen())
         return -1;
     if (position < m_start || position >= m_start + m_length) {
-        ssize_t n;
-        do
-            n = ::pread(m_fd, m_buffer.get(), kBufferSize, off_t(position));
-        while (n < 0 && errno == EINTR);
+        const long n = m_file.readAt(position, m_buffer.get(), kBufferSize);
         if (n < 0)
             return -1;
         m_start = position;
@@ -48,11 +35,5 @@ long ArchiveFileReader::readAt(std::uint64_t position, char* out, std::size_t si
 
 long ArchiveFileReader::readDirect(std::uint64_t position, char* out, std::size_t size)
 {
-    if (m_fd < 0)
-        return -1;
-    ssize_t n;
-    do
-        n = ::pread(m_fd, out, size, off_t(position));
-    while (n < 0 && errno == EINTR);
-    return long(n);
+    return m_file.readAt(position, out, size);
 }

@@ -2,22 +2,12 @@
 
 #include "common/Seam.h"
 
-#include <QFile>
 #include <algorithm>
 #include <limits>
-#include <sys/statvfs.h>
 
 namespace {
 constexpr std::uint64_t kReserveBytes = 512ull * 1024 * 1024;
 constexpr std::uint64_t kReservePercent = 5;
-
-std::optional<DiskSpace> statvfsProbe(const QString& dir)
-{
-    struct statvfs info {};
-    if (::statvfs(QFile::encodeName(dir).constData(), &info) != 0)
-        return std::nullopt;
-    return DiskSpace{std::uint64_t(info.f_bavail) * info.f_frsize, std::uint64_t(info.f_blocks) * info.f_frsize};
-}
 
 using ProbeSeam = Seam<DiskSpaceProbe, struct ProbeTag>;
 } // namespace
@@ -29,7 +19,7 @@ DiskSpaceProbe SetDiskSpaceProbe(DiskSpaceProbe probe)
 
 std::uint64_t WritableBudget(const QString& dir)
 {
-    const std::optional<DiskSpace> space = ProbeSeam::current() ? ProbeSeam::current()(dir) : statvfsProbe(dir);
+    const std::optional<DiskSpace> space = ProbeSeam::current() ? ProbeSeam::current()(dir) : MeasureDiskSpace(dir);
     if (!space)
         return std::numeric_limits<std::uint64_t>::max();
     const std::uint64_t reserve = std::max(kReserveBytes, space->total / 100 * kReservePercent);

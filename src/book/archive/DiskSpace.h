@@ -3,21 +3,18 @@
 // than its own size (a zip bomb, or an entry whose data never ends), so writing stops while at least
 // 512 MB and 5 % of the disk stay free.
 
+#include "common/platform/FreeSpace.h"
+
 #include <QString>
 #include <cstdint>
 #include <functional>
 #include <optional>
 
-struct DiskSpace {
-    std::uint64_t available = 0; // bytes an unprivileged writer may still use
-    std::uint64_t total = 0;
-};
-
 // Answers for the file system that holds `dir`; nothing when it can't be asked.
 using DiskSpaceProbe = std::function<std::optional<DiskSpace>(const QString& dir)>;
 
 // Replaces the probe (tests simulate a nearly full disk) and returns the previous one. An empty probe
-// restores the real one (statvfs).
+// restores the real one (MeasureDiskSpace).
 DiskSpaceProbe SetDiskSpaceProbe(DiskSpaceProbe probe);
 
 // Bytes that may still be written into `dir`: what is available above the reserve of 512 MB or 5 % of

@@ -1,17 +1,7 @@
 #include "book/archive/OutputFile.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
 #include <new>
-#include <sys/stat.h>
-#include <unistd.h>
-
-OutputFile::~OutputFile()
-{
-    if (m_fd >= 0)
-        ::close(m_fd);
-}
+#include <utility>
 
 bool OutputFile::allocate()
 {
@@ -20,37 +10,22 @@ bool OutputFile::allocate()
     return m_buffer != nullptr;
 }
 
-bool OutputFile::open(int dirFd, const QByteArray& name, std::uint64_t budget)
+bool OutputFile::open(const DirectoryHandle& dir, const QByteArray& name, std::uint64_t budget)
 {
-    if (m_fd >= 0)
+    if (m_file.isOpen())
         close();
     m_used = 0;
     m_written = 0;
     m_budget = budget;
-    m_dirFd = dirFd;
+    m_dir = &dir;
     m_name.clear();
     m_status = Status::Ok;
-    // Whatever is at the name goes first: a symbolic or hard link planted there is never written
-    // through, and a later entry of the same name replaces an earlier one. O_EXCL then makes sure the
-    // file written is the one this call created; O_NONBLOCK keeps a FIFO from blocking the open.
-    if (::unlinkat(dirFd, name.constData(), 0) != 0 && errno != ENOENT) {
+    FileHandle file = dir.createFile(name);
+    if (!file.isOpen() || !allocate()) {
         m_status = Status::OpenFailed;
         return false;
     }
-    const int flags = O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK;
-    int fd = ::openat(dirFd, name.constData(), flags, 0644);
-    struct stat info {};
-    if (fd >= 0 && (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode))) {
-        ::close(fd);
-        fd = -1;
-    }
-    if (fd < 0 || !allocate()) {
-        if (fd >= 0)
-            ::close(fd);
-        m_status = Status::OpenFailed;
-        return false;
-    }
-    m_fd = fd;
+    m_file = std::move(file);
     m_name = name; // only a file this call made is ever discarded
     return true;
 }
@@ -78,17 +53,11 @@ bool OutputFile::flush()
 {
     if (m_status != Status::Ok)
         return false;
-    std::size_t done = 0;
-    while (done < m_used) {
-        const ssize_t n = ::write(m_fd, m_buffer.get() + done, m_used - done);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n <= 0) {
-            m_status = (n < 0 && (errno == ENOSPC || errno == EDQUOT)) ? Status::DiskFull : Status::WriteFailed;
-            m_used = 0;
-            return false;
-        }
-        done += std::size_t(n);
+    const FileHandle::Written written = m_file.write(m_buffer.get(), m_used);
+    if (written != FileHandle::Written::Ok) {
+        m_status = written == FileHandle::Written::DiskFull ? Status::DiskFull : Status::WriteFailed;
+        m_used = 0;
+        return false;
     }
     m_written += m_used;
     m_used = 0;
@@ -97,23 +66,19 @@ bool OutputFile::flush()
 
 bool OutputFile::close()
 {
-    if (m_fd < 0)
+    if (!m_file.isOpen())
         return m_status == Status::Ok;
     flush();
-    if (::close(m_fd) != 0 && m_status == Status::Ok)
+    if (!m_file.close() && m_status == Status::Ok)
         m_status = Status::WriteFailed;
-    m_fd = -1;
     return m_status == Status::Ok;
 }
 
 void OutputFile::discard()
 {
-    if (m_fd >= 0) {
-        ::close(m_fd);
-        m_fd = -1;
-    }
+    m_file.close();
     m_used = 0;
     if (!m_name.isEmpty())
-        ::unlinkat(m_dirFd, m_name.constData(), 0);
+        m_dir->remove(m_name);
     m_name.clear();
 }

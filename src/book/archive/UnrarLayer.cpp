@@ -5,7 +5,7 @@
 #include "book/archive/OutputFile.h"
 #include "book/archive/RarHeaderIndex.h"
 #include "book/archive/RarVolumes.h"
-#include "book/archive/Utf8Locale.h"
+#include "common/platform/Utf8Locale.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +13,6 @@
 #include <archive.h>
 #include <archive_entry.h>
 #include <cstring>
-#include <fcntl.h>
 #include <vector>
 #include <zlib.h>
 
@@ -64,7 +63,8 @@ int extractTo(RarArchive& rar, const char* destName)
         return ERAR_ECREATE;
     const QString dir = QFileInfo(QFile::decodeName(destName)).absolutePath();
     OutputFile& out = rar.output;
-    if (!out.open(AT_FDCWD, QByteArray(destName), std::min(WritableBudget(dir), rar.allowance)))
+    if (!out.open(DirectoryHandle::workingDirectory(), QByteArray(destName),
+                  std::min(WritableBudget(dir), rar.allowance)))
         return ERAR_ECREATE;
     // Never more than the header declares: data that inflates on past it is a bomb or damage.
     struct archive_entry* entry = rar.current;

@@ -160,7 +160,7 @@ int ExtractZipEntry(unzFile zip, ZipWalk& walk, const ZipDirectoryEntry& entry, 
         return r;
     }
     const std::uint64_t budget = WritableBudget(walk.workDir) / std::uint64_t(qMax(1, walk.writers));
-    if (!walk.output.open(walk.workDirFd, planned.bareName, budget)) {
+    if (!walk.output.open(*walk.workDirHandle, planned.bareName, budget)) {
         reader.close();
         return UNZ_OK; // a name the file system refuses is skipped without a word
     }

@@ -18,8 +18,8 @@ struct ZipWalk {
         storedData.open(archivePath);
     }
 
-    QString workDir; // ends in "/"
-    int workDirFd = -1;
+    QString workDir;                                // ends in "/"
+    const DirectoryHandle* workDirHandle = nullptr; // the open work folder the files are made in
     OutputFile output;
     ZipFallback fallback;
     ArchiveFileReader storedData; // stored entries are copied from the archive file directly

@@ -1,6 +1,6 @@
 #include "book/archive/ZipFallback.h"
 
-#include "book/archive/Utf8Locale.h"
+#include "common/platform/Utf8Locale.h"
 
 #include <QFile>
 #include <archive.h>

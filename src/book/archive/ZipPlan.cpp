@@ -6,12 +6,15 @@
 #include <QHash>
 #include <algorithm>
 #include <numeric>
-#include <sys/stat.h>
 
 namespace {
 constexpr qsizetype kLongestName = 255;
 constexpr unsigned kUnixHost = 3;
 constexpr unsigned kMacHost = 19; // OS X writes Unix modes as well
+// The file type bits of a Unix mode, as such entries store it in their external attributes' high half.
+constexpr std::uint32_t kUnixTypeMask = 0170000;
+constexpr std::uint32_t kUnixRegularFile = 0100000;
+constexpr std::uint32_t kUnixDirectory = 0040000;
 constexpr std::uint64_t kLocalHeaderSize = 30;
 
 // Unix-made entries carry their file type; links and devices are never made, only regular files.
@@ -20,8 +23,8 @@ bool isSpecialFile(const ZipDirectoryEntry& entry)
     const unsigned host = entry.madeBy >> 8;
     if (host != kUnixHost && host != kMacHost)
         return false;
-    const std::uint32_t type = (entry.externalAttributes >> 16) & S_IFMT;
-    return type != 0 && type != S_IFREG && type != S_IFDIR;
+    const std::uint32_t type = (entry.externalAttributes >> 16) & kUnixTypeMask;
+    return type != 0 && type != kUnixRegularFile && type != kUnixDirectory;
 }
 
 std::uint64_t addClamped(std::uint64_t a, std::uint64_t b)

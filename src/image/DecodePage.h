@@ -1,0 +1,23 @@
+#pragma once
+// Decoding one page or skin bitmap file into a PageImage.
+
+#include "image/PageImage.h"
+
+#include <QString>
+
+// The colour corrections of the display settings.
+struct DecodeOptions {
+    bool norm = true;    // stretch the colours to span 0..255
+    int contrastval = 0; // -127..127; 0 is off
+};
+
+// Decodes `path` (format recognised from the content) into `record`, turned by 180 degrees when
+// `flipped`, then corrected. The record is emptied first, so a failure leaves it empty.
+// Safe to call from the preload thread for a record the user-interface thread doesn't touch.
+// The record's pixel memory is decoded into again when no copy of its QImage is left elsewhere (the
+// first write to fresh memory of a page's size costs more than the decoding); a copy still held keeps
+// the old pixels untouched. Pages beyond 100 megapixels fail like damaged files.
+bool DecodePage(PageImage& record, const QString& path, bool flipped, const DecodeOptions& options);
+
+// The same without turning and corrections (skin bitmaps).
+bool DecodePlainImage(PageImage& record, const QString& path);

@@ -1,0 +1,66 @@
+#pragma once
+// Where a decoder writes: 32-bit pixels (bytes blue, green, red, 0xff), rows top-down, each row exactly
+// width x 4 bytes. The decoder states the size once it has read the header; the canvas refuses sizes
+// beyond the pixel limit before any memory is taken.
+
+#include "image/ColourCorrection.h"
+#include "image/PixelMemory.h"
+
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+// A page that declares more pixels than this is treated as damaged.
+inline constexpr std::int64_t kMaxImagePixels = 100'000'000;
+
+inline constexpr std::uint32_t kOpaqueBlack = 0xff000000u;
+
+inline std::uint32_t bgra(std::uint8_t r, std::uint8_t g, std::uint8_t b)
+{
+    return 0xff000000u | (std::uint32_t(r) << 16) | (std::uint32_t(g) << 8) | b;
+}
+
+class PixelCanvas {
+public:
+    PixelCanvas(std::shared_ptr<PixelMemory> recycled, std::int64_t maxPixels)
+        : m_memory(std::move(recycled)), m_maxPixels(maxPixels)
+    {}
+
+    // Takes memory for a width x height image. False for an empty or too large size, or no memory.
+    bool allocate(int width, int height);
+
+    bool allocated() const { return m_pixels != nullptr; }
+    int width() const { return m_width; }
+    int height() const { return m_height; }
+    std::uint32_t* pixels() const { return m_pixels; }
+    std::uint32_t* row(int y) const { return m_pixels + std::size_t(y) * std::size_t(m_width); }
+
+    // Fills rows first..height-1, for the part a damaged file never delivered.
+    void fillRows(int first, std::uint32_t colour);
+
+    // The channel range of the picture, for normalisation, found while the rows are still in the
+    // cache: with tracking on, a decoder notes each row once, after its last write. Any fill (a
+    // background, a damaged file's rest) gives up, and the range is then found afterwards.
+    void trackChannelRange() { m_tracking = true; }
+    void noteRow(int y)
+    {
+        if (m_tracking)
+            noteRowRange(y);
+    }
+    std::optional<ChannelRange> channelRange() const;
+
+    // The memory, given up by the canvas (the decoded image keeps it).
+    std::shared_ptr<PixelMemory> takeMemory();
+
+private:
+    std::shared_ptr<PixelMemory> m_memory;
+    std::int64_t m_maxPixels;
+    std::uint32_t* m_pixels = nullptr;
+    int m_width = 0;
+    int m_height = 0;
+    void noteRowRange(int y);
+    bool m_tracking = false;
+    bool m_filled = false;
+    int m_rowsNoted = 0;
+    ChannelRange m_range;
+};
