@@ -103,7 +103,7 @@ void ToggleStretchedView(AppState& state);
 void OpenChosenFile(AppState& state);
 void OpenChosenFolder(AppState& state);
 void OpenLastBook(AppState& state);
-// OpenDialogs.cpp
+// DialogCommands.cpp
 void JumpToChosenPage(AppState& state);
 void ShowBookInfo(AppState& state);
 void ShowPreferences(AppState& state);

@@ -1,13 +1,8 @@
 #include "app/OpenDialogs.h"
 
-#include "app/AppState.h"
-#include "app/CommandTable.h"
-#include "app/PageTurn.h"
-#include "app/PreferencesWindow.h"
 #include "common/Paths.h"
 #include "common/Seam.h"
 #include "dialogs/BookChoiceDialog.h"
-#include "dialogs/JumpDialog.h"
 
 #include <QCoreApplication>
 #include <QFileDialog>
@@ -108,37 +103,7 @@ QStringList ChooseBookInArchive(QWidget* owner, const BookTree& tree, ArchiveFam
     return replaced ? replaced(tree, family) : RunBookChoiceDialog(owner, tree, family);
 }
 
-void JumpToChosenPage(AppState& state)
+const CommandDialogs& CurrentCommandDialogs()
 {
-    BookState& book = state.book;
-    if (!book.bookLoaded)
-        return;
-    QWidget* owner = state.windows.main;
-    const int pageIndex = book.pageIndex, pageCount = int(book.PageList.count());
-    const auto& replaced = DialogsSeam::current().jumpPage;
-    const int chosen = replaced ? replaced(owner, pageIndex, pageCount) : RunJumpDialog(owner, pageIndex, pageCount);
-    if (chosen <= 0 || chosen > book.PageList.count())
-        return;
-    TurnToPage(state, chosen - 1, false);
-}
-
-void ShowBookInfo(AppState& state)
-{
-    const BookState& book = state.book;
-    if (book.extraction)
-        book.extraction->waitForNamed("info.bdi"); // a small file, moved to the front
-    const QString folder = book.BookDir.isEmpty() ? state.paths.WorkDir : book.BookDir;
-    const BookInfo info{book.BookPath, book.pageIndex, int(book.PageList.count()), folder + QStringLiteral("info.bdi")};
-    if (const auto& replaced = DialogsSeam::current().showInfo)
-        replaced(state.windows.main, info);
-    else
-        RunInfoDialog(state.windows.main, info);
-}
-
-void ShowPreferences(AppState& state)
-{
-    if (const auto& replaced = DialogsSeam::current().showPreferences)
-        replaced(state);
-    else
-        OpenPreferences(state);
+    return DialogsSeam::current();
 }

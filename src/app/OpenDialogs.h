@@ -46,12 +46,11 @@ struct CommandDialogs {
 
 // Replaces the dialogs in use and returns the ones before.
 CommandDialogs SetCommandDialogs(CommandDialogs dialogs);
+// The dialogs in use.
+const CommandDialogs& CurrentCommandDialogs();
 
 QString ChooseFileToOpen(QWidget* owner, const QString& startDir);
 QString ChooseFolderToOpen(QWidget* owner, const QString& startDir);
 
-// The commands "jump" (the page chosen, when it is one of the book's), "info" (the open book, its page and
-// its info.bdi) and "option" (the Preferences window, unless one is open already) are declared with the
-// command table.
 // The chooser the openings of archives ask, over `owner`.
 QStringList ChooseBookInArchive(QWidget* owner, const BookTree& tree, ArchiveFamily family);
