@@ -444,12 +444,31 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>About Bullevista...</source>
+        <translation>À propos de Bullevista...</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesFrame</name>
     <message>
         <source>Preferences</source>
         <translation>Préférences</translation>
+    </message>
+</context>
+<context>
+    <name>SkinToolTips</name>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom : %1 %</translation>
     </message>
 </context>
 <context>

@@ -5,6 +5,7 @@
 #include "app/DropBook.h"
 #include "app/PopupMenu.h"
 #include "app/ShutDown.h"
+#include "app/SkinToolTips.h"
 #include "app/ViewCommands.h"
 #include "app/ViewPlacement.h"
 #include "app/WindowGrip.h"
@@ -24,6 +25,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -313,17 +315,50 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event)
     setPointerCursor(point);
 }
 
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || m_state.view.fullscreen
+        || !ResolveMoveArea(m_state.skin.moveArea, size()).contains(point)) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    m_dragging = false;
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+    event->accept();
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Whoever resized the window (the grip, the window manager, a tiling layout), the placement follows,
-    // the page view is placed again and a stretched page is fitted to it.
+    // the page view is placed again and a stretched page is fitted to it. A maximised size is the
+    // screen's, not the reader's placement.
     if (!m_state.view.fullscreen) {
-        m_state.settings.wndwidth = width();
-        m_state.settings.wndheight = height();
+        if (!isMaximized()) {
+            m_state.settings.wndwidth = width();
+            m_state.settings.wndheight = height();
+        }
         placePageView();
     }
     m_pictureStale = true;
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = SkinToolTipAt(m_state, size(), help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)

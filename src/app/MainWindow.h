@@ -3,7 +3,8 @@
 // the pointer drags the window by the skin's move area (or anywhere with Ctrl), resizes it from the size
 // grip, presses buttons (their action runs on release over a button) and drags sliders. Key presses go
 // through the accelerator table to the command handler, the wheel turns as the settings say, and one
-// book file or folder may be dropped on it.
+// book file or folder may be dropped on it. A double-click on the drag area maximises the window or
+// gives it back its size; buttons and the zoom slider have tooltips.
 
 #include "app/KeyRepeat.h"
 #include "skin/SkinBitmaps.h"
@@ -38,6 +39,7 @@ public:
     const QImage& picture() const { return m_picture; }
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -48,6 +50,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:

@@ -4,7 +4,9 @@
 #include "app/Commands.h"
 #include "common/Paths.h"
 #include "common/Seam.h"
+#include "common/Settings.h"
 #include "common/StringTable.h"
+#include "dialogs/keys/KeyNames.h"
 #include "view/PageView.h"
 #include "view/SmoothScroll.h"
 
@@ -57,6 +59,9 @@ std::vector<MenuEntry> makePopupEntries()
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Jump To... \t"), Command::Jump},
         {E::Separator},
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Quit"), Command::Close},
+        {E::Separator},
+        // Most window managers keep Alt+Space for themselves, so the window menu's About is seldom seen.
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "About Bullevista..."), Command::About},
     };
     entries.insert(entries.end(), rest.begin(), rest.end());
     return entries;
@@ -65,6 +70,18 @@ std::vector<MenuEntry> makePopupEntries()
 QString translated(const char* text)
 {
     return QCoreApplication::translate(kContext, text);
+}
+
+// The commands the popup has no item for, named for the skin buttons' tooltips.
+const char* const kMenuText = QT_TRANSLATE_NOOP("PopupMenu", "Menu");
+const char* const kMinimizeText = QT_TRANSLATE_NOOP("PopupMenu", "Minimize");
+
+// An item's text with the key of its command in the shortcut column. Some texts bring their own tab.
+QString withKey(const QString& text, const QString& key)
+{
+    if (key.isEmpty())
+        return text;
+    return text.contains(u'\t') ? text + key : text + u'\t' + key;
 }
 
 QAction* addItem(QMenu& menu, const QString& text, int id)
@@ -88,16 +105,20 @@ void prepareOpenMenu(QMenu& open, const AppState& state)
     }
 }
 
-void addEntries(QMenu& menu, std::vector<MenuEntry>::const_iterator& it, std::vector<MenuEntry>::const_iterator end)
+void addEntries(QMenu& menu, const Settings& settings, std::vector<MenuEntry>::const_iterator& it,
+                std::vector<MenuEntry>::const_iterator end)
 {
     for (; it != end; ++it) {
         switch (it->kind) {
-        case E::Item: addItem(menu, translated(it->text), CommandInfoOf(it->command).menuId); break;
+        case E::Item:
+            addItem(menu, withKey(translated(it->text), CommandKeyText(settings, it->command)),
+                    CommandInfoOf(it->command).menuId);
+            break;
         case E::Separator: menu.addSeparator(); break;
         case E::Submenu: {
             QMenu* sub = menu.addMenu(translated(it->text));
             ++it;
-            addEntries(*sub, it, end);
+            addEntries(*sub, settings, it, end);
             break;
         }
         case E::EndSubmenu: return;
@@ -114,6 +135,26 @@ const std::vector<MenuEntry>& PopupMenuEntries()
     return entries;
 }
 
+QString CommandMenuText(Command command)
+{
+    if (command == Command::Menu)
+        return translated(kMenuText);
+    if (command == Command::Minimize)
+        return translated(kMinimizeText);
+    for (const MenuEntry& e : PopupMenuEntries())
+        if (e.kind == E::Item && e.command == command)
+            return translated(e.text).section(u'\t', 0, 0).trimmed();
+    return {};
+}
+
+QString CommandKeyText(const Settings& settings, Command command)
+{
+    const int slot = CommandInfoOf(command).key.slot;
+    if (slot < 0 || settings.vk(slot) <= 0)
+        return {};
+    return FormatKeyName(settings.vk(slot), settings.sk(slot));
+}
+
 QString PreviousBookLabel(const QString& previousbook)
 {
     // Search from the character before the last, so a folder's own trailing separator is kept.
@@ -127,7 +168,7 @@ std::unique_ptr<QMenu> BuildPopupMenu(const AppState& state, QWidget* parent)
 {
     auto menu = std::make_unique<QMenu>(parent);
     auto it = PopupMenuEntries().cbegin();
-    addEntries(*menu, it, PopupMenuEntries().cend());
+    addEntries(*menu, state.settings, it, PopupMenuEntries().cend());
     const QList<QAction*> items = menu->actions();
     prepareOpenMenu(*items.at(5)->menu(), state);
     items.at(2)->setCheckable(true);
@@ -141,7 +182,7 @@ std::unique_ptr<QMenu> BuildOpenMenu(const AppState& state, QWidget* parent)
 {
     auto menu = std::make_unique<QMenu>(parent);
     auto it = kOpenEntries.cbegin();
-    addEntries(*menu, it, kOpenEntries.cend());
+    addEntries(*menu, state.settings, it, kOpenEntries.cend());
     prepareOpenMenu(*menu, state);
     return menu;
 }

@@ -14,6 +14,7 @@ class QMenu;
 class QPoint;
 class QWidget;
 struct AppState;
+struct Settings;
 
 // The id of the informational items the menu adds; they are disabled and never chosen.
 inline constexpr int kMenuInfoItemId = 1;
@@ -29,12 +30,20 @@ struct MenuEntry {
 // Menu 106's popup as built in, in order: items, separators and the two submenus with their items.
 const std::vector<MenuEntry>& PopupMenuEntries();
 
+// The popup's text of a command, translated and without its key column ("Next Page"); for the commands
+// the popup lacks, a name of their own ("Minimize").
+QString CommandMenuText(Command command);
+
+// The key a command's slot holds, as the Controls page writes it ("CTRL + Q"); empty without one.
+QString CommandKeyText(const Settings& settings, Command command);
+
 // The text of the previous-run item: the last component of `previousbook`, a folder keeping its
 // trailing separator ("/books/vol1/" gives "vol1/").
 QString PreviousBookLabel(const QString& previousbook);
 
-// The popup, translated, with the previous-run items (or "Book from last session" disabled) and the
-// checks of the stretched and flipped views. Each action carries its id as data and object name.
+// The popup, translated, each item with its key after a tab (Qt shows it as the shortcut column), with
+// the previous-run items (or "Book from last session" disabled) and the checks of the stretched and
+// flipped views. Each action carries its id as data and object name.
 std::unique_ptr<QMenu> BuildPopupMenu(const AppState& state, QWidget* parent);
 
 // The "Open" submenu alone, prepared the same way.
