@@ -4,9 +4,17 @@
 #include "app/BookHistory.h"
 #include "app/CommandTable.h"
 #include "app/OpenBooks.h"
+#include "app/MainWindow.h"
 #include "app/PageTurn.h"
+#include "app/PopupMenu.h"
+#include "app/PresentPage.h"
+#include "app/RecentShelf.h"
 #include "support/TestState.h"
+#include "view/PageView.h"
 
+#include <QAction>
+#include <QMenu>
+#include <QTest>
 #include <gtest/gtest.h>
 
 namespace {
@@ -75,6 +83,56 @@ TEST(BookHistory, AnUnusableHistoryIsSaidOnceAndBooksStillOpen)
     EXPECT_TRUE(RecentBooks(state, 10).empty());
     ASSERT_EQ(messages.messages().size(), 1u);
     EXPECT_TRUE(messages.texts()[0].startsWith("The reading history can't be used"));
+}
+
+TEST(RecentBooks, TheOpenMenuAndTheShelfListThemWithTheirPageAndOpenThem)
+{
+    AppState state;
+    ScratchDir data, one, two;
+    useHistory(state, data);
+    MainWindow window(state);
+    state.windows = {&window, window.pageView(), window.shelfView()};
+    ConnectRecentShelf(state);
+    WriteGreyPages(one, 3, QSize(8, 8), 1);
+    WriteGreyPages(two, 2, QSize(8, 8), 1);
+    OpenBookAt(state, one.path());
+    TurnToPage(state, 1, true);
+    QTest::qWait(5); // read later, listed first
+    OpenBookAt(state, two.path());
+
+    QStringList items;
+    const std::unique_ptr<QMenu> menu = BuildOpenMenu(state, nullptr);
+    for (const QAction* action : menu->actions())
+        if (action->data().toInt() >= kRecentBookFirstId)
+            items << action->text();
+    const QString oneName = QDir(one.path()).dirName(), twoName = QDir(two.path()).dirName();
+    EXPECT_EQ(items, (QStringList{twoName + "\t1/2", oneName + "\t2/3"}));
+    const auto choose = [&state](int item) {
+        const MenuTracker previous = SetMenuTracker([item](QMenu&, const QPoint&) { return kRecentBookFirstId + item; });
+        RunMenu(state, BuildOpenMenu(state, nullptr), QPoint());
+        SetMenuTracker(previous);
+    };
+    choose(1);
+    EXPECT_EQ(std::pair(state.book.BookPath, state.book.pageIndex), std::pair(one.path(), 1));
+
+    MessageRecorder messages;
+    const QString twoPath = IdentifyBook(two.path()).path;
+    QDir(two.path()).removeRecursively();
+    choose(1);
+    EXPECT_EQ(messages.texts(), QStringList{"This book can't be found:\n" + twoPath});
+    EXPECT_EQ(state.book.BookPath, one.path());
+
+    // With no book open, the shelf shows them; Enter opens the one selected.
+    CloseBook(state.book);
+    ShowNoBook(state);
+    ShelfView& shelf = *window.shelfView();
+    EXPECT_FALSE(shelf.isHidden());
+    EXPECT_EQ(shelf.bookCount(), 2);
+    EXPECT_TRUE(shelf.takeKey(Qt::Key_Right) && shelf.takeKey(Qt::Key_Return));
+    EXPECT_FALSE(shelf.takeKey(Qt::Key_X));
+    QCoreApplication::processEvents();
+    EXPECT_EQ(std::pair(state.book.BookPath, state.book.pageIndex), std::pair(one.path(), 1));
+    EXPECT_TRUE(shelf.isHidden());
 }
 
 TEST(ResumePage, OnlyTheSameFileResumesAndOnlyWhenWanted)
