@@ -148,6 +148,10 @@
         <source>Select language</source>
         <translation>Choisir la langue</translation>
     </message>
+    <message>
+        <source>Open each book at the page where it was left</source>
+        <translation>Ouvrir chaque livre à la page où il a été laissé</translation>
+    </message>
 </context>
 <context>
     <name>InfoDialog</name>
@@ -469,6 +473,17 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
     <message>
         <source>Zoom: %1 %</source>
         <translation>Zoom : %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>ShelfView</name>
+    <message>
+        <source>Open a book...</source>
+        <translation>Ouvrir un livre...</translation>
+    </message>
+    <message>
+        <source>Open a folder...</source>
+        <translation>Ouvrir un dossier...</translation>
     </message>
 </context>
 <context>

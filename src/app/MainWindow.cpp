@@ -14,6 +14,7 @@
 #include "skin/SkinGeometry.h"
 #include "view/PageView.h"
 #include "view/PageViewInput.h"
+#include "view/ShelfView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -53,6 +54,8 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     setGeometry(savedPlacement());
     m_pageView = new PageView(viewRecords(state), this);
     new PageViewInput(viewRecords(state), m_pageView);
+    m_shelf = new ShelfView(m_pageView);
+    m_shelf->hide();
     placePageView();
     setAcceptDrops(true);
     // Accelerators see every key press while this window is the active one, whichever child has focus.
@@ -243,10 +246,7 @@ void MainWindow::rightPressed(QPoint point)
     m_state.skin.hotButton = hot;
     if (hot < 0 || m_state.skin.buttons.records[hot].action != u"open")
         return;
-    std::unique_ptr<QMenu> menu = BuildOpenMenu(m_state, m_pageView);
-    const int id = TrackMenu(*menu, mapToGlobal(point));
-    menu.reset();
-    RunMenuCommand(m_state, id);
+    RunMenu(m_state, BuildOpenMenu(m_state, m_pageView), mapToGlobal(point));
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event)
@@ -365,6 +365,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this) {
         const auto& key = *static_cast<QKeyEvent*>(event);
+        // With no book open, the arrows and Enter move over the recent books.
+        if (m_shelf->isVisible() && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            m_shelf->takeKey(key.key()))
+            return true;
         if (const std::optional<Command> command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(key))) {
             if (!m_keyRepeat.drop(key.timestamp(), key.isAutoRepeat())) {
                 QElapsedTimer took;

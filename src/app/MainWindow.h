@@ -17,6 +17,7 @@
 struct AppState;
 struct AppWindows;
 class PageView;
+class ShelfView;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -24,6 +25,7 @@ public:
     explicit MainWindow(AppState& state);
 
     PageView* pageView() const { return m_pageView; }
+    ShelfView* shelfView() const { return m_shelf; }
 
     // The window's rectangle from the placement in the settings.
     QRect savedPlacement() const;
@@ -69,6 +71,7 @@ private:
 
     AppState& m_state;
     PageView* m_pageView = nullptr;
+    ShelfView* m_shelf = nullptr; // over the page view while no book is open
     WheelNotches m_wheelNotches;
     KeyRepeatThrottle m_keyRepeat;
 

@@ -1,6 +1,8 @@
 #include "app/PopupMenu.h"
 
 #include "app/AppState.h"
+#include "app/BookCover.h"
+#include "app/BookHistory.h"
 #include "app/Commands.h"
 #include "common/Paths.h"
 #include "common/Seam.h"
@@ -13,11 +15,13 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QCursor>
+#include <QIcon>
 #include <QMenu>
 #include <QMouseEvent>
 
 namespace {
 constexpr const char* kContext = "PopupMenu";
+constexpr const char* kBookPathProperty = "bookPath";
 using E = MenuEntry;
 
 // The "Open" submenu, which the skin's "open" button also shows on its own.
@@ -92,8 +96,25 @@ QAction* addItem(QMenu& menu, const QString& text, int id)
     return action;
 }
 
-// Steps 2 and 3 of preparing the menu: the previous-run items, or "Book from last session" disabled.
-void prepareOpenMenu(QMenu& open, const AppState& state)
+// The books read last, each with its cover and the page it was left at ("12/180").
+void addRecentBooks(QMenu& open, const AppState& state, const std::vector<HistoryRow>& recent)
+{
+    if (recent.empty())
+        return;
+    open.addSeparator();
+    const QSize coverSize(24, 32);
+    for (std::size_t i = 0; i < recent.size() && int(i) < kRecentBooksListed; ++i) {
+        const HistoryRow& row = recent[i];
+        const QString label = RecentBookLabel(row.path).replace(QLatin1Char('&'), QStringLiteral("&&"));
+        QAction* action = addItem(open, label + QLatin1Char('\t') + RecentBookPageText(row), kRecentBookFirstId + int(i));
+        action->setIcon(QIcon(QPixmap::fromImage(BookCoverImage(state.paths.thumbnailRoot, row.path, coverSize))));
+        action->setProperty(kBookPathProperty, row.path);
+    }
+}
+
+// Steps 2 and 3 of preparing the menu: the previous-run items, or "Book from last session" disabled;
+// then the books read last.
+void prepareOpenMenu(QMenu& open, const AppState& state, const std::vector<HistoryRow>& recent)
 {
     const Settings& s = state.settings;
     if (!s.previousbook.isEmpty()) {
@@ -103,6 +124,7 @@ void prepareOpenMenu(QMenu& open, const AppState& state)
     } else {
         open.actions().at(3)->setEnabled(false);
     }
+    addRecentBooks(open, state, recent);
 }
 
 void addEntries(QMenu& menu, const Settings& settings, std::vector<MenuEntry>::const_iterator& it,
@@ -127,6 +149,22 @@ void addEntries(QMenu& menu, const Settings& settings, std::vector<MenuEntry>::c
 }
 
 using TrackerSeam = Seam<MenuTracker, struct TrackerTag>;
+
+// The book of the recent-book item `id` in `menu` or its submenus; empty for any other item.
+QString recentBookChosen(const QMenu& menu, int id)
+{
+    if (id < kRecentBookFirstId || id >= kRecentBookFirstId + kRecentBooksListed)
+        return {};
+    for (const QAction* action : menu.actions()) {
+        if (action->menu()) {
+            if (QString book = recentBookChosen(*action->menu(), id); !book.isEmpty())
+                return book;
+        } else if (action->data().toInt() == id) {
+            return action->property(kBookPathProperty).toString();
+        }
+    }
+    return {};
+}
 } // namespace
 
 const std::vector<MenuEntry>& PopupMenuEntries()
@@ -164,13 +202,24 @@ QString PreviousBookLabel(const QString& previousbook)
     return previousbook.mid(cut + 1);
 }
 
-std::unique_ptr<QMenu> BuildPopupMenu(const AppState& state, QWidget* parent)
+QString RecentBookLabel(const QString& bookPath)
+{
+    const int cut = bookPath.lastIndexOf(paths::kSeparator);
+    return bookPath.mid(cut + 1);
+}
+
+QString RecentBookPageText(const HistoryRow& row)
+{
+    return QString::number(qint64(row.lastPage) + 1) + QLatin1Char('/') + QString::number(row.pageCount);
+}
+
+std::unique_ptr<QMenu> BuildPopupMenu(AppState& state, QWidget* parent)
 {
     auto menu = std::make_unique<QMenu>(parent);
     auto it = PopupMenuEntries().cbegin();
     addEntries(*menu, state.settings, it, PopupMenuEntries().cend());
     const QList<QAction*> items = menu->actions();
-    prepareOpenMenu(*items.at(5)->menu(), state);
+    prepareOpenMenu(*items.at(5)->menu(), state, RecentBooks(state, kRecentBooksListed));
     items.at(2)->setCheckable(true);
     items.at(2)->setChecked(state.view.stretched);
     items.at(3)->setCheckable(true);
@@ -178,12 +227,12 @@ std::unique_ptr<QMenu> BuildPopupMenu(const AppState& state, QWidget* parent)
     return menu;
 }
 
-std::unique_ptr<QMenu> BuildOpenMenu(const AppState& state, QWidget* parent)
+std::unique_ptr<QMenu> BuildOpenMenu(AppState& state, QWidget* parent)
 {
     auto menu = std::make_unique<QMenu>(parent);
     auto it = kOpenEntries.cbegin();
     addEntries(*menu, state.settings, it, kOpenEntries.cend());
-    prepareOpenMenu(*menu, state);
+    prepareOpenMenu(*menu, state, RecentBooks(state, kRecentBooksListed));
     return menu;
 }
 
@@ -210,8 +259,16 @@ void ShowPopupMenu(AppState& state)
                             Qt::NoModifier);
         QCoreApplication::sendEvent(view, &release);
     }
-    std::unique_ptr<QMenu> menu = BuildPopupMenu(state, view);
-    const int id = TrackMenu(*menu, QCursor::pos());
+    RunMenu(state, BuildPopupMenu(state, view), QCursor::pos());
+}
+
+void RunMenu(AppState& state, std::unique_ptr<QMenu> menu, const QPoint& screenPos)
+{
+    const int id = TrackMenu(*menu, screenPos);
+    const QString book = recentBookChosen(*menu, id);
     menu.reset();
-    RunMenuCommand(state, id);
+    if (!book.isEmpty())
+        OpenRecentBook(state, book);
+    else
+        RunMenuCommand(state, id);
 }
