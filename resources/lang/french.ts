@@ -357,6 +357,10 @@
         <translation>Fichiers Rar (*.rar)</translation>
     </message>
     <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
         <source>All files (*.*)</source>
         <translation>Tous les fichiers (*.*)</translation>
     </message>

@@ -11,6 +11,7 @@
 #include "book/Preload.h"
 #include "common/Paths.h"
 #include "common/ShowMessage.h"
+#include "view/PageView.h"
 
 #include <QDir>
 
@@ -59,11 +60,21 @@ void settleResume(AppState& state, bool fromHistory, bool opened)
 }
 } // namespace
 
+QSize PdfPageBox(const AppState& state)
+{
+    if (!state.windows.pageView)
+        return {};
+    const QSize view = state.windows.pageView->viewPixels();
+    // Fitting the width leaves the page as tall as it needs.
+    return state.settings.wstretched ? QSize(view.width(), 0) : view;
+}
+
 BookOpening BookOpeningOf(AppState& state)
 {
     return {.flipped = state.view.flipped,
             .decode = DecodeOptionsOf(state),
             .resumePage = state.settings.previouspage,
+            .pageBox = PdfPageBox(state),
             .extractionProgress = ExtractionNotifier(state),
             .chooseBook =
                 [&state](const BookTree& tree, ArchiveFamily family) {

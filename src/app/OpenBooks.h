@@ -9,6 +9,9 @@
 struct AppState;
 
 // How the first page is decoded, from the settings and the view.
+// The box a PDF book's pages are rendered to fit: the page view in device pixels, its width alone
+// when the stretched view fits the width.
+QSize PdfPageBox(const AppState& state);
 BookOpening BookOpeningOf(AppState& state);
 
 // Opens the directory in BookDir as a book (BookPath as OpenDirectoryBook takes it).

@@ -2,6 +2,7 @@
 
 #include "book/BookKind.h"
 #include "book/PageDirectory.h"
+#include "book/PdfBook.h"
 #include "book/RarBook.h"
 #include "book/SevenZipTarBook.h"
 #include "book/ZipBook.h"
@@ -74,8 +75,10 @@ bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& work
 }
 
 std::optional<ArchiveBookPlan> planArchiveBook(BookKind kind, const QString& fullPath, const QString& workDir,
-                                               const BookChooser& chooser, Messages& messages)
+                                               const BookChooser& chooser, const BookOpening& how, Messages& messages)
 {
+    if (kind == BookKind::Pdf)
+        return PlanPdfBook(fullPath, workDir, how.pageBox, messages);
     std::optional<ArchiveBookPlan> plan = kind == BookKind::Zip
         ? PlanZipArchiveBook(fullPath, workDir, chooser, messages)
         : PlanRarArchiveBook(fullPath, workDir, chooser, messages);
@@ -123,8 +126,8 @@ bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workD
     book.BookPath.clear();
     const BookKind kind = BookKindOfExtension(BookFileExtension(fullPath));
     const BookChooser chooser = chooserAfterMessages(how, messages);
-    if (kind == BookKind::Zip || kind == BookKind::Rar) {
-        std::optional<ArchiveBookPlan> plan = planArchiveBook(kind, fullPath, workDir, chooser, messages);
+    if (kind == BookKind::Zip || kind == BookKind::Rar || kind == BookKind::Pdf) {
+        std::optional<ArchiveBookPlan> plan = planArchiveBook(kind, fullPath, workDir, chooser, how, messages);
         if (!plan || !openArchivePages(book, std::move(*plan), workDir, how, messages))
             return failOpen(book);
         book.BookPath = fullPath; // its real spelling, as below

@@ -132,7 +132,7 @@ bool isInstalledEntry(const QByteArray& desktopId)
 
 QStringList AssociableExtensions()
 {
-    return {QStringLiteral(".BDz"), QStringLiteral(".cbz"), QStringLiteral(".cbr")};
+    return {QStringLiteral(".BDz"), QStringLiteral(".cbz"), QStringLiteral(".cbr"), QStringLiteral(".pdf")};
 }
 
 bool IsAssociated(const QString& className, const QString& extension)

@@ -8,7 +8,8 @@
 
 inline constexpr const char* kBookClassName = "Bullevista";
 
-// The extensions the General page lists, in its order: ".BDz", ".cbz", ".cbr".
+// The extensions the General page lists, in its order: ".BDz", ".cbz", ".cbr", ".pdf" (none ticked
+// until the reader associates it).
 QStringList AssociableExtensions();
 
 // True exactly when `className` is the default application of `extension`'s type, as the desktop finds

@@ -235,8 +235,9 @@ TEST(OpenDialogs, WhereTheNextOpenStartsAndTheFilterPatterns)
     for (const auto& [chosen, expected] : cases)
         EXPECT_EQ(CurrentDirAfterOpen(QString::fromLatin1(chosen)), QString::fromLatin1(expected)) << chosen;
     // The dialog's filters: the name as written, then the patterns for the dialog; "*.*" means every file.
-    EXPECT_EQ(QStringList({OpenFileNameFilters().at(2), OpenFileNameFilters().at(5)}),
-              QStringList({"Cbz and Cbr files (*.cbz;*.cbr) (*.cbz *.cbr)", "All files (*.*) (*)"}));
+    EXPECT_EQ(QStringList({OpenFileNameFilters().at(2), OpenFileNameFilters().at(5), OpenFileNameFilters().at(6)}),
+              QStringList({"Cbz and Cbr files (*.cbz;*.cbr) (*.cbz *.cbr)", "PDF files (*.pdf) (*.pdf)",
+                           "All files (*.*) (*)"}));
 }
 
 TEST(KeyRepeatThrottle, DropsOnlyRepeatsMadeWhileTheLastCommandRan)

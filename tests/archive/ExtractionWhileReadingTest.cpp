@@ -182,3 +182,19 @@ TEST_F(ExtractionWhileReading, MemoryStaysFlatWhateverAPagesSize)
     EXPECT_EQ(QFileInfo(state.paths.WorkDir + "p1.png").size(), huge.size());
     EXPECT_LT(peakKiB() - std::max(before, afterWriting), 16 << 10);
 }
+
+TEST_F(ExtractionWhileReading, APdfBookTurnsLikeAnArchiveAndItsRenderingStopsAtOnce)
+{
+    OpenBookFile(state, WriteTestPdf(scratch, QStringLiteral("book.pdf"), 3, 30000));
+    ASSERT_TRUE(state.book.bookLoaded);
+    EXPECT_EQ(state.book.PageList.count(), 5);
+    EXPECT_GT(qRed(state.book.current.pixels.pixel(10, 10)), 240);
+    RunCommand(state, Command::Forward);
+    ASSERT_TRUE(pumpUntil([&] { return state.book.pageIndex == 1; }));
+    EXPECT_GT(qBlue(state.book.current.pixels.pixel(10, 10)), 240);
+    QElapsedTimer timer;
+    timer.start();
+    StopExtraction(state); // in the middle of a page of lines
+    EXPECT_LT(timer.elapsed(), 100);
+    EXPECT_TRUE(boxes.texts().isEmpty());
+}
