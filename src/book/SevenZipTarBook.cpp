@@ -1,6 +1,7 @@
 #include "book/SevenZipTarBook.h"
 
 #include "book/archive/ArchiveNames.h"
+#include "book/archive/FlatBookNames.h"
 #include "book/archive/DiskSpace.h"
 #include "book/archive/ExtractionAllowance.h"
 #include "book/archive/OutputFile.h"
@@ -9,8 +10,8 @@
 #include <archive_entry.h>
 
 #include <QFile>
-#include <QHash>
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -74,29 +75,34 @@ QString chooseBook(const std::vector<Entry>& entries, const BookChooser& chooser
     return BookChoiceText(ChooseBookFolder(chooser, tree, ArchiveFamily::Zip), ArchiveFamily::Zip);
 }
 
-// The bare name each entry is written to, empty for entries that are not written: every bare name
-// once, from the last entry that provides it.
-std::vector<QByteArray> planBook(const std::vector<Entry>& entries, const QString& BookChoice,
-                                 std::uint64_t& unpackedBytes)
+// The files of the chosen book, in archive order, each under its own name in WorkDir (the later
+// entry of a path wins); `unpackedBytes` is what they declare together.
+std::vector<ExtractionFile> planBook(const std::vector<Entry>& entries, const QString& BookChoice,
+                                     std::uint64_t& unpackedBytes)
 {
-    std::vector<QByteArray> plan(entries.size());
-    QHash<QByteArray, std::size_t> lastWithName;
+    std::vector<std::size_t> kept;
+    std::vector<QString> paths;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry& entry = entries[i];
         if (!entry.regularFile || entry.name.toUtf8().size() > kLongestName || IsAppleDoubleName(entry.name))
             continue;
         if (!BookChoice.isEmpty() && !entry.name.startsWith(BookChoice))
             continue;
-        const QString bare = SafeBareName(entry.name);
-        if (!bare.isEmpty())
-            lastWithName[QFile::encodeName(bare)] = i;
+        if (SafeBareName(entry.name).isEmpty())
+            continue;
+        kept.push_back(i);
+        paths.push_back(entry.name);
     }
+    const std::vector<QByteArray> names = FlatBookNames(paths);
+    std::vector<ExtractionFile> files;
     unpackedBytes = 0;
-    for (auto it = lastWithName.cbegin(); it != lastWithName.cend(); ++it) {
-        plan[it.value()] = it.key();
-        unpackedBytes += std::uint64_t(entries[it.value()].size);
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        if (names[k].isEmpty())
+            continue;
+        files.push_back({names[k], kept[k], paths[k]});
+        unpackedBytes += std::uint64_t(entries[kept[k]].size);
     }
-    return plan;
+    return files;
 }
 
 enum class Written { Ok, Damaged, DiskFull };
@@ -104,7 +110,7 @@ enum class Written { Ok, Damaged, DiskFull };
 // Copies the current entry's data to `bareName`, never more than its declared size; a file that isn't
 // whole is removed.
 Written writeEntry(archive* a, OutputFile& output, const DirectoryHandle& dir, const QByteArray& bareName,
-                   std::uint64_t declared, const QString& workDir)
+                   std::uint64_t declared, const QString& workDir, const std::atomic<bool>& cancelled)
 {
     if (!output.open(dir, bareName, WritableBudget(workDir)))
         return Written::Damaged;
@@ -115,7 +121,7 @@ Written writeEntry(archive* a, OutputFile& output, const DirectoryHandle& dir, c
         if (n == 0)
             break;
         total += n > 0 ? std::uint64_t(n) : 0;
-        if (n < 0 || total > declared || !output.commit(std::size_t(n))) {
+        if (n < 0 || total > declared || !output.commit(std::size_t(n)) || cancelled) {
             const bool full = output.status() == OutputFile::Status::DiskFull;
             output.discard();
             return full ? Written::DiskFull : Written::Damaged;
@@ -128,53 +134,89 @@ Written writeEntry(archive* a, OutputFile& output, const DirectoryHandle& dir, c
     }
     return Written::Ok;
 }
+
+// Writes the planned entries by reading the archive from its start to its end: a solid 7z can only be
+// read that way, and a tar has nothing else. An entry behind the last one read starts the pass again.
+class SevenZipTarWriter : public ArchiveFileWriter {
+public:
+    SevenZipTarWriter(const QString& archivePath, const QString& workDir, std::vector<std::uint64_t> sizes)
+        : m_path(archivePath), m_workDir(workDir), m_sizes(std::move(sizes))
+    {
+    }
+    bool inArchiveOrder() const override { return true; }
+
+    FileResult write(const ExtractionFile& file, const DirectoryHandle& dir, const QByteArray& tempName,
+                     const std::atomic<bool>& cancelled) override
+    {
+        if (m_archive && file.entry < m_position)
+            m_archive.reset();
+        if (!m_archive) {
+            m_archive = openArchive(m_path);
+            m_position = 0;
+        }
+        if (!m_archive || !m_output.allocate())
+            return {false, true, {{kDamaged, kZipError}}};
+        archive_entry* header = nullptr;
+        while (m_position <= file.entry) {
+            if (archive_read_next_header(m_archive.get(), &header) < ARCHIVE_WARN) {
+                m_archive.reset();
+                return {false, true, {{kDamaged, kZipError}}}; // the pages written so far open
+            }
+            ++m_position;
+        }
+        const Written written = writeEntry(m_archive.get(), m_output, dir, tempName, m_sizes[file.entry], m_workDir,
+                                           cancelled);
+        if (written == Written::Ok)
+            return {true, false, {}};
+        m_archive.reset(); // its data was read part way: a later entry starts a new pass
+        if (cancelled)
+            return {};
+        return {false, written == Written::DiskFull, {{kDamaged, kZipError, file.path}}};
+    }
+
+private:
+    QString m_path;
+    QString m_workDir;
+    std::vector<std::uint64_t> m_sizes; // declared, per entry
+    ArchivePtr m_archive;
+    std::size_t m_position = 0; // headers read
+    OutputFile m_output;
+};
 } // namespace
 
-bool ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir, const BookChooser& chooser,
-                            Messages& messages)
+std::optional<ArchiveBookPlan> PlanSevenZipTarBook(const QString& archivePath, const QString& workDir,
+                                                   const BookChooser& chooser, Messages& messages)
 {
     const Message zipFailed{QStringLiteral("Zip failed"), QStringLiteral("Error")};
     bool broken = false;
     const std::optional<std::vector<Entry>> entries = listEntries(archivePath, broken);
     if (!entries || (entries->empty() && broken)) {
         messages.push_back(zipFailed);
-        return false;
+        return std::nullopt;
     }
     const QString BookChoice = chooseBook(*entries, chooser);
     std::uint64_t unpacked = 0;
-    const std::vector<QByteArray> plan = planBook(*entries, BookChoice, unpacked);
+    std::vector<ExtractionFile> files = planBook(*entries, BookChoice, unpacked);
     if (unpacked > ExtractionAllowance(ArchiveBytes({archivePath}))) {
         messages.push_back(
             {QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"), kZipError});
-        return false;
-    }
-
-    ArchivePtr a = openArchive(archivePath);
-    const DirectoryHandle dir = DirectoryHandle::open(workDir);
-    OutputFile output;
-    if (!a || !dir.isOpen() || !output.allocate()) {
-        messages.push_back(zipFailed);
-        return false;
-    }
-    // One pass in archive order: a solid 7z can only be read that way, and a tar has nothing else.
-    archive_entry* header = nullptr;
-    bool damaged = broken;
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-        if (archive_read_next_header(a.get(), &header) < ARCHIVE_WARN) {
-            damaged = true;
-            break;
-        }
-        if (plan[i].isEmpty())
-            continue; // skipped: libarchive passes over its data on the next header
-        const Written written = writeEntry(a.get(), output, dir, plan[i], std::uint64_t((*entries)[i].size), workDir);
-        if (written == Written::Ok)
-            continue;
-        messages.push_back({kDamaged, kZipError, (*entries)[i].name});
-        if (written == Written::DiskFull)
-            break; // one message; the pages written so far open
+        return std::nullopt;
     }
     // An archive cut short (a tar ends anywhere) still opens with the pages before the damage.
-    if (damaged)
+    if (broken)
         messages.push_back({kDamaged, kZipError});
-    return true;
+    std::vector<std::uint64_t> sizes;
+    for (const Entry& entry : *entries)
+        sizes.push_back(std::uint64_t(entry.size));
+    ArchiveBookPlan plan;
+    SetBookFiles(plan, std::move(files));
+    plan.writer = std::make_unique<SevenZipTarWriter>(archivePath, workDir, std::move(sizes));
+    return plan;
+}
+
+bool ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir, const BookChooser& chooser,
+                            Messages& messages)
+{
+    std::optional<ArchiveBookPlan> plan = PlanSevenZipTarBook(archivePath, workDir, chooser, messages);
+    return plan && ExtractWholeBook(*plan, workDir, messages);
 }

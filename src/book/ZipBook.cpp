@@ -42,10 +42,11 @@ public:
     {
         m_walk.workDirHandle = &dir;
         m_walk.cancelled = &cancelled;
-        const PlannedEntry planned{file.entry, tempName, bool(m_overruns[file.entry])};
+        const PlannedEntry planned{file.entry, tempName, bool(m_overruns[file.entry]), {}};
         FileResult result;
-        result.written = ExtractZipEntry(m_zip, m_walk, m_directory.entries[file.entry], planned) == UNZ_OK;
-        if (!result.written && !cancelled) {
+        const int code = ExtractZipEntry(m_zip, m_walk, m_directory.entries[file.entry], planned);
+        result.written = code == UNZ_OK || code == UNZ_CRCERROR; // the latter still said below
+        if (code != UNZ_OK && !cancelled) {
             const QString name = ZipEntryText(m_directory.entries[file.entry]);
             if (m_walk.outOfMemory)
                 result.messages.push_back({QStringLiteral("Error allocating memory\n"), kZipError, name});
@@ -78,14 +79,15 @@ std::optional<ArchiveBookPlan> PlanZipArchiveBook(const QString& archivePath, co
         messages.push_back(bombRefused());
         return std::nullopt;
     }
-    const QString BookChoice = chooseZipBook(archivePath, chooser, messages);
     if (!zip) {
         // This minizip refuses an archive without entries; that one is a book without pages, not a fault.
+        // Anything else it refuses is said once, and nobody is asked to choose in it.
         if (ZipFallback::isEmptyArchive(archivePath))
             return ArchiveBookPlan{};
         messages.push_back({QStringLiteral("Zip failed"), QStringLiteral("Error")});
         return std::nullopt;
     }
+    const QString BookChoice = chooseZipBook(archivePath, chooser, messages);
     unz_global_info64 global{};
     if (const int r = unzGetGlobalInfo64(zip, &global); r != UNZ_OK) {
         messages.push_back({QStringLiteral("error %1 with zipfile in unzGetGlobalInfo \n").arg(r), kZipError});
@@ -109,7 +111,7 @@ std::optional<ArchiveBookPlan> PlanZipArchiveBook(const QString& archivePath, co
     plan.complete = directory->complete;
     std::vector<ExtractionFile> files;
     for (const PlannedEntry& planned : zipPlan.entries)
-        files.push_back({planned.bareName, planned.entry});
+        files.push_back({planned.bareName, planned.entry, planned.path});
     SetBookFiles(plan, std::move(files));
     plan.writer = std::make_unique<ZipFileWriter>(zip, archivePath, workDir, std::move(*directory), zipPlan);
     return plan;
