@@ -206,10 +206,15 @@ TEST_F(Commands, OpenCommandsRememberWhereTheyWereAndCancelOrAVanishedBookChange
     EXPECT_TRUE(state.book.bookLoaded);
     EXPECT_EQ(state.settings.currentdir + state.settings.currentdirdir, "/start/files//start/dirs/");
 
-    fileChosen = QStringLiteral("/books/vol1/p001.jpg");
+    fileChosen = QStringLiteral("/books/vol1/p001.jpg"); // gone by now: named, and the book stays
     RunAction(state, u"open");
-    EXPECT_EQ(state.settings.currentdir, QStringLiteral("/books/"));
-    EXPECT_FALSE(state.book.bookLoaded || !state.book.current.isNull()) << "the old book is closed";
+    EXPECT_EQ(messages.texts().last(), "\"/books/vol1/p001.jpg\" does not exist");
+    EXPECT_TRUE(state.book.bookLoaded);
+    ScratchDir books;
+    fileChosen = books.write("vol1/p001.jpg", "no image");
+    RunAction(state, u"open");
+    EXPECT_EQ(state.settings.currentdir, books.path());
+    EXPECT_EQ(state.book.BookDir, books.file("vol1/")) << "the old book is replaced";
     folderChosen = dir.path().chopped(1);
     RunAction(state, u"opendir");
     EXPECT_EQ(QStringList({state.book.BookDir, state.settings.currentdirdir}), QStringList(2, dir.path()))
