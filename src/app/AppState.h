@@ -14,6 +14,10 @@
 #include "skin/SkinText.h"
 #include "view/ViewRecords.h"
 
+#include <memory>
+
+class FolderLock;
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -26,6 +30,7 @@ struct AppPaths {
     QString settingsFile;        // empty when no settings file can be named
     QString WorkDir;             // ends in "/"; the scratch folder this run created for archive pages
     bool workDirCreated = false; // only a folder this run created is ever emptied or removed
+    std::shared_ptr<FolderLock> workDirLock; // held while this run uses WorkDir (its lock file lies beside it)
     QString historyFile;         // the reading history's database; empty: no history is kept
     QString thumbnailRoot;       // ends in "/"; the books' small pages, one folder each; empty: none kept
 };
