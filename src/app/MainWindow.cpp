@@ -317,13 +317,26 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Whoever resized the window (the grip, the window manager, a tiling layout), the placement follows,
-    // the page view is placed again and a stretched page is fitted to it.
+    // the page view is placed again and a stretched page is fitted to it. A maximised window keeps the
+    // size to go back to.
     if (!m_state.view.fullscreen) {
-        m_state.settings.wndwidth = width();
-        m_state.settings.wndheight = height();
+        if (!isMaximized()) {
+            m_state.settings.wndwidth = width();
+            m_state.settings.wndheight = height();
+        }
         placePageView();
     }
     m_pictureStale = true;
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // Moved by our drag area or by the window manager alike, the next start puts the window here.
+    if (!m_state.view.fullscreen && !isMaximized() && !isMinimized()) {
+        m_state.settings.wndxpos = x();
+        m_state.settings.wndypos = y();
+    }
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
