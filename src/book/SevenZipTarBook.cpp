@@ -25,12 +25,19 @@ struct ArchiveDeleter {
 };
 using ArchivePtr = std::unique_ptr<archive, ArchiveDeleter>;
 
-ArchivePtr openArchive(const QString& path)
+// A 7z or tar book; or a zip read from its local headers, one after the other.
+enum class Reading { SevenZipTar, ZipLocalHeaders };
+
+ArchivePtr openArchive(const QString& path, Reading reading)
 {
     ArchivePtr a(archive_read_new());
-    archive_read_support_format_7zip(a.get());
-    archive_read_support_format_tar(a.get());
-    archive_read_support_filter_all(a.get()); // .tar.gz and friends named .cbt
+    if (reading == Reading::ZipLocalHeaders) {
+        archive_read_support_format_zip_streamable(a.get());
+    } else {
+        archive_read_support_format_7zip(a.get());
+        archive_read_support_format_tar(a.get());
+        archive_read_support_filter_all(a.get()); // .tar.gz and friends named .cbt
+    }
     if (archive_read_open_filename(a.get(), QFile::encodeName(path).constData(), 1 << 16) != ARCHIVE_OK)
         return nullptr;
     return a;
@@ -39,13 +46,15 @@ ArchivePtr openArchive(const QString& path)
 struct Entry {
     QString name; // as the program compares it
     bool regularFile = false;
-    std::int64_t size = 0; // declared
+    std::int64_t size = 0; // declared; -1: not before its data (a zip entry with a data descriptor)
 };
 
 // Every entry's name, kind and size, in archive order; nullopt when the archive can't be read at all.
-std::optional<std::vector<Entry>> listEntries(const QString& path, bool& broken)
+// Zip entries are listed only when their data can be passed over: a cut-short archive lists the entries
+// before the cut.
+std::optional<std::vector<Entry>> listEntries(const QString& path, Reading reading, bool& broken)
 {
-    ArchivePtr a = openArchive(path);
+    ArchivePtr a = openArchive(path, reading);
     if (!a)
         return std::nullopt;
     std::vector<Entry> entries;
@@ -57,7 +66,13 @@ std::optional<std::vector<Entry>> listEntries(const QString& path, bool& broken)
         Entry entry;
         entry.name = utf8 ? QString::fromUtf8(utf8) : ArchiveNameText(QByteArray(raw ? raw : ""), false);
         entry.regularFile = archive_entry_filetype(header) == AE_IFREG;
-        entry.size = archive_entry_size_is_set(header) ? std::max<std::int64_t>(archive_entry_size(header), 0) : 0;
+        entry.size = archive_entry_size_is_set(header) ? std::max<std::int64_t>(archive_entry_size(header), 0)
+            : reading == Reading::ZipLocalHeaders           ? -1
+                                                            : 0;
+        if (reading == Reading::ZipLocalHeaders && archive_read_data_skip(a.get()) < ARCHIVE_WARN) {
+            r = ARCHIVE_FATAL;
+            break;
+        }
         entries.push_back(std::move(entry));
     }
     broken = r != ARCHIVE_EOF;
@@ -100,21 +115,23 @@ std::vector<ExtractionFile> planBook(const std::vector<Entry>& entries, const QS
         if (names[k].isEmpty())
             continue;
         files.push_back({names[k], kept[k], paths[k]});
-        unpackedBytes += std::uint64_t(entries[kept[k]].size);
+        unpackedBytes += std::uint64_t(std::max<std::int64_t>(entries[kept[k]].size, 0));
     }
     return files;
 }
 
 enum class Written { Ok, Damaged, DiskFull };
 
-// Copies the current entry's data to `bareName`, never more than its declared size; a file that isn't
-// whole is removed.
+// Copies the current entry's data to `bareName`, never more than `declared`, which it must reach unless
+// the size was not declared (`exact` false: `declared` is then what is left of the allowance); a file
+// that isn't whole is removed.
 Written writeEntry(archive* a, OutputFile& output, const DirectoryHandle& dir, const QByteArray& bareName,
-                   std::uint64_t declared, const QString& workDir, const std::atomic<bool>& cancelled)
+                   std::uint64_t declared, bool exact, const QString& workDir, const std::atomic<bool>& cancelled,
+                   std::uint64_t& total)
 {
+    total = 0;
     if (!output.open(dir, bareName, WritableBudget(workDir)))
         return Written::Damaged;
-    std::uint64_t total = 0;
     for (;;) {
         char* space = output.space(OutputFile::kBufferSize / 4);
         const la_ssize_t n = space ? archive_read_data(a, space, OutputFile::kBufferSize / 4) : -1;
@@ -127,7 +144,7 @@ Written writeEntry(archive* a, OutputFile& output, const DirectoryHandle& dir, c
             return full ? Written::DiskFull : Written::Damaged;
         }
     }
-    if (total != declared || !output.close()) {
+    if ((exact && total != declared) || !output.close()) {
         const bool full = output.status() == OutputFile::Status::DiskFull;
         output.discard();
         return full ? Written::DiskFull : Written::Damaged;
@@ -139,8 +156,10 @@ Written writeEntry(archive* a, OutputFile& output, const DirectoryHandle& dir, c
 // read that way, and a tar has nothing else. An entry behind the last one read starts the pass again.
 class SevenZipTarWriter : public ArchiveFileWriter {
 public:
-    SevenZipTarWriter(const QString& archivePath, const QString& workDir, std::vector<std::uint64_t> sizes)
-        : m_path(archivePath), m_workDir(workDir), m_sizes(std::move(sizes))
+    SevenZipTarWriter(const QString& archivePath, Reading reading, const QString& workDir,
+                      std::vector<std::int64_t> sizes, std::uint64_t undeclaredAllowance)
+        : m_path(archivePath), m_reading(reading), m_workDir(workDir), m_sizes(std::move(sizes)),
+          m_undeclaredAllowance(undeclaredAllowance)
     {
     }
     bool inArchiveOrder() const override { return true; }
@@ -151,7 +170,7 @@ public:
         if (m_archive && file.entry < m_position)
             m_archive.reset();
         if (!m_archive) {
-            m_archive = openArchive(m_path);
+            m_archive = openArchive(m_path, m_reading);
             m_position = 0;
         }
         if (!m_archive || !m_output.allocate())
@@ -164,10 +183,16 @@ public:
             }
             ++m_position;
         }
-        const Written written = writeEntry(m_archive.get(), m_output, dir, tempName, m_sizes[file.entry], m_workDir,
-                                           cancelled);
-        if (written == Written::Ok)
+        const bool declared = m_sizes[file.entry] >= 0;
+        std::uint64_t copied = 0;
+        const Written written = writeEntry(m_archive.get(), m_output, dir, tempName,
+                                           declared ? std::uint64_t(m_sizes[file.entry]) : m_undeclaredAllowance,
+                                           declared, m_workDir, cancelled, copied);
+        if (written == Written::Ok) {
+            if (!declared) // what entries without a declared size unpack to shares one allowance
+                m_undeclaredAllowance -= std::min(m_undeclaredAllowance, copied);
             return {true, false, {}};
+        }
         m_archive.reset(); // its data was read part way: a later entry starts a new pass
         if (cancelled)
             return {};
@@ -176,20 +201,23 @@ public:
 
 private:
     QString m_path;
+    Reading m_reading;
     QString m_workDir;
-    std::vector<std::uint64_t> m_sizes; // declared, per entry
+    std::vector<std::int64_t> m_sizes; // declared, per entry; -1: not declared
+    std::uint64_t m_undeclaredAllowance;
     ArchivePtr m_archive;
     std::size_t m_position = 0; // headers read
     OutputFile m_output;
 };
 } // namespace
 
-std::optional<ArchiveBookPlan> PlanSevenZipTarBook(const QString& archivePath, const QString& workDir,
-                                                   const BookChooser& chooser, Messages& messages)
+namespace {
+std::optional<ArchiveBookPlan> planSequentialBook(const QString& archivePath, Reading reading, const QString& workDir,
+                                                  const BookChooser& chooser, Messages& messages)
 {
     const Message zipFailed{QStringLiteral("Zip failed"), QStringLiteral("Error")};
     bool broken = false;
-    const std::optional<std::vector<Entry>> entries = listEntries(archivePath, broken);
+    const std::optional<std::vector<Entry>> entries = listEntries(archivePath, reading, broken);
     if (!entries || (entries->empty() && broken)) {
         messages.push_back(zipFailed);
         return std::nullopt;
@@ -197,21 +225,40 @@ std::optional<ArchiveBookPlan> PlanSevenZipTarBook(const QString& archivePath, c
     const QString BookChoice = chooseBook(*entries, chooser);
     std::uint64_t unpacked = 0;
     std::vector<ExtractionFile> files = planBook(*entries, BookChoice, unpacked);
-    if (unpacked > ExtractionAllowance(ArchiveBytes({archivePath}))) {
+    const std::uint64_t allowance = ExtractionAllowance(ArchiveBytes({archivePath}));
+    if (unpacked > allowance) {
         messages.push_back(
             {QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"), kZipError});
         return std::nullopt;
     }
-    // An archive cut short (a tar ends anywhere) still opens with the pages before the damage.
-    if (broken)
-        messages.push_back({kDamaged, kZipError});
-    std::vector<std::uint64_t> sizes;
+    std::vector<std::int64_t> sizes;
     for (const Entry& entry : *entries)
-        sizes.push_back(std::uint64_t(entry.size));
+        sizes.push_back(entry.size);
     ArchiveBookPlan plan;
     SetBookFiles(plan, std::move(files));
-    plan.writer = std::make_unique<SevenZipTarWriter>(archivePath, workDir, std::move(sizes));
+    if (reading == Reading::ZipLocalHeaders) {
+        // The directory is gone (a download cut short): said once, with what could be found.
+        messages.push_back({QStringLiteral("ZIP file is damaged, %1 pages could be read").arg(plan.pages.count()),
+                            kZipError});
+    } else if (broken) {
+        // An archive cut short (a tar ends anywhere) still opens with the pages before the damage.
+        messages.push_back({kDamaged, kZipError});
+    }
+    plan.writer = std::make_unique<SevenZipTarWriter>(archivePath, reading, workDir, std::move(sizes), allowance - unpacked);
     return plan;
+}
+} // namespace
+
+std::optional<ArchiveBookPlan> PlanSevenZipTarBook(const QString& archivePath, const QString& workDir,
+                                                   const BookChooser& chooser, Messages& messages)
+{
+    return planSequentialBook(archivePath, Reading::SevenZipTar, workDir, chooser, messages);
+}
+
+std::optional<ArchiveBookPlan> PlanZipByLocalHeaders(const QString& archivePath, const QString& workDir,
+                                                     const BookChooser& chooser, Messages& messages)
+{
+    return planSequentialBook(archivePath, Reading::ZipLocalHeaders, workDir, chooser, messages);
 }
 
 bool ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir, const BookChooser& chooser,

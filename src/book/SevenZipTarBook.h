@@ -16,6 +16,13 @@
 std::optional<ArchiveBookPlan> PlanSevenZipTarBook(const QString& archivePath, const QString& workDir,
                                                    const BookChooser& chooser, Messages& messages);
 
+// A zip archive without a directory that can be used (a download cut short) planned the same way from
+// its local headers, one after the other: the entries whose data can be passed over, data descriptors
+// and stored entries included. One message says the archive is damaged and how many pages were found;
+// "Zip failed" when none at all.
+std::optional<ArchiveBookPlan> PlanZipByLocalHeaders(const QString& archivePath, const QString& workDir,
+                                                     const BookChooser& chooser, Messages& messages);
+
 // Extracts the book chosen inside the archive (`chooser` asked when the folders branch) into `workDir`
 // (empty, ending in "/"). True when the book's pages are there; `messages` gets what went wrong on the
 // way, in order.

@@ -35,6 +35,13 @@ QByteArray sharedKernel()
 std::vector<BookCase> zipCases()
 {
     const QByteArray mac("Mac OS X        ATTR");
+    // A download stopped before the central directory, or inside the third entry's data.
+    const QByteArray whole = WriteZip({{.name = "a/p1.jpg", .data = PageBytes(1), .flags = 8},
+                                       {.name = "a/p2.jpg", .data = PageBytes(2), .method = 0},
+                                       pageEntry(3)});
+    const auto cutShort = [](int pages) {
+        return QStringLiteral("Zip Error: ZIP file is damaged, %1 pages could be read").arg(pages);
+    };
     const auto afterPage0 = [](const ZipTestEntry& e) { return WriteZip({pageEntry(0), e}); };
     return {
         Row("stored and deflated, a folder entry, an empty file, a page of several write buffers",
@@ -68,6 +75,10 @@ std::vector<BookCase> zipCases()
                       {"Book/Ch2/info.bdi", "old"},
                       {"Book/Ch3/info.bdi", "new"}}),
                  {"Book"}, {"Book"}, true, {}, {"Book_Ch1_p1.jpg", "Book_Ch2_p1.jpg", "info.bdi", "p2.jpg"}),
+        Row("cut short before its directory: read from the local headers, data descriptors and stored entries",
+            whole.left(whole.indexOf("PK\x01\x02")), true, {cutShort(3)}, {"p1.jpg", "p2.jpg", "p3.jpg"}),
+        Row("cut short inside an entry: the entries before it", whole.left(whole.indexOf("p3.jpg") + 300), true,
+            {cutShort(2)}, {"p1.jpg", "p2.jpg"}),
         Row("junk after the archive", WriteZip({pageEntry(3)}) + QByteArray(3000, 'J'), true, {}, {"p3.jpg"}),
         Row("not a zip says so once", QByteArray(5000, 'x'), false, {"Error: Zip failed"}, {}),
         Row("zip64 extra fields give the sizes",
