@@ -6,12 +6,14 @@
 #include "app/AccelTable.h"
 #include "app/ExtractionWaits.h"
 #include "book/BookState.h"
+#include "book/ThumbnailWorker.h"
 #include "book/Preload.h"
 #include "common/Settings.h"
 #include "dialogs/LanguageModules.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinLayout.h"
 #include "skin/SkinText.h"
+#include "view/PageOverview.h"
 #include "view/ViewRecords.h"
 
 #include <QPointer>
@@ -37,12 +39,19 @@ struct AppWindows {
     QPointer<PageView> pageView;
 };
 
+// The page overview while it is open: its grid over the page view and the worker making its thumbnails.
+struct OverviewState {
+    std::unique_ptr<ThumbnailWorker> worker;
+    QPointer<PageOverview> widget;
+};
+
 struct AppState {
     AppPaths paths;
     Settings settings;
     LanguageHandle language;         // the language module in use; unloaded for the built-in English
     ExtractionWaits extractionWaits; // before the book: the book's worker ends before it goes
     BookState book;
+    OverviewState overview; // after the book: its worker asks the book's extraction, so it ends first
     ViewState view;
     AccelTable accelTable;
     SkinLayout skin;         // the active skin's layout, with its sliders' values and its texts' glyphs

@@ -30,6 +30,7 @@ enum class Command {
     Forward,
     Back,
     Jump,
+    Overview,
     ScrollUp,
     ScrollDown,
     ScrollLeft,
@@ -103,6 +104,8 @@ void ToggleStretchedView(AppState& state);
 void OpenChosenFile(AppState& state);
 void OpenChosenFolder(AppState& state);
 void OpenLastBook(AppState& state);
+// PageOverviewCommand.cpp
+void ShowPageOverview(AppState& state);
 // DialogCommands.cpp
 void JumpToChosenPage(AppState& state);
 void ShowBookInfo(AppState& state);

@@ -328,7 +328,8 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this) {
+    // The page overview takes its keys itself while it is open.
+    if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this && !m_state.overview.widget) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         if (const std::optional<Command> command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(key))) {
             if (!m_keyRepeat.drop(key.timestamp(), key.isAutoRepeat())) {
