@@ -7,6 +7,7 @@
 #include "app/BookHistory.h"
 #include "app/ExtractionWaits.h"
 #include "book/BookState.h"
+#include "book/ThumbnailWorker.h"
 #include "book/Preload.h"
 #include "common/Settings.h"
 #include "dialogs/LanguageModules.h"
@@ -14,6 +15,7 @@
 #include "skin/SkinLayout.h"
 #include "skin/SkinText.h"
 #include "view/ShelfView.h"
+#include "view/PageOverview.h"
 #include "view/ViewRecords.h"
 
 #include <QPointer>
@@ -40,6 +42,12 @@ struct AppWindows {
     QPointer<ShelfView> shelf; // the recent books, over the page view while no book is open
 };
 
+// The page overview while it is open: its grid over the page view and the worker making its thumbnails.
+struct OverviewState {
+    std::unique_ptr<ThumbnailWorker> worker;
+    QPointer<PageOverview> widget;
+};
+
 struct AppState {
     AppPaths paths;
     Settings settings;
@@ -47,6 +55,7 @@ struct AppState {
     LanguageHandle language;         // the language module in use; unloaded for the built-in English
     ExtractionWaits extractionWaits; // before the book: the book's worker ends before it goes
     BookState book;
+    OverviewState overview; // after the book: its worker asks the book's extraction, so it ends first
     ViewState view;
     AccelTable accelTable;
     SkinLayout skin;         // the active skin's layout, with its sliders' values and its texts' glyphs

@@ -363,7 +363,8 @@ bool MainWindow::event(QEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this) {
+    // The page overview takes its keys itself while it is open.
+    if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this && !m_state.overview.widget) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         // With no book open, the arrows and Enter move over the recent books.
         if (m_shelf->isVisible() && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
