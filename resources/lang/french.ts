@@ -148,6 +148,10 @@
         <source>Select language</source>
         <translation>Choisir la langue</translation>
     </message>
+    <message>
+        <source>Open each book at the page where it was left</source>
+        <translation>Ouvrir chaque livre à la page où il a été laissé</translation>
+    </message>
 </context>
 <context>
     <name>InfoDialog</name>
@@ -441,8 +445,24 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
         <translation>Aller à... 	</translation>
     </message>
     <message>
+        <source>Page Overview	</source>
+        <translation>Aperçu des pages	</translation>
+    </message>
+    <message>
         <source>Quit</source>
         <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>About Bullevista...</source>
+        <translation>À propos de Bullevista...</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
     </message>
 </context>
 <context>
@@ -450,6 +470,24 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
     <message>
         <source>Preferences</source>
         <translation>Préférences</translation>
+    </message>
+</context>
+<context>
+    <name>SkinToolTips</name>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom : %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>ShelfView</name>
+    <message>
+        <source>Open a book...</source>
+        <translation>Ouvrir un livre...</translation>
+    </message>
+    <message>
+        <source>Open a folder...</source>
+        <translation>Ouvrir un dossier...</translation>
     </message>
 </context>
 <context>
@@ -620,6 +658,10 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
     <message>
         <source>Toggle fullscreen mode</source>
         <translation>Basculer en plein écran</translation>
+    </message>
+    <message>
+        <source>Show the page overview</source>
+        <translation>Afficher l'aperçu des pages</translation>
     </message>
 </context>
 <context>

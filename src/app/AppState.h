@@ -4,14 +4,18 @@
 // a path), and reach back up only through the hooks the app installs (AppHooks).
 
 #include "app/AccelTable.h"
+#include "app/BookHistory.h"
 #include "app/ExtractionWaits.h"
 #include "book/BookState.h"
+#include "book/ThumbnailWorker.h"
 #include "book/Preload.h"
 #include "common/Settings.h"
 #include "dialogs/LanguageModules.h"
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinLayout.h"
 #include "skin/SkinText.h"
+#include "view/ShelfView.h"
+#include "view/PageOverview.h"
 #include "view/ViewRecords.h"
 
 #include <memory>
@@ -40,14 +44,23 @@ struct AppPaths {
 struct AppWindows {
     QPointer<QWidget> main;
     QPointer<PageView> pageView;
+    QPointer<ShelfView> shelf; // the recent books, over the page view while no book is open
+};
+
+// The page overview while it is open: its grid over the page view and the worker making its thumbnails.
+struct OverviewState {
+    std::unique_ptr<ThumbnailWorker> worker;
+    QPointer<PageOverview> widget;
 };
 
 struct AppState {
     AppPaths paths;
     Settings settings;
+    HistoryState history;            // the reading history, while it can be used
     LanguageHandle language;         // the language module in use; unloaded for the built-in English
     ExtractionWaits extractionWaits; // before the book: the book's worker ends before it goes
     BookState book;
+    OverviewState overview; // after the book: its worker asks the book's extraction, so it ends first
     ViewState view;
     AccelTable accelTable;
     SkinLayout skin;         // the active skin's layout, with its sliders' values and its texts' glyphs

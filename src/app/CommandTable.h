@@ -7,6 +7,7 @@
 
 #include "dialogs/keys/ControlNames.h"
 
+#include <QString>
 #include <QStringView>
 #include <cstddef>
 #include <optional>
@@ -30,6 +31,7 @@ enum class Command {
     Forward,
     Back,
     Jump,
+    Overview,
     ScrollUp,
     ScrollDown,
     ScrollLeft,
@@ -103,6 +105,10 @@ void ToggleStretchedView(AppState& state);
 void OpenChosenFile(AppState& state);
 void OpenChosenFolder(AppState& state);
 void OpenLastBook(AppState& state);
+// Opens a book of the recent books; one no longer there is said so.
+void OpenRecentBook(AppState& state, const QString& bookPath);
+// PageOverviewCommand.cpp
+void ShowPageOverview(AppState& state);
 // DialogCommands.cpp
 void JumpToChosenPage(AppState& state);
 void ShowBookInfo(AppState& state);
