@@ -208,12 +208,12 @@ void libjxl(benchmark::State& state)
     }
 }
 
-void decodePage(benchmark::State& state, const char* name, bool norm, int contrast)
+void decodePage(benchmark::State& state, const char* name, bool norm, int contrast, QSize fitWithin = {})
 {
     const QString path = g_dir + name;
     PageImage record; // one record across iterations, as the viewer keeps its current page
     for (auto _ : state)
-        if (!DecodePage(record, path, false, {norm, contrast}))
+        if (!DecodePage(record, path, false, {norm, contrast}, fitWithin))
             state.SkipWithError("DecodePage failed");
 }
 
@@ -250,6 +250,11 @@ int main(int argc, char** argv)
     add("DecodePage/jpeg/norm+contrast", [](benchmark::State& s) { decodePage(s, "page.jpg", true, 40); });
     add("ref/tjDecompress2/jpeg_narrow", [](benchmark::State& s) { turboJpeg(s, "page_narrow.jpg"); });
     add("DecodePage/jpeg_narrow/norm", [](benchmark::State& s) { decodePage(s, "page_narrow.jpg", true, 0); });
+    // The page fitted within 800 pixels (a view's fitted page, a large thumbnail): DCT scaling to 1/4,
+    // then a last reduction; the same for a decoder that can't scale (PNG) and for libwebp's scaler.
+    add("DecodePage/jpeg/norm_fit800", [](benchmark::State& s) { decodePage(s, "page.jpg", true, 0, {800, 800}); });
+    add("DecodePage/png/norm_fit800", [](benchmark::State& s) { decodePage(s, "page.png", true, 0, {800, 800}); });
+    add("DecodePage/webp/plain_fit800", [](benchmark::State& s) { decodePage(s, "page.webp", false, 0, {800, 800}); });
     add("DecodePage/jpeg/plain_fresh_record", [](benchmark::State& s) { decodePageFreshRecord(s, "page.jpg"); });
     add("ref/tjDecompress2/jpeg_prog", [](benchmark::State& s) { turboJpeg(s, "page_prog.jpg"); });
     add("DecodePage/jpeg_prog/plain", [](benchmark::State& s) { decodePage(s, "page_prog.jpg", false, 0); });

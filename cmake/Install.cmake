@@ -1,6 +1,6 @@
 # Installing the program as a Linux user expects it, and packing that install as a .deb.
 #   cmake --install build --prefix P    P/bin/bullevista, P/share/bullevista/ (skins/, lang/, defaults.ini),
-#                                       the desktop entry,
+#                                       P/bin/bullevista-thumbnailer, the desktop and thumbnailer entries,
 #                                       the MIME package, the icons and the AppStream metainfo under P/share/
 #   cd build && cpack -G DEB            bullevista_<version>_<arch>.deb (`make package` does both steps)
 include(GNUInstallDirs)
@@ -38,7 +38,7 @@ execute_process(COMMAND gzip -n -9 -c ${CMAKE_SOURCE_DIR}/packaging/bullevista.1
 configure_file(${CMAKE_SOURCE_DIR}/resources/defaults.ini ${CMAKE_BINARY_DIR}/defaults.ini COPYONLY)
 install(FILES ${CMAKE_SOURCE_DIR}/resources/defaults.ini DESTINATION ${CMAKE_INSTALL_DATADIR}/bullevista)
 
-install(TARGETS bullevista RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS bullevista bullevista-thumbnailer RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${BV_SHARE_DIR}/ DESTINATION ${CMAKE_INSTALL_DATADIR})
 install(FILES ${BV_CHANGELOG}.gz ${CMAKE_SOURCE_DIR}/packaging/copyright
         DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/bullevista)

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# Makes small seed corpora for the fuzz targets: DIR/{jpeg,png,gif,bmp,webp,avif,jxl,skin,pdf}/, a handful
+# Makes small seed corpora for the fuzz targets: DIR/{jpeg,png,gif,bmp,webp,avif,jxl,skin,rar,pdf}/, a handful
 # of variants each. Needs ImageMagick's convert, cwebp/img2webp (webp), avifenc (libavif-bin) and cjxl
 # (libjxl-tools); the files are made here, never kept in the tree.
 set -euo pipefail
 D=${1:?usage: make-seeds.sh DIR}
-mkdir -p "$D"/{jpeg,png,gif,bmp,webp,avif,jxl,skin,pdf}
+mkdir -p "$D"/{jpeg,png,gif,bmp,webp,avif,jxl,skin,rar,pdf}
 src="$D/src.png"
 convert -size 24x17 gradient:red-blue -fill white -draw "circle 8,8 12,12" "$src"
 
@@ -61,3 +61,6 @@ printf 'INIT:2|2|1|1|\nSIZE:-16|-16|-1|-1|EOD\nMOVE:0|0|-1|20|EOD\nBMP:1|20|-1|-
 printf 'init:1|0|0|1\r\nregion:0|0|120|60|0|0|50|50|0|eod\r\n# comment\r\ntext:1|1|-1|0|8|0|0|main\r\n' > "$D/skin/crlf.cor"
 printf 'INIT:0|1|0|0|\nBUTTON:1|1|1|1|1|1|back|EOD\nBUTTON:2147483647|-2147483648|99999999999|-1|0|0|back\n' \
   > "$D/skin/overflow.cor"
+# rar: the two signatures followed by a file header each (RAR 4: fixed fields; RAR 5: variable numbers).
+printf 'Rar!\x1a\x07\x00\x00\x00\x74\x00\x80\x30\x00\x05\x00\x00\x00\x05\x00\x00\x00\x00\x11\x22\x33\x44\x00\x00\x00\x00\x14\x30\x05\x00\x20\x00\x00\x00p1.jpgHELLO' > "$D/rar/rar4"
+printf 'Rar!\x1a\x07\x01\x00\x00\x00\x00\x00\x0b\x02\x02\x05\x00\x05\x80\x00\x00\x06p1.jpgHELLO' > "$D/rar/rar5"

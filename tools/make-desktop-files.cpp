@@ -58,7 +58,9 @@ int main(int argc, char** argv)
         && writeFile(share + QStringLiteral("/applications/") + QString::fromUtf8(DesktopIdFor(className)),
                      DesktopEntryText(className, *ExecLineFor(QStringLiteral("bullevista")), BookMimeTypes()))
         && writeFile(share + QStringLiteral("/mime/packages/") + QString::fromLatin1(kMimePackageName),
-                     MimePackageXml());
+                     MimePackageXml())
+        && writeFile(share + QStringLiteral("/thumbnailers/") + QString::fromLatin1(kThumbnailerName),
+                     ThumbnailerEntryText("bullevista-thumbnailer"));
     if (!ok)
         std::fprintf(stderr, "make-desktop-files: could not write into %s\n", argv[1]);
     return ok ? 0 : 1;

@@ -449,6 +449,10 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
         <translation>Aller à... 	</translation>
     </message>
     <message>
+        <source>Page Overview	</source>
+        <translation>Aperçu des pages	</translation>
+    </message>
+    <message>
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
@@ -658,6 +662,10 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
     <message>
         <source>Toggle fullscreen mode</source>
         <translation>Basculer en plein écran</translation>
+    </message>
+    <message>
+        <source>Show the page overview</source>
+        <translation>Afficher l'aperçu des pages</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 // The keyboard accelerators built from the twenty key slots: each sends the command of its slot.
 
 #include "app/CommandTable.h"
+#include "common/Settings.h"
 #include "dialogs/keys/VirtualKeys.h"
 
 #include <array>
@@ -16,7 +17,7 @@ struct AccelEntry {
     Command command = {};
 };
 
-using AccelTable = std::array<AccelEntry, 20>;
+using AccelTable = std::array<AccelEntry, Settings::kKeySlots>;
 
 inline constexpr std::uint8_t kAccelVirtKey = 1;
 inline constexpr std::uint8_t kAccelCtrl = 8;

@@ -7,6 +7,7 @@
 #include "app/BookHistory.h"
 #include "app/ExtractionWaits.h"
 #include "book/BookState.h"
+#include "book/ThumbnailWorker.h"
 #include "book/Preload.h"
 #include "common/Settings.h"
 #include "dialogs/LanguageModules.h"
@@ -14,7 +15,12 @@
 #include "skin/SkinLayout.h"
 #include "skin/SkinText.h"
 #include "view/ShelfView.h"
+#include "view/PageOverview.h"
 #include "view/ViewRecords.h"
+
+#include <memory>
+
+class FolderLock;
 
 #include <QPointer>
 #include <QString>
@@ -28,6 +34,7 @@ struct AppPaths {
     QString settingsFile;        // empty when no settings file can be named
     QString WorkDir;             // ends in "/"; the scratch folder this run created for archive pages
     bool workDirCreated = false; // only a folder this run created is ever emptied or removed
+    std::shared_ptr<FolderLock> workDirLock; // held while this run uses WorkDir (its lock file lies beside it)
     QString historyFile;         // the reading history's database; empty: no history is kept
     QString thumbnailRoot;       // ends in "/"; the books' small pages, one folder each; empty: none kept
 };
@@ -40,6 +47,12 @@ struct AppWindows {
     QPointer<ShelfView> shelf; // the recent books, over the page view while no book is open
 };
 
+// The page overview while it is open: its grid over the page view and the worker making its thumbnails.
+struct OverviewState {
+    std::unique_ptr<ThumbnailWorker> worker;
+    QPointer<PageOverview> widget;
+};
+
 struct AppState {
     AppPaths paths;
     Settings settings;
@@ -47,6 +60,7 @@ struct AppState {
     LanguageHandle language;         // the language module in use; unloaded for the built-in English
     ExtractionWaits extractionWaits; // before the book: the book's worker ends before it goes
     BookState book;
+    OverviewState overview; // after the book: its worker asks the book's extraction, so it ends first
     ViewState view;
     AccelTable accelTable;
     SkinLayout skin;         // the active skin's layout, with its sliders' values and its texts' glyphs

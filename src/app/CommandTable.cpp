@@ -24,6 +24,7 @@ constexpr CommandInfo kCommands[] = {
     {Command::Forward,      u"foward",     40005, {4, 19},        {0, 10},       TurnForward},
     {Command::Back,         u"back",       40006, {5, 20},        {1, 11},       TurnBack},
     {Command::Jump,         u"jump",       40013, {6, 21},        {},            JumpToChosenPage},
+    {Command::Overview,     u"overview",   40020, {20, 38},       {},            ShowPageOverview},
     {Command::ScrollUp,     {},            0,     {0, 15},        {},            ScrollUp},
     {Command::ScrollDown,   {},            0,     {1, 16},        {},            ScrollDown},
     {Command::ScrollLeft,   {},            0,     {2, 17},        {},            ScrollLeft},

@@ -31,6 +31,7 @@ enum class Command {
     Forward,
     Back,
     Jump,
+    Overview,
     ScrollUp,
     ScrollDown,
     ScrollLeft,
@@ -106,6 +107,8 @@ void OpenChosenFolder(AppState& state);
 void OpenLastBook(AppState& state);
 // Opens a book of the recent books; one no longer there is said so.
 void OpenRecentBook(AppState& state, const QString& bookPath);
+// PageOverviewCommand.cpp
+void ShowPageOverview(AppState& state);
 // DialogCommands.cpp
 void JumpToChosenPage(AppState& state);
 void ShowBookInfo(AppState& state);

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/CommandTable.h"
 #include "app/OpenDialogs.h"
+#include "app/PageOverviewCommand.h"
 #include "app/PageTurn.h"
 #include "app/PreferencesWindow.h"
 #include "dialogs/JumpDialog.h"
@@ -15,7 +16,16 @@ void JumpToChosenPage(AppState& state)
     QWidget* owner = state.windows.main;
     const int pageIndex = book.pageIndex, pageCount = int(book.PageList.count());
     const auto& replaced = CurrentCommandDialogs().jumpPage;
-    const int chosen = replaced ? replaced(owner, pageIndex, pageCount) : RunJumpDialog(owner, pageIndex, pageCount);
+    int chosen = 0;
+    if (replaced) {
+        chosen = replaced(owner, pageIndex, pageCount);
+    } else {
+        // The thumbnails of the pages under the slider, made while the dialog is open.
+        ThumbnailWorker worker(ThumbnailJobOf(state), {});
+        chosen = RunJumpDialog(owner, pageIndex, pageCount,
+                               {[&worker](int page) { return worker.thumbnail(page); },
+                                [&worker](int page) { worker.setFocus(page); }});
+    }
     if (chosen <= 0 || chosen > book.PageList.count())
         return;
     TurnToPage(state, chosen - 1, false);

@@ -1,6 +1,7 @@
 #include "app/ExtractionProgress.h"
 
 #include "app/AppState.h"
+#include "app/PageOverviewCommand.h"
 #include "app/PageTurn.h"
 #include "book/BookExtraction.h"
 #include "common/ShowMessage.h"
@@ -60,12 +61,15 @@ void ExtractionProgressed(AppState& state)
     if (state.shutDown)
         return;
     ResumeWaitingTurn(state);
+    if (state.overview.worker)
+        state.overview.worker->pagesProgressed();
     updateStrip(state);
     showDueMessages(state);
 }
 
 void StopExtraction(AppState& state)
 {
+    ClosePageOverview(state); // its worker reads the pages being written
     state.book.extraction.reset();
     state.extractionWaits.page = -1;
     state.extractionWaits.preload = -1;

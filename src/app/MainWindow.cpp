@@ -335,8 +335,8 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Whoever resized the window (the grip, the window manager, a tiling layout), the placement follows,
-    // the page view is placed again and a stretched page is fitted to it. A maximised size is the
-    // screen's, not the reader's placement.
+    // the page view is placed again and a stretched page is fitted to it. A maximised window keeps the
+    // size to go back to.
     if (!m_state.view.fullscreen) {
         if (!isMaximized()) {
             m_state.settings.wndwidth = width();
@@ -345,6 +345,16 @@ void MainWindow::resizeEvent(QResizeEvent* event)
         placePageView();
     }
     m_pictureStale = true;
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // Moved by our drag area or by the window manager alike, the next start puts the window here.
+    if (!m_state.view.fullscreen && !isMaximized() && !isMinimized()) {
+        m_state.settings.wndxpos = x();
+        m_state.settings.wndypos = y();
+    }
 }
 
 bool MainWindow::event(QEvent* event)
@@ -363,7 +373,8 @@ bool MainWindow::event(QEvent* event)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this) {
+    // The page overview takes its keys itself while it is open.
+    if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this && !m_state.overview.widget) {
         const auto& key = *static_cast<QKeyEvent*>(event);
         // With no book open, the arrows and Enter move over the recent books.
         if (m_shelf->isVisible() && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&

@@ -7,6 +7,7 @@
 #include "app/PageTurn.h"
 #include "app/PresentPage.h"
 #include "app/WorkDir.h"
+#include "book/BookPathCheck.h"
 #include "book/BookKind.h"
 #include "book/Preload.h"
 #include "common/Paths.h"
@@ -113,13 +114,23 @@ void OpenBookFile(AppState& state, const QString& path)
     showOpened(state, opened);
 }
 
+bool RefuseUnopenableBook(const QString& path)
+{
+    const std::optional<Message> problem = UnopenableBook(path);
+    if (problem)
+        ShowMessages({*problem});
+    return bool(problem);
+}
+
 void OpenBookAt(AppState& state, const QString& path)
 {
+    if (RefuseUnopenableBook(path))
+        return; // the book open now stays
     BookState& book = state.book;
     book.bookLoaded = false;
     book.current.reset();
     book.BookPath.clear();
-    if (paths::isDirectory(path) || !paths::exists(path)) {
+    if (paths::isDirectory(path)) {
         book.BookDir = paths::withTrailingSeparator(path).left(paths::kMaxPathChars);
         OpenBookDir(state);
     } else {

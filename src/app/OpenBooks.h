@@ -20,6 +20,10 @@ void OpenBookDir(AppState& state);
 // Opens a book file: an archive, or an image through its folder.
 void OpenBookFile(AppState& state, const QString& path);
 
-// Opens whatever `path` names: a folder (or a path that can't be read, which then opens as no book)
-// as a directory book, anything else as a book file. The book open before is closed first.
+// Shows the message naming `path` when it can't be a book (missing, unreadable, of no book kind) and
+// says so; the caller then leaves the book open now as it is.
+bool RefuseUnopenableBook(const QString& path);
+
+// Opens whatever `path` names: a folder as a directory book, anything else as a book file. The book
+// open before is closed first; a path that can't be a book is refused with a message and closes nothing.
 void OpenBookAt(AppState& state, const QString& path);

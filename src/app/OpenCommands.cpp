@@ -29,8 +29,8 @@ void showLoading(AppState& state)
 void OpenChosenFile(AppState& state)
 {
     const QString chosen = ChooseFileToOpen(state.windows.main, state.settings.currentdir);
-    if (chosen.isEmpty())
-        return;
+    if (chosen.isEmpty() || RefuseUnopenableBook(chosen))
+        return; // the book open now stays
     BookState& book = state.book;
     CancelPreload(state.preload, book);
     book.bookLoaded = false;

@@ -61,6 +61,7 @@ std::vector<MenuEntry> makePopupEntries()
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Previous Page \t"), Command::Back},
         {E::Separator},
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Jump To... \t"), Command::Jump},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Page Overview\t"), Command::Overview},
         {E::Separator},
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Quit"), Command::Close},
         {E::Separator},

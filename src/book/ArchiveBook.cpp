@@ -1,5 +1,7 @@
 #include "book/ArchiveBook.h"
 
+#include "book/archive/FlatBookNames.h"
+
 #include <algorithm>
 
 void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files)
@@ -13,8 +15,11 @@ void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files)
         else
             others.push_back(std::move(file));
     }
-    // The order of PageNameList::sort, which a folder of these files would get.
+    // Folder by folder; within one folder the order of PageNameList::sort, which a folder of these files
+    // would get.
     std::sort(pages.begin(), pages.end(), [](const auto& a, const auto& b) {
+        if (const int order = CompareBookPaths(a.second.path, b.second.path))
+            return order < 0;
         if (const int order = ComparePageNames(a.first.lowered, b.first.lowered))
             return order < 0;
         return ComparePageNames(a.second.bareName, b.second.bareName) < 0;

@@ -16,7 +16,8 @@ struct ArchiveBookPlan {
     bool complete = true; // false: the directory broke off, the book fails once what can be written is
 };
 
-// Puts `files` (each bare name once) in the plan: the pages first, in reading order, then the others.
+// Puts `files` (each bare name once) in the plan: the pages first, in reading order (folder by folder
+// by their paths, then by name), then the others.
 void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files);
 
 // Writes every file of the plan into `workDir` and waits; then adds the messages to `messages`, in the

@@ -27,6 +27,7 @@
 struct ExtractionFile {
     QByteArray bareName;   // its name in WorkDir, as the file system spells it
     std::size_t entry = 0; // its place in the archive: messages are shown in this order
+    QString path;          // its path inside the archive, which orders the pages folder by folder
 };
 
 struct FileResult {

@@ -79,14 +79,12 @@ std::optional<ArchiveBookPlan> planArchiveBook(BookKind kind, const QString& ful
 {
     if (kind == BookKind::Pdf)
         return PlanPdfBook(fullPath, workDir, how.pageBox, messages);
-    std::optional<ArchiveBookPlan> plan = kind == BookKind::Zip
-        ? PlanZipArchiveBook(fullPath, workDir, chooser, messages)
-        : PlanRarArchiveBook(fullPath, workDir, chooser, messages);
-    if (plan && !plan->complete) {
-        if (kind == BookKind::Rar)
-            messages.push_back(RarHeaderBroken());
-        return std::nullopt;
-    }
+    std::optional<ArchiveBookPlan> plan = kind == BookKind::Zip ? PlanZipArchiveBook(fullPath, workDir, chooser, messages)
+        : kind == BookKind::Rar ? PlanRarArchiveBook(fullPath, workDir, chooser, messages)
+                                : PlanSevenZipTarBook(fullPath, workDir, chooser, messages);
+    if (plan && !plan->complete)
+        return std::nullopt; // the listing has said why
+
     return plan;
 }
 } // namespace
@@ -126,21 +124,14 @@ bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workD
     book.BookPath.clear();
     const BookKind kind = BookKindOfExtension(BookFileExtension(fullPath));
     const BookChooser chooser = chooserAfterMessages(how, messages);
-    if (kind == BookKind::Zip || kind == BookKind::Rar || kind == BookKind::Pdf) {
+    if (kind == BookKind::Zip || kind == BookKind::Rar || kind == BookKind::SevenZipTar || kind == BookKind::Pdf) {
         std::optional<ArchiveBookPlan> plan = planArchiveBook(kind, fullPath, workDir, chooser, how, messages);
         if (!plan || !openArchivePages(book, std::move(*plan), workDir, how, messages))
-            return failOpen(book);
-        book.BookPath = fullPath; // its real spelling, as below
-        return true;
-    }
-    if (kind == BookKind::SevenZipTar) {
-        if (!ExtractSevenZipTarBook(fullPath, workDir, chooser, messages))
             return failOpen(book);
         // The path keeps its real spelling: on this file system a lowered 'Comic.cbz' would not be
         // found again by "openlast".
         book.BookPath = fullPath;
-        book.BookDir = workDir;
-        return OpenDirectoryBook(book, how);
+        return true;
     }
     if (kind == BookKind::Image) {
         // The chosen image gets no special place: the book starts at its first page in reading order.

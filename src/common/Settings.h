@@ -17,9 +17,9 @@ struct Settings {
 #include "common/settings.def"
 #undef SETTING
 
-    static constexpr int kKeySlots = 20;
+    static constexpr int kKeySlots = 21;
 
-    // Key slot i (0..19): its virtual-key code and its modifier code.
+    // Key slot i (0..20): its virtual-key code and its modifier code.
     Int& vk(int slot);
     Int& sk(int slot);
     Int vk(int slot) const

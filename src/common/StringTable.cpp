@@ -47,6 +47,7 @@ const std::array<NumberedText, kStringCount> kEnglish = {{
     QT_TRANSLATE_NOOP3("StringTable", "None", ""),
     QT_TRANSLATE_NOOP3("StringTable", "Page number : ", ""),
     QT_TRANSLATE_NOOP3("StringTable", "Toggle fullscreen mode", ""),
+    QT_TRANSLATE_NOOP3("StringTable", "Show the page overview", ""),
 }};
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "dialogs/JumpDialog.h"
 
+#include "book/ThumbnailCache.h"
 #include "dialogs/JumpField.h"
 
 #include <QHBoxLayout>
@@ -8,9 +9,11 @@
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSlider>
+#include <QTimer>
 #include <QVBoxLayout>
 
-JumpDialog::JumpDialog(int pageIndex, int pageCount, QWidget* owner) : QDialog(owner), m_pageCount(pageCount)
+JumpDialog::JumpDialog(int pageIndex, int pageCount, QWidget* owner, JumpThumbnails thumbnails)
+    : QDialog(owner), m_pageCount(pageCount), m_thumbnails(std::move(thumbnails))
 {
     setWindowTitle(tr("Jump to..."));
     auto* text = new QLabel(tr("Enter the page number you want to jump to in the text box or move the slider and "
@@ -37,6 +40,16 @@ JumpDialog::JumpDialog(int pageIndex, int pageCount, QWidget* owner) : QDialog(o
     layout->addWidget(text);
     layout->addLayout(row);
     layout->addWidget(m_slider);
+    if (m_thumbnails.thumbnail) {
+        // The page under the slider; a thumbnail still being made shows when it is ready.
+        m_picture = new QLabel;
+        m_picture->setAlignment(Qt::AlignCenter);
+        m_picture->setMinimumHeight(kThumbnailSize);
+        layout->addWidget(m_picture);
+        auto* poll = new QTimer(this);
+        connect(poll, &QTimer::timeout, this, &JumpDialog::showThumbnail);
+        poll->start(100);
+    }
 
     connect(m_field, &QLineEdit::textChanged, this, &JumpDialog::fieldChanged);
     connect(m_slider, &QSlider::valueChanged, this, &JumpDialog::sliderMoved);
@@ -53,6 +66,20 @@ void JumpDialog::fieldChanged()
     m_followingField = true;
     m_slider->setValue(JumpSliderPosition(m_field->text(), m_pageCount));
     m_followingField = false;
+    if (m_thumbnails.focus)
+        m_thumbnails.focus(m_slider->value() - 1);
+    showThumbnail();
+}
+
+void JumpDialog::showThumbnail()
+{
+    if (!m_picture)
+        return;
+    const QImage image = m_thumbnails.thumbnail(m_slider->value() - 1);
+    if (image.isNull())
+        m_picture->clear();
+    else
+        m_picture->setPixmap(QPixmap::fromImage(image));
 }
 
 void JumpDialog::sliderMoved(int position)
@@ -67,9 +94,9 @@ void JumpDialog::jump()
     accept();
 }
 
-int RunJumpDialog(QWidget* owner, int pageIndex, int pageCount)
+int RunJumpDialog(QWidget* owner, int pageIndex, int pageCount, JumpThumbnails thumbnails)
 {
-    JumpDialog dialog(pageIndex, pageCount, owner);
+    JumpDialog dialog(pageIndex, pageCount, owner, std::move(thumbnails));
     dialog.exec();
     return dialog.chosenPage();
 }

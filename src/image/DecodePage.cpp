@@ -1,6 +1,7 @@
 #include "image/DecodePage.h"
 
 #include "image/ColourCorrection.h"
+#include "image/FittedSize.h"
 #include "image/ImageLayer.h"
 
 namespace {
@@ -39,9 +40,11 @@ bool adoptPixels(PageImage& record, Image* image)
     return true;
 }
 
-bool decode(PageImage& record, const QString& path, bool flipped, const DecodeOptions* corrections)
+bool decode(PageImage& record, const QString& path, bool flipped, const DecodeOptions* corrections,
+            QSize fitWithin)
 {
     ImageOpenOptions open;
+    open.fitWithin = fitWithin;
     open.recycled = takeReusableMemory(record);
     open.findChannelRange = corrections && corrections->norm;
     Image* image = CorConvertImage(CorOpenImage(path, FF_AUTODETECT, std::move(open)), PF_B8G8R8A8);
@@ -58,17 +61,28 @@ bool decode(PageImage& record, const QString& path, bool flipped, const DecodeOp
         CorrectPageColours(reinterpret_cast<std::uint32_t*>(record.memory->data()),
                            std::size_t(record.width()) * std::size_t(record.height()), corrections->norm,
                            corrections->contrastval, range ? &*range : nullptr);
+    const QSize fitted = FittedSize(record.pixels.size(), fitWithin);
+    if (fitted != record.pixels.size()) {
+        // Qt's smooth reduction averages every source pixel into its target, like a box filter.
+        QImage reduced = record.pixels.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
+                             .convertToFormat(QImage::Format_RGB32);
+        record.reset();
+        if (reduced.isNull())
+            return false;
+        record.pixels = std::move(reduced);
+    }
     return true;
 }
 
 } // namespace
 
-bool DecodePage(PageImage& record, const QString& path, bool flipped, const DecodeOptions& options)
+bool DecodePage(PageImage& record, const QString& path, bool flipped, const DecodeOptions& options,
+                QSize fitWithin)
 {
-    return decode(record, path, flipped, &options);
+    return decode(record, path, flipped, &options, fitWithin);
 }
 
 bool DecodePlainImage(PageImage& record, const QString& path)
 {
-    return decode(record, path, false, nullptr);
+    return decode(record, path, false, nullptr, {});
 }

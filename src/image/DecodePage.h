@@ -3,6 +3,7 @@
 
 #include "image/PageImage.h"
 
+#include <QSize>
 #include <QString>
 
 // The colour corrections of the display settings.
@@ -17,7 +18,12 @@ struct DecodeOptions {
 // The record's pixel memory is decoded into again when no copy of its QImage is left elsewhere (the
 // first write to fresh memory of a page's size costs more than the decoding); a copy still held keeps
 // the old pixels untouched. Pages beyond 100 megapixels fail like damaged files.
-bool DecodePage(PageImage& record, const QString& path, bool flipped, const DecodeOptions& options);
+// With a non-empty `fitWithin` the page comes back fitted within that box (reduced keeping its
+// proportions, never enlarged): JPEG and WebP decode at a reduced size, the others decode whole and
+// are reduced. The corrections are applied before the last reduction, so a reduced page looks like
+// the full page reduced. A reduced page's pixels are its own, not the record's reusable memory.
+bool DecodePage(PageImage& record, const QString& path, bool flipped, const DecodeOptions& options,
+                QSize fitWithin = {});
 
 // The same without turning and corrections (skin bitmaps).
 bool DecodePlainImage(PageImage& record, const QString& path);

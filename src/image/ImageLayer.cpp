@@ -13,6 +13,7 @@ Image* CorOpenImageBytes(std::span<const std::uint8_t> file, int fileFormat, Ima
     PixelCanvas canvas(std::move(options.recycled), std::min(options.maxPixels, kMaxImagePixels));
     if (options.findChannelRange)
         canvas.trackChannelRange();
+    canvas.setFitWithin(options.fitWithin);
     bool decoded = false;
     switch (SniffImageFormat(file)) {
     case ImageFormat::Jpeg: decoded = DecodeJpeg(file, canvas); break;

@@ -7,6 +7,7 @@
 #include "image/ColourCorrection.h"
 #include "image/PixelMemory.h"
 
+#include <QSize>
 #include <QString>
 
 #include <cstdint>
@@ -62,6 +63,9 @@ struct ImageOpenOptions {
     std::int64_t maxPixels = 100'000'000;
     // Find the channel range while decoding, where a decoder can do so cheaply.
     bool findChannelRange = false;
+    // The box the picture will be shown within; JPEG and WebP then decode at a reduced size no
+    // smaller than the picture fitted in it (the others decode whole). Empty: full size.
+    QSize fitWithin;
 };
 
 // Decodes the file at `path`; nullptr when it is missing, not a regular file, of an unknown type,

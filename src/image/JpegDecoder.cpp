@@ -1,6 +1,7 @@
 // JPEG through TurboJPEG, decompressing straight into the canvas.
 
 #include "image/Decoders.h"
+#include "image/FittedSize.h"
 
 #include <turbojpeg.h>
 
@@ -29,6 +30,27 @@ void cmykToBgra(PixelCanvas& canvas)
     }
 }
 
+// The greatest reduction TurboJPEG offers (its DCT scaling: 7/8, 3/4 ... 1/8) whose picture is still
+// at least the fitted size, so the final reduction never enlarges.
+QSize reducedSize(QSize full, QSize fitted)
+{
+    QSize best = full;
+    if (fitted == full)
+        return best;
+    int count = 0;
+    const tjscalingfactor* factors = tjGetScalingFactors(&count);
+    for (int i = 0; factors && i < count; ++i) {
+        const tjscalingfactor f = factors[i];
+        if (f.num >= f.denom)
+            continue;
+        const QSize size(TJSCALED(full.width(), f), TJSCALED(full.height(), f));
+        if (size.width() >= fitted.width() && size.height() >= fitted.height()
+            && qint64(size.width()) * size.height() < qint64(best.width()) * best.height())
+            best = size;
+    }
+    return best;
+}
+
 } // namespace
 
 bool DecodeJpeg(std::span<const std::uint8_t> file, PixelCanvas& canvas)
@@ -41,6 +63,12 @@ bool DecodeJpeg(std::span<const std::uint8_t> file, PixelCanvas& canvas)
                             &subsampling, &colourspace)
         != 0)
         return false;
+    if (!canvas.withinLimit(width, height))
+        return false;
+    const QSize full(width, height);
+    const QSize reduced = reducedSize(full, FittedSize(full, canvas.fitWithin()));
+    width = reduced.width();
+    height = reduced.height();
     if (!canvas.allocate(width, height))
         return false;
     const bool cmyk = colourspace == TJCS_CMYK || colourspace == TJCS_YCCK;

@@ -6,6 +6,8 @@
 #include "image/ColourCorrection.h"
 #include "image/PixelMemory.h"
 
+#include <QSize>
+
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -25,6 +27,18 @@ public:
     PixelCanvas(std::shared_ptr<PixelMemory> recycled, std::int64_t maxPixels)
         : m_memory(std::move(recycled)), m_maxPixels(maxPixels)
     {}
+
+    // The box the picture will be shown within (empty: full size). A decoder that can decode at a
+    // reduced size (JPEG, WebP) may deliver any size from the full one down to the picture fitted in
+    // this box; the others deliver the full size and the caller reduces.
+    void setFitWithin(QSize box) { m_fitWithin = box; }
+    QSize fitWithin() const { return m_fitWithin; }
+
+    // Whether a picture of that declared size is within the pixel limit, whatever size it is decoded at.
+    bool withinLimit(int width, int height) const
+    {
+        return width > 0 && height > 0 && std::int64_t(width) * height <= m_maxPixels;
+    }
 
     // Takes memory for a width x height image. False for an empty or too large size, or no memory.
     bool allocate(int width, int height);
@@ -58,6 +72,7 @@ private:
     std::uint32_t* m_pixels = nullptr;
     int m_width = 0;
     int m_height = 0;
+    QSize m_fitWithin;
     void noteRowRange(int y);
     bool m_tracking = false;
     bool m_filled = false;

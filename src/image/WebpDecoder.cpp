@@ -3,6 +3,7 @@
 // the colours, opaque.
 
 #include "image/Decoders.h"
+#include "image/FittedSize.h"
 
 #include <webp/decode.h>
 #include <webp/demux.h>
@@ -41,6 +42,25 @@ bool decodeFirstFrame(std::span<const std::uint8_t> file, PixelCanvas& canvas)
     return decoded;
 }
 
+// A still picture decoded straight at its fitted size by libwebp's own scaler.
+bool decodeScaled(std::span<const std::uint8_t> file, PixelCanvas& canvas)
+{
+    WebPDecoderConfig config;
+    if (!WebPInitDecoderConfig(&config))
+        return false;
+    config.options.use_scaling = 1;
+    config.options.scaled_width = canvas.width();
+    config.options.scaled_height = canvas.height();
+    config.output.colorspace = MODE_BGRA;
+    config.output.is_external_memory = 1;
+    config.output.u.RGBA.rgba = reinterpret_cast<std::uint8_t*>(canvas.pixels());
+    config.output.u.RGBA.stride = canvas.width() * 4;
+    config.output.u.RGBA.size = std::size_t(canvas.width()) * 4 * std::size_t(canvas.height());
+    const bool decoded = WebPDecode(file.data(), file.size(), &config) == VP8_STATUS_OK;
+    WebPFreeDecBuffer(&config.output);
+    return decoded;
+}
+
 } // namespace
 
 bool DecodeWebp(std::span<const std::uint8_t> file, PixelCanvas& canvas)
@@ -50,9 +70,16 @@ bool DecodeWebp(std::span<const std::uint8_t> file, PixelCanvas& canvas)
         return false;
     // The size is checked against the pixel limit before anything of that size is made, by us or by
     // the animation decoder, whose own canvas is as large as the picture.
-    if (!canvas.allocate(features.width, features.height))
+    if (!canvas.withinLimit(features.width, features.height))
         return false;
-    if (features.has_animation) {
+    const QSize full(features.width, features.height);
+    const QSize fitted = features.has_animation ? full : FittedSize(full, canvas.fitWithin());
+    if (!canvas.allocate(fitted.width(), fitted.height()))
+        return false;
+    if (fitted != full) {
+        if (!decodeScaled(file, canvas))
+            return false;
+    } else if (features.has_animation) {
         if (!decodeFirstFrame(file, canvas))
             return false;
     } else {

@@ -66,7 +66,7 @@ TEST_F(Commands, WordsKeysAndMenuItemsReachTheirDialogs)
     openBook(2);
     for (const char* word : {"ope", "openx", "open ", "OPEN", "", "zoom", "forward", "opendi"})
         RunAction(state, QString::fromLatin1(word));     // a word matches whole or not at all
-    for (int id : {kMenuInfoItemId, 0, 40003, 40020, 5}) // informational items and strangers do nothing
+    for (int id : {kMenuInfoItemId, 0, 40003, 40030, 5}) // informational items and strangers do nothing
         RunMenuCommand(state, id);
     for (int code : {7, -1})
         RunMouseAction(state, code);
@@ -94,13 +94,14 @@ TEST(CommandTable, KeySlotsAndGesturesKeepTheCommandsSettingsFilesMeanByThem)
     const C bySlot[] = {C::ScrollUp, C::ScrollDown,  C::ScrollLeft,  C::ScrollRight, C::Forward,
                         C::Back,     C::Jump,        C::Open,        C::OpenDir,     C::Info,
                         C::Option,   C::Stretch,     C::Fullscreen,  C::ZoomIn,      C::ZoomOut,
-                        C::Close,    C::ScrollToTop, C::ScrollToEnd, C::Flip,        C::OpenLast};
-    for (int slot = 0; slot < 20; ++slot)
+                        C::Close,    C::ScrollToTop, C::ScrollToEnd, C::Flip,        C::OpenLast,
+                        C::Overview};
+    for (int slot = 0; slot < 21; ++slot)
         EXPECT_EQ(CommandWithKeySlot(slot), bySlot[slot]) << slot;
     const C byGesture[] = {C::Forward, C::Back, C::Menu, C::Stretch, C::Fullscreen};
     for (int code = 0; code < 5; ++code)
         EXPECT_EQ(CommandWithGesture(code), byGesture[code]) << code;
-    EXPECT_FALSE(CommandWithKeySlot(20) || CommandWithGesture(5) || CommandWithWord(u"zoom"));
+    EXPECT_FALSE(CommandWithKeySlot(21) || CommandWithGesture(5) || CommandWithWord(u"zoom"));
 }
 
 TEST_F(Commands, PageCommandsAndJumpStayWithinTheBook)
@@ -206,10 +207,15 @@ TEST_F(Commands, OpenCommandsRememberWhereTheyWereAndCancelOrAVanishedBookChange
     EXPECT_TRUE(state.book.bookLoaded);
     EXPECT_EQ(state.settings.currentdir + state.settings.currentdirdir, "/start/files//start/dirs/");
 
-    fileChosen = QStringLiteral("/books/vol1/p001.jpg");
+    fileChosen = QStringLiteral("/books/vol1/p001.jpg"); // gone by now: named, and the book stays
     RunAction(state, u"open");
-    EXPECT_EQ(state.settings.currentdir, QStringLiteral("/books/"));
-    EXPECT_FALSE(state.book.bookLoaded || !state.book.current.isNull()) << "the old book is closed";
+    EXPECT_EQ(messages.texts().last(), "\"/books/vol1/p001.jpg\" does not exist");
+    EXPECT_TRUE(state.book.bookLoaded);
+    ScratchDir books;
+    fileChosen = books.write("vol1/p001.jpg", "no image");
+    RunAction(state, u"open");
+    EXPECT_EQ(state.settings.currentdir, books.path());
+    EXPECT_EQ(state.book.BookDir, books.file("vol1/")) << "the old book is replaced";
     folderChosen = dir.path().chopped(1);
     RunAction(state, u"opendir");
     EXPECT_EQ(QStringList({state.book.BookDir, state.settings.currentdirdir}), QStringList(2, dir.path()))

@@ -17,7 +17,7 @@ protected:
     {
         std::vector<ExtractionFile> files;
         for (std::size_t k = 0; k < entries.size(); ++k)
-            files.push_back({"f" + QByteArray::number(qulonglong(k)), entries[k]});
+            files.push_back({"f" + QByteArray::number(qulonglong(k)), entries[k], {}});
         auto writer = std::make_unique<HeldWriter>(
             shared, [](std::size_t entry) { return QByteArray::number(qulonglong(entry)); });
         return std::make_unique<BookExtraction>(dir.path(), std::move(files), std::move(writer), first, [] {});

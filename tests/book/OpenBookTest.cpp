@@ -71,7 +71,7 @@ TEST_F(OpenBook, FailuresLeaveNoBook)
         {other.file("text/"), false, {}},
         {other.file("missing/"), false, {}},
         {other.write("notes.txt", "x"), true, "Unsupported extension file"},
-        {other.write("x.cbz", "not an archive"), true, "Zip failed|Zip failed"}, // the listing, then the walk
+        {other.write("x.cbz", "not an archive"), true, "Zip failed"}, // said once
         {other.write("x.CBR", "not an archive"), true, {}},
     };
     for (const auto& c : cases) {

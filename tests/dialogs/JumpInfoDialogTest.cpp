@@ -29,6 +29,27 @@ TEST(JumpDialog, FieldAndSliderKeptInStepJumpReturnsWhatWasTyped)
     EXPECT_EQ(field->text(), QStringLiteral("10"));
 }
 
+TEST(JumpDialog, ShowsTheThumbnailOfThePageUnderTheSlider)
+{
+    // Page k's thumbnail is k + 1 pixels wide; page 5's isn't made yet.
+    std::vector<int> focused;
+    JumpDialog dialog(2, 24, nullptr,
+                      {[](int page) { return page == 4 ? QImage() : QImage(page + 1, 10, QImage::Format_RGB32); },
+                       [&](int page) { focused.push_back(page); }});
+    auto* slider = dialog.findChild<QSlider*>(QStringLiteral("1029"));
+    QLabel* picture = nullptr;
+    for (QLabel* label : dialog.findChildren<QLabel*>())
+        if (label->wordWrap() == false)
+            picture = label;
+    ASSERT_TRUE(picture);
+    EXPECT_EQ(picture->pixmap().width(), 3);
+    slider->setValue(12);
+    EXPECT_EQ(picture->pixmap().width(), 12);
+    slider->setValue(5);
+    EXPECT_TRUE(picture->pixmap().isNull());
+    EXPECT_EQ(focused, (std::vector<int>{2, 11, 4}));
+}
+
 TEST(InfoDialog, BookPageAndEntriesOrTheNotFoundTitle)
 {
     ScratchDir dir;

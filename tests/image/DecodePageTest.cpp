@@ -8,6 +8,7 @@
 #include "image/DecodePage.h"
 
 #include <gtest/gtest.h>
+#include <webp/encode.h>
 
 using namespace samples;
 
@@ -65,6 +66,62 @@ TEST(DecodePage, ReusesTheRecordsMemoryUnlessACopyStillShowsIt)
     EXPECT_NE(record.memory->data(), first);
     EXPECT_EQ(maxDifference(shown, expected), 0);
     EXPECT_EQ(maxDifference(record.pixels, pattern(300, 200)), 0);
+}
+
+// A smooth page whose bytes span 40..200, with both ends in wide bands, so the corrections have work
+// to do and a reduced copy keeps the same range.
+QImage smoothPage(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x) {
+            const int band = x < width / 5 ? 40 : x >= width * 4 / 5 ? 200 : 40 + 160 * x / width;
+            image.setPixel(x, y, qRgb(band, 40 + 160 * y / height, 80 + 80 * (x + y) / (width + height)));
+        }
+    return image;
+}
+
+QByteArray losslessWebp(const QImage& image)
+{
+    const QImage px = image.convertToFormat(QImage::Format_RGBA8888);
+    std::uint8_t* out = nullptr;
+    const std::size_t size =
+        WebPEncodeLosslessRGBA(px.constBits(), px.width(), px.height(), int(px.bytesPerLine()), &out);
+    QByteArray bytes(reinterpret_cast<const char*>(out), qsizetype(size));
+    WebPFree(out);
+    return bytes;
+}
+
+TEST(DecodePage, AReducedPageLooksLikeTheFullPageReduced)
+{
+    ScratchDir dir;
+    const QImage page = smoothPage(800, 600);
+    const struct {
+        const char* name;
+        QByteArray file;
+        int tolerance;
+    } formats[] = {
+        {"p.jpg", jpeg(page), 10}, // DCT scaling, then a last reduction
+        {"p.webp", losslessWebp(page), 6},
+        {"p.bmp", bmp(page), 0}, // decoded whole, then reduced
+    };
+    for (const auto& f : formats) {
+        const QString path = dir.write(f.name, f.file);
+        for (const DecodeOptions options : {DecodeOptions{false, 0}, DecodeOptions{true, 40}}) {
+            PageImage full, reduced;
+            ASSERT_TRUE(DecodePage(full, path, true, options)) << f.name;
+            ASSERT_TRUE(DecodePage(reduced, path, true, options, QSize(200, 200))) << f.name;
+            ASSERT_EQ(reduced.pixels.size(), QSize(200, 150)) << f.name;
+            const QImage expected = full.pixels.scaled(200, 150, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+            EXPECT_LE(maxDifference(reduced.pixels, expected), f.tolerance) << f.name << " norm " << options.norm;
+        }
+    }
+    // A page smaller than the box is never enlarged; a tall page fits by its height.
+    PageImage record;
+    ASSERT_TRUE(DecodePage(record, dir.write("small.jpg", jpeg(smoothPage(120, 90))), false, {}, QSize(200, 200)));
+    EXPECT_EQ(record.pixels.size(), QSize(120, 90));
+    ASSERT_TRUE(DecodePage(record, dir.write("tall.jpg", jpeg(smoothPage(300, 1000))), false, {}, QSize(200, 200)));
+    EXPECT_EQ(record.pixels.size(), QSize(60, 200));
 }
 
 } // namespace

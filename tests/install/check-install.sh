@@ -16,7 +16,7 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
 
 cmake --install "$build" --prefix "$prefix" >/dev/null
 share=$prefix/share
-for f in bin/bullevista share/bullevista/defaults.ini share/bullevista/skins/default/layout.cor share/bullevista/lang/french.rcc share/applications/bullevista.desktop \
+for f in bin/bullevista bin/bullevista-thumbnailer share/thumbnailers/bullevista.thumbnailer share/bullevista/defaults.ini share/bullevista/skins/default/layout.cor share/bullevista/lang/french.rcc share/applications/bullevista.desktop \
     share/mime/packages/bullevista.xml "share/metainfo/$app_id.metainfo.xml" \
     share/icons/hicolor/{scalable/apps/bullevista.svg,{16x16,22x22,24x24,32x32,48x48,64x64,128x128,256x256}/apps/bullevista.png}; do
   [ -f "$prefix/$f" ] || fail "$f is not installed"

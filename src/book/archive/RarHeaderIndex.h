@@ -5,6 +5,7 @@
 // stored data, so a damaged page would be written as if it were sound).
 
 #include <QStringList>
+#include <QtGlobal>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -19,3 +20,9 @@ struct RarEntryFacts {
 // across volumes are not entries of their own). Shorter than the entry list, or empty, when the headers
 // can't be walked to the end; entries past it are left to libarchive alone.
 std::vector<RarEntryFacts> ReadRarHeaderIndex(const QStringList& volumes);
+
+// Where the block after one at `position` starts, its header and data sizes as read from the header;
+// nothing when they reach past the end of the file (a damaged or hostile header), so no size read from
+// a header is ever used to seek beyond the file.
+std::optional<qint64> NextRarBlock(qint64 position, std::uint64_t headerBytes, std::uint64_t dataBytes,
+                                   qint64 fileSize);

@@ -83,6 +83,12 @@ QByteArrayList BookMimeTypes()
     return types;
 }
 
+QByteArray ThumbnailerEntryText(const QByteArray& program)
+{
+    return "[Thumbnailer Entry]\nTryExec=" + program + "\nExec=" + program + " -s %s %i %o\n"
+        + mimeTypeLine(BookMimeTypes()) + '\n';
+}
+
 QByteArrayList UnlistedBookMimeTypes()
 {
     QByteArrayList types;

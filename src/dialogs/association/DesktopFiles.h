@@ -43,6 +43,10 @@ QByteArray WithDeclaredMimeType(const QByteArray& entry, const QByteArray& mimeT
 // The shared-mime-info package declaring the program's own type and the book types it opens.
 QByteArray MimePackageXml();
 
+// The freedesktop thumbnailer entry that has the file manager ask `program` for the books' covers.
+QByteArray ThumbnailerEntryText(const QByteArray& program);
+
 // The file names the texts go under: applications/, mime/packages/ and the icon theme's apps/.
 inline constexpr const char* kMimePackageName = "bullevista.xml";
 inline constexpr const char* kIconName = "bullevista";
+inline constexpr const char* kThumbnailerName = "bullevista.thumbnailer"; // under thumbnailers/

@@ -1,0 +1,14 @@
+#pragma once
+// The page overview over the page view ("overview"): opened with its thumbnail worker, closed when a
+// page is chosen, on Esc, and before the book changes or closes.
+
+#include "book/ThumbnailWorker.h"
+
+struct AppState;
+
+// The thumbnails of the open book, focused on the page shown: its page files, whether each is written
+// (asked on the worker's thread), its thumbnail folder and the display corrections.
+ThumbnailJob ThumbnailJobOf(const AppState& state);
+
+// Closes the overview, if open: its worker stopped and waited for, the grid gone.
+void ClosePageOverview(AppState& state);
