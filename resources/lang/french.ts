@@ -11,6 +11,14 @@
 <context>
     <name>ControlsPage</name>
     <message>
+        <source>fixed</source>
+        <translation>fixe</translation>
+    </message>
+    <message>
+        <source>Fixed keys (when no key above is the same):</source>
+        <translation>Touches fixes (si aucune touche ci-dessus n&apos;est la même) :</translation>
+    </message>
+    <message>
         <source>Left click will:</source>
         <translation>Le clic gauche :</translation>
     </message>
@@ -54,6 +62,10 @@
         <translation>Normaliser les couleurs (simple)</translation>
     </message>
     <message>
+        <source>natural order (page 2 before page 10)</source>
+        <translation>ordre naturel (page 2 avant page 10)</translation>
+    </message>
+    <message>
         <source>Basic contrast slider (0 =disabled)</source>
         <translation>Réglage simple du contraste (0 = désactivé)</translation>
     </message>
@@ -84,6 +96,25 @@
     <message>
         <source>* Halftone is not supported in win9x/ME/NT4 *</source>
         <translation>* Le lissage n&apos;est pas pris en charge sous win9x/ME/NT4 *</translation>
+    </message>
+</context>
+<context>
+    <name>FixedKeys</name>
+    <message>
+        <source>Scroll down one view, then go to next page</source>
+        <translation>Descendre d&apos;un écran, puis aller à la page suivante</translation>
+    </message>
+    <message>
+        <source>Scroll up one view, then go to previous page</source>
+        <translation>Monter d&apos;un écran, puis aller à la page précédente</translation>
+    </message>
+    <message>
+        <source>Leave fullscreen mode</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>SHIFT + </source>
+        <translation>MAJ + </translation>
     </message>
 </context>
 <context>

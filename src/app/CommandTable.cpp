@@ -1,5 +1,6 @@
 #include "app/CommandTable.h"
 
+#include "app/FixedKeys.h"
 #include "common/Settings.h"
 
 #include <algorithm>
@@ -37,6 +38,9 @@ constexpr CommandInfo kCommands[] = {
     {Command::Zoom150,      {},            40009, {},             {},            [](AppState& s) { SetZoom(s, 50); }},
     {Command::Zoom175,      {},            40010, {},             {},            [](AppState& s) { SetZoom(s, 75); }},
     {Command::Zoom200,      {},            40011, {},             {},            [](AppState& s) { SetZoom(s, 100); }},
+    {Command::ScrollOrForward, {},         0,     {},             {},            ScrollOrTurnForward},
+    {Command::ScrollOrBack, {},            0,     {},             {},            ScrollOrTurnBack},
+    {Command::LeaveFullscreen, {},         0,     {},             {},            LeaveFullscreen},
     {Command::About,        {},            1019,  {},             {},            ShowAbout},
 };
 // clang-format on
@@ -129,5 +133,6 @@ ControlNames CommandControlNames()
             names.gestures[c.gesture.code] = c.gesture.name;
         }
     }
+    names.fixedKeys = FixedKeyRows();
     return names;
 }

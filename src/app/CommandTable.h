@@ -43,6 +43,9 @@ enum class Command {
     Zoom150,
     Zoom175,
     Zoom200,
+    ScrollOrForward,
+    ScrollOrBack,
+    LeaveFullscreen,
     About,
 };
 inline constexpr std::size_t kCommandCount = std::size_t(Command::About) + 1; // the last enumerator + 1
@@ -99,6 +102,8 @@ void ZoomIn(AppState& state);
 void ZoomOut(AppState& state);
 void SetZoom(AppState& state, int zoom); // the zoom presets: 0..100, added to 100 %
 void ToggleStretchedView(AppState& state);
+void ScrollOrTurnForward(AppState& state); // one view down, or the next page at the page's end
+void ScrollOrTurnBack(AppState& state);    // one view up, or the previous page's end at the top
 // OpenCommands.cpp
 void OpenChosenFile(AppState& state);
 void OpenChosenFolder(AppState& state);
@@ -111,6 +116,7 @@ void ShowPreferences(AppState& state);
 void QuitProgram(AppState& state);
 void MinimizeWindow(AppState& state);
 void ToggleFullscreen(AppState& state);
+void LeaveFullscreen(AppState& state);
 void ShowAbout(AppState& state);
 // PopupMenu.cpp
 void ShowPopupMenu(AppState& state);

@@ -40,6 +40,7 @@ BookOpening BookOpeningOf(AppState& state)
     return {.flipped = state.view.flipped,
             .decode = DecodeOptionsOf(state),
             .resumePage = state.settings.previouspage,
+            .order = state.settings.naturalorder ? PageOrder::Natural : PageOrder::Bytes,
             .extractionProgress = ExtractionNotifier(state),
             .chooseBook =
                 [&state](const BookTree& tree, ArchiveFamily family) {

@@ -15,9 +15,7 @@ void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files)
     }
     // The order of PageNameList::sort, which a folder of these files would get.
     std::sort(pages.begin(), pages.end(), [](const auto& a, const auto& b) {
-        if (const int order = ComparePageNames(a.first.lowered, b.first.lowered))
-            return order < 0;
-        return ComparePageNames(a.second.bareName, b.second.bareName) < 0;
+        return PageNameBefore(a.first.lowered, a.second.bareName, b.first.lowered, b.second.bareName, PageOrder::Bytes);
     });
     plan.pages.clear();
     plan.files.clear();
@@ -26,6 +24,32 @@ void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files)
         plan.files.push_back(std::move(file));
     }
     plan.files.insert(plan.files.end(), std::make_move_iterator(others.begin()), std::make_move_iterator(others.end()));
+}
+
+void OrderBookPages(ArchiveBookPlan& plan, PageOrder order)
+{
+    const std::size_t count = std::size_t(plan.pages.count());
+    if (order == PageOrder::Bytes || count > plan.files.size())
+        return; // planned in byte order already
+    std::vector<std::size_t> index(count);
+    for (std::size_t k = 0; k < count; ++k)
+        index[k] = k;
+    const auto& pages = plan.pages.pages();
+    std::sort(index.begin(), index.end(), [&](std::size_t a, std::size_t b) {
+        return PageNameBefore(pages[a].lowered, plan.files[a].bareName, pages[b].lowered, plan.files[b].bareName,
+                              order);
+    });
+    PageNameList sortedPages;
+    std::vector<ExtractionFile> sortedFiles;
+    sortedFiles.reserve(plan.files.size());
+    for (std::size_t k : index) {
+        sortedPages.append(pages[k]);
+        sortedFiles.push_back(std::move(plan.files[k]));
+    }
+    sortedFiles.insert(sortedFiles.end(), std::make_move_iterator(plan.files.begin() + std::ptrdiff_t(count)),
+                       std::make_move_iterator(plan.files.end()));
+    plan.pages = std::move(sortedPages);
+    plan.files = std::move(sortedFiles);
 }
 
 bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir, Messages& messages)

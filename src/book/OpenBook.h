@@ -16,6 +16,7 @@ struct BookOpening {
     bool flipped = false;
     DecodeOptions decode;
     std::int32_t resumePage = 0; // the page shown first while resumePending is set
+    PageOrder order = PageOrder::Bytes;
     // Called on the extraction's worker thread after each file of an archive book is settled; it must
     // only post to the user-interface thread.
     BookExtraction::Notify extractionProgress;

@@ -194,6 +194,32 @@ TEST_F(Commands, TurningTheStretchedViewOnOrFullscreenWhileStretchedRebuildsTheS
     EXPECT_TRUE(!state.view.fullscreen && state.view.rerenderPending);
 }
 
+// Without a view to scroll, Space turns at once; going back lands at the previous page's end. A zoom
+// change leaves the fitted view so it shows; Esc leaves full screen only.
+TEST_F(Commands, SpaceTurnsAtThePagesEndAndZoomLeavesTheFittedView)
+{
+    openBook(3, 1);
+    run(Command::ScrollOrForward);
+    EXPECT_EQ(state.book.pageIndex, 2);
+    run(Command::ScrollOrBack);
+    EXPECT_EQ(std::pair(state.book.pageIndex, state.book.scrollY), std::pair(1, 3));
+
+    for (Command zoom : {Command::ZoomIn, Command::ZoomOut, Command::Zoom150}) {
+        state.view.stretched = true;
+        state.view.zoom = 50;
+        run(zoom);
+        EXPECT_FALSE(state.view.stretched) << int(zoom);
+    }
+    run(Command::Stretch);
+    EXPECT_TRUE(state.view.stretched) << "W brings the fitted view back";
+
+    run(Command::LeaveFullscreen);
+    EXPECT_FALSE(state.view.fullscreen);
+    run(Command::Fullscreen);
+    run(Command::LeaveFullscreen);
+    EXPECT_FALSE(state.view.fullscreen);
+}
+
 TEST_F(Commands, OpenCommandsRememberWhereTheyWereAndCancelOrAVanishedBookChangesNothing)
 {
     openBook(2);

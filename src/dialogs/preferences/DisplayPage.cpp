@@ -27,6 +27,9 @@ DisplayPage::DisplayPage(Settings& settings, const PreferencesHooks& hooks, QWid
                                       settings.halftonezoom, hooks.redrawPage));
     // Normalisation applies to the pages decoded from now on; the page shown stays as it is.
     layout->addWidget(SettingCheckBox("1029", tr("Use basic color normalisation"), settings.norm));
+    // The order applies to the books opened from now on; the book open now keeps its page numbers.
+    layout->addWidget(
+        SettingCheckBox("1070", tr("natural order (page 2 before page 10)"), settings.naturalorder));
 
     layout->addWidget(new QLabel(tr("Basic contrast slider (0 =disabled)")));
     auto* contrastRow = new QHBoxLayout;
