@@ -101,6 +101,14 @@
 <context>
     <name>FixedKeys</name>
     <message>
+        <source>Rotate the page 90° left</source>
+        <translation>Tourner la page de 90° à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate the page 90° right</source>
+        <translation>Tourner la page de 90° à droite</translation>
+    </message>
+    <message>
         <source>Scroll down one view, then go to next page</source>
         <translation>Descendre d&apos;un écran, puis aller à la page suivante</translation>
     </message>
@@ -399,6 +407,14 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
 </context>
 <context>
     <name>PopupMenu</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Tourner à droite</translation>
+    </message>
     <message>
         <source>A File...</source>
         <translation>Un fichier...</translation>

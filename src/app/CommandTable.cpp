@@ -41,6 +41,8 @@ constexpr CommandInfo kCommands[] = {
     {Command::ScrollOrForward, {},         0,     {},             {},            ScrollOrTurnForward},
     {Command::ScrollOrBack, {},            0,     {},             {},            ScrollOrTurnBack},
     {Command::LeaveFullscreen, {},         0,     {},             {},            LeaveFullscreen},
+    {Command::RotateLeft,   u"rotl",       40030, {},             {},            RotatePageLeft},
+    {Command::RotateRight,  u"rotr",       40031, {},             {},            RotatePageRight},
     {Command::About,        {},            1019,  {},             {},            ShowAbout},
 };
 // clang-format on

@@ -46,6 +46,8 @@ enum class Command {
     ScrollOrForward,
     ScrollOrBack,
     LeaveFullscreen,
+    RotateLeft,
+    RotateRight,
     About,
 };
 inline constexpr std::size_t kCommandCount = std::size_t(Command::About) + 1; // the last enumerator + 1
@@ -91,6 +93,8 @@ ControlNames CommandControlNames();
 void TurnForward(AppState& state);
 void TurnBack(AppState& state);
 void FlipPage(AppState& state);
+void RotatePageLeft(AppState& state);  // a quarter turn anticlockwise, for the book open now
+void RotatePageRight(AppState& state); // a quarter turn clockwise
 // ViewCommands.cpp
 void ScrollUp(AppState& state);
 void ScrollDown(AppState& state);

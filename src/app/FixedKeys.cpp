@@ -9,10 +9,12 @@
 const QList<FixedKey>& FixedKeys()
 {
     // Virtual-key codes: 32 Space, 8 Backspace, 34 Page Down, 33 Page Up, 187 and 189 the main
-    // keyboard's + (=) and - keys, 27 Esc, 122 F11. The keypad's + and - are key slots already.
+    // keyboard's + (=) and - keys, 27 Esc, 122 F11, 76 L, 82 R. The keypad's + and - are key slots already.
     static const char* const kDown = QT_TRANSLATE_NOOP("FixedKeys", "Scroll down one view, then go to next page");
     static const char* const kUp = QT_TRANSLATE_NOOP("FixedKeys", "Scroll up one view, then go to previous page");
     static const char* const kLeave = QT_TRANSLATE_NOOP("FixedKeys", "Leave fullscreen mode");
+    static const char* const kLeft = QT_TRANSLATE_NOOP("FixedKeys", "Rotate the page 90° left");
+    static const char* const kRight = QT_TRANSLATE_NOOP("FixedKeys", "Rotate the page 90° right");
     static const QList<FixedKey> keys = {
         {32, false, false, Command::ScrollOrForward, 0, kDown},
         {32, true, false, Command::ScrollOrBack, 0, kUp},
@@ -23,6 +25,8 @@ const QList<FixedKey>& FixedKeys()
         {189, false, true, Command::ZoomOut, 29},
         {27, false, false, Command::LeaveFullscreen, 0, kLeave},
         {122, false, false, Command::Fullscreen, 37},
+        {76, false, false, Command::RotateLeft, 0, kLeft},
+        {82, false, false, Command::RotateRight, 0, kRight},
     };
     return keys;
 }

@@ -54,6 +54,7 @@ void OpenBookDir(AppState& state)
     // The preload thread reads the page list; it must be stopped before the list is replaced.
     CancelPreload(state.preload, state.book);
     StopExtraction(state);
+    state.view.quarterTurns = 0; // a rotation belongs to the book it was chosen for
     showOpened(state, OpenDirectoryBook(state.book, BookOpeningOf(state)));
 }
 
@@ -64,6 +65,7 @@ void OpenBookFile(AppState& state, const QString& path)
     CancelPreload(state.preload, state.book);
     StopExtraction(state); // nothing may still be writing into WorkDir while it is emptied
     EmptyWorkDir(state.paths);
+    state.view.quarterTurns = 0; // a rotation belongs to the book it was chosen for
     Messages messages;
     const bool opened = OpenFileBook(state.book, fullPath, state.paths.WorkDir, BookOpeningOf(state), messages);
     ShowMessages(messages); // before the page, as the opening found them

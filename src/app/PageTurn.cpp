@@ -5,6 +5,7 @@
 #include "app/PresentPage.h"
 #include "book/Preload.h"
 #include "common/ShowMessage.h"
+#include "view/PageGeometry.h"
 #include "view/SmoothScroll.h"
 
 namespace {
@@ -95,6 +96,20 @@ void FlipPage(AppState& state)
 {
     state.view.flipped = !state.view.flipped;
     DecodeShownPageAgain(state);
+}
+
+void RotatePageLeft(AppState& state)
+{
+    state.view.quarterTurns = QuarterTurnsAfter(state.view.quarterTurns, -1);
+    if (state.book.bookLoaded)
+        DecodeShownPageAgain(state);
+}
+
+void RotatePageRight(AppState& state)
+{
+    state.view.quarterTurns = QuarterTurnsAfter(state.view.quarterTurns, 1);
+    if (state.book.bookLoaded)
+        DecodeShownPageAgain(state);
 }
 
 void DecodeShownPageAgain(AppState& state)

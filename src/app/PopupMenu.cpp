@@ -12,6 +12,7 @@
 #include <QCoreApplication>
 #include <QCursor>
 #include <QMenu>
+#include <algorithm>
 #include <QMouseEvent>
 
 namespace {
@@ -33,6 +34,8 @@ std::vector<MenuEntry> makePopupEntries()
         {E::Separator},
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Stretched View"), Command::Stretch},
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Flipped View"), Command::Flip},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Rotate Left"), Command::RotateLeft},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Rotate Right"), Command::RotateRight},
         {E::Separator},
         {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Open")},
     };
@@ -129,7 +132,9 @@ std::unique_ptr<QMenu> BuildPopupMenu(const AppState& state, QWidget* parent)
     auto it = PopupMenuEntries().cbegin();
     addEntries(*menu, it, PopupMenuEntries().cend());
     const QList<QAction*> items = menu->actions();
-    prepareOpenMenu(*items.at(5)->menu(), state);
+    // The "Open" submenu is the first one.
+    const auto open = std::find_if(items.begin(), items.end(), [](const QAction* item) { return item->menu(); });
+    prepareOpenMenu(*(*open)->menu(), state);
     items.at(2)->setCheckable(true);
     items.at(2)->setChecked(state.view.stretched);
     items.at(3)->setCheckable(true);

@@ -141,6 +141,11 @@ ViewStep StepOneView(QSize page, QSize view, const PageViewMode& mode, std::int3
     return {false, next.scrollY};
 }
 
+std::int32_t QuarterTurnsAfter(std::int32_t turns, std::int32_t delta)
+{
+    return std::int32_t(((std::int64_t(turns) + delta) % 4 + 4) % 4);
+}
+
 QSize ScaledPageCacheSize(QSize page, QSize view, bool wstretched)
 {
     if (isEmpty(page) || isEmpty(view))

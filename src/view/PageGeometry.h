@@ -48,6 +48,9 @@ struct ViewStep {
 ViewStep StepOneView(QSize page, QSize view, const PageViewMode& mode, std::int32_t scrollX, std::int32_t scrollY,
                      bool down);
 
+// The quarter turns (0..3) after turning by `delta` quarter turns (positive: clockwise).
+std::int32_t QuarterTurnsAfter(std::int32_t turns, std::int32_t delta);
+
 // The size the scaled-page cache holds the whole page at: W x Hw when fitting the width (even when Hw is
 // below H); the fit-page destination size otherwise (IW x IH when the page fits unscaled).
 QSize ScaledPageCacheSize(QSize page, QSize view, bool wstretched);

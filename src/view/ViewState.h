@@ -6,6 +6,9 @@
 struct ViewState {
     bool stretched = false;
     bool flipped = false;
+    // The page turned by quarter turns clockwise (0..3), on top of `flipped`; kept while the book is
+    // open, back to 0 for the next book.
+    std::int32_t quarterTurns = 0;
     std::int32_t zoom = 0; // 0..100, added to 100 %
     bool fullscreen = false;
     bool rerenderPending = false;

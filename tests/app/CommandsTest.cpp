@@ -3,6 +3,7 @@
 
 #include "app/Commands.h"
 #include "app/KeyRepeat.h"
+#include "app/OpenBooks.h"
 #include "app/OpenDialogs.h"
 #include "app/PopupMenu.h"
 #include "support/TestState.h"
@@ -128,6 +129,33 @@ TEST_F(Commands, PageCommandsAndJumpStayWithinTheBook)
         run(command);
     EXPECT_EQ(state.book.pageIndex, 3) << "no book, no page commands";
     EXPECT_EQ(dialogs.size(), 5);
+}
+
+// Quarter turns from the key, the word and the popup add up with the flip; turning pages keeps them,
+// the next book starts upright.
+TEST_F(Commands, RotationTurnsThePagesOfTheOpenBookOnly)
+{
+    QImage page(2, 1, QImage::Format_RGB32); // red on the left, blue on the right
+    page.fill(Qt::blue);
+    page.setPixel(0, 0, qRgb(255, 0, 0));
+    page.save(dir.file("a.png"));
+    page.save(dir.file("b.png"));
+    OpenPagesIn(state, dir, {"a.png", "b.png"});
+    run(Command::RotateRight);
+    EXPECT_EQ(state.book.current.pixels.size(), QSize(1, 2));
+    EXPECT_EQ(shownGrey(), 255) << "turned clockwise, the red end is on top";
+    RunAction(state, u"rotl");
+    choose(QStringLiteral("Rotate Left"));
+    EXPECT_EQ(std::pair(state.view.quarterTurns, shownGrey()), std::pair(3, 0)) << "anticlockwise: blue on top";
+    run(Command::Flip);
+    EXPECT_EQ(shownGrey(), 255);
+    run(Command::Forward);
+    EXPECT_EQ(std::pair(state.book.pageIndex, state.book.current.pixels.size()), std::pair(1, QSize(1, 2)));
+    run(Command::Flip);
+    state.settings.currentdir = dir.path();
+    state.book.BookDir = dir.path();
+    OpenBookDir(state);
+    EXPECT_EQ(std::pair(state.view.quarterTurns, state.book.current.pixels.size()), std::pair(0, QSize(2, 1)));
 }
 
 TEST_F(Commands, FlipTurnsTheSamePageAndTwiceTurnsItBack)
