@@ -106,7 +106,7 @@ struct Viewer {
         state.settings.preloadnextpage = false; // the benchmark preloads by hand
         state.accelTable = BuildAccelTable(state.settings);
         window = std::make_unique<MainWindow>(state);
-        state.windows = {window.get(), window->pageView()};
+        state.windows = {window.get(), window->pageView(), window->shelfView()};
         window->show();
         window->activateWindow();
         wait(50);

@@ -187,6 +187,10 @@
         <source>Select language</source>
         <translation>Choisir la langue</translation>
     </message>
+    <message>
+        <source>Open each book at the page where it was left</source>
+        <translation>Ouvrir chaque livre à la page où il a été laissé</translation>
+    </message>
 </context>
 <context>
     <name>InfoDialog</name>
@@ -491,12 +495,42 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
         <source>Quit</source>
         <translation>Quitter</translation>
     </message>
+    <message>
+        <source>About Bullevista...</source>
+        <translation>À propos de Bullevista...</translation>
+    </message>
+    <message>
+        <source>Menu</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Réduire</translation>
+    </message>
 </context>
 <context>
     <name>PreferencesFrame</name>
     <message>
         <source>Preferences</source>
         <translation>Préférences</translation>
+    </message>
+</context>
+<context>
+    <name>SkinToolTips</name>
+    <message>
+        <source>Zoom: %1 %</source>
+        <translation>Zoom : %1 %</translation>
+    </message>
+</context>
+<context>
+    <name>ShelfView</name>
+    <message>
+        <source>Open a book...</source>
+        <translation>Ouvrir un livre...</translation>
+    </message>
+    <message>
+        <source>Open a folder...</source>
+        <translation>Ouvrir un dossier...</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 // a path), and reach back up only through the hooks the app installs (AppHooks).
 
 #include "app/AccelTable.h"
+#include "app/BookHistory.h"
 #include "app/ExtractionWaits.h"
 #include "book/BookState.h"
 #include "book/Preload.h"
@@ -12,6 +13,7 @@
 #include "skin/SkinBitmaps.h"
 #include "skin/SkinLayout.h"
 #include "skin/SkinText.h"
+#include "view/ShelfView.h"
 #include "view/ViewRecords.h"
 
 #include <QPointer>
@@ -35,11 +37,13 @@ struct AppPaths {
 struct AppWindows {
     QPointer<QWidget> main;
     QPointer<PageView> pageView;
+    QPointer<ShelfView> shelf; // the recent books, over the page view while no book is open
 };
 
 struct AppState {
     AppPaths paths;
     Settings settings;
+    HistoryState history;            // the reading history, while it can be used
     LanguageHandle language;         // the language module in use; unloaded for the built-in English
     ExtractionWaits extractionWaits; // before the book: the book's worker ends before it goes
     BookState book;

@@ -7,6 +7,7 @@
 
 #include "dialogs/keys/ControlNames.h"
 
+#include <QString>
 #include <QStringView>
 #include <cstddef>
 #include <optional>
@@ -112,6 +113,8 @@ void ScrollOrTurnBack(AppState& state);    // one view up, or the previous page'
 void OpenChosenFile(AppState& state);
 void OpenChosenFolder(AppState& state);
 void OpenLastBook(AppState& state);
+// Opens a book of the recent books; one no longer there is said so.
+void OpenRecentBook(AppState& state, const QString& bookPath);
 // DialogCommands.cpp
 void JumpToChosenPage(AppState& state);
 void ShowBookInfo(AppState& state);

@@ -6,6 +6,7 @@
 #include "app/FixedKeys.h"
 #include "app/PopupMenu.h"
 #include "app/ShutDown.h"
+#include "app/SkinToolTips.h"
 #include "app/ViewCommands.h"
 #include "app/ViewPlacement.h"
 #include "app/WindowGrip.h"
@@ -14,6 +15,7 @@
 #include "skin/SkinGeometry.h"
 #include "view/PageView.h"
 #include "view/PageViewInput.h"
+#include "view/ShelfView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,6 +27,7 @@
 #include <QMimeData>
 #include <QPainter>
 #include <QScreen>
+#include <QToolTip>
 #include <QWheelEvent>
 #include <QWindow>
 
@@ -52,6 +55,8 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     setGeometry(savedPlacement());
     m_pageView = new PageView(viewRecords(state), this);
     new PageViewInput(viewRecords(state), m_pageView);
+    m_shelf = new ShelfView(m_pageView);
+    m_shelf->hide();
     placePageView();
     setAcceptDrops(true);
     // Accelerators see every key press while this window is the active one, whichever child has focus.
@@ -243,10 +248,7 @@ void MainWindow::rightPressed(QPoint point)
     m_state.skin.hotButton = hot;
     if (hot < 0 || m_state.skin.buttons.records[hot].action != u"open")
         return;
-    std::unique_ptr<QMenu> menu = BuildOpenMenu(m_state, m_pageView);
-    const int id = TrackMenu(*menu, mapToGlobal(point));
-    menu.reset();
-    RunMenuCommand(m_state, id);
+    RunMenu(m_state, BuildOpenMenu(m_state, m_pageView), mapToGlobal(point));
 }
 
 void MainWindow::mouseMoveEvent(QMouseEvent* event)
@@ -315,23 +317,60 @@ void MainWindow::mouseReleaseEvent(QMouseEvent* event)
     setPointerCursor(point);
 }
 
+void MainWindow::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    const QPoint point = event->position().toPoint();
+    if (event->button() != Qt::LeftButton || m_state.view.fullscreen
+        || !ResolveMoveArea(m_state.skin.moveArea, size()).contains(point)) {
+        QWidget::mouseDoubleClickEvent(event);
+        return;
+    }
+    m_dragging = false;
+    if (isMaximized())
+        showNormal();
+    else
+        showMaximized();
+    event->accept();
+}
+
 void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Whoever resized the window (the grip, the window manager, a tiling layout), the placement follows,
-    // the page view is placed again and a stretched page is fitted to it.
+    // the page view is placed again and a stretched page is fitted to it. A maximised size is the
+    // screen's, not the reader's placement.
     if (!m_state.view.fullscreen) {
-        m_state.settings.wndwidth = width();
-        m_state.settings.wndheight = height();
+        if (!isMaximized()) {
+            m_state.settings.wndwidth = width();
+            m_state.settings.wndheight = height();
+        }
         placePageView();
     }
     m_pictureStale = true;
+}
+
+bool MainWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ToolTip) {
+        const auto* help = static_cast<QHelpEvent*>(event);
+        const QString tip = SkinToolTipAt(m_state, size(), help->pos());
+        if (tip.isEmpty())
+            QToolTip::hideText();
+        else
+            QToolTip::showText(help->globalPos(), tip, this);
+        return true;
+    }
+    return QWidget::event(event);
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::KeyPress && QApplication::activeWindow() == this) {
         const auto& key = *static_cast<QKeyEvent*>(event);
+        // With no book open, the arrows and Enter move over the recent books.
+        if (m_shelf->isVisible() && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            m_shelf->takeKey(key.key()))
+            return true;
         const KeyStroke stroke = KeyStrokeFromEvent(key);
         std::optional<Command> command = MatchAccelerator(m_state.accelTable, stroke);
         if (!command)

@@ -3,7 +3,8 @@
 // the pointer drags the window by the skin's move area (or anywhere with Ctrl), resizes it from the size
 // grip, presses buttons (their action runs on release over a button) and drags sliders. Key presses go
 // through the accelerator table to the command handler, the wheel turns as the settings say, and one
-// book file or folder may be dropped on it.
+// book file or folder may be dropped on it. A double-click on the drag area maximises the window or
+// gives it back its size; buttons and the zoom slider have tooltips.
 
 #include "app/KeyRepeat.h"
 #include "skin/SkinBitmaps.h"
@@ -16,6 +17,7 @@
 struct AppState;
 struct AppWindows;
 class PageView;
+class ShelfView;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -23,6 +25,7 @@ public:
     explicit MainWindow(AppState& state);
 
     PageView* pageView() const { return m_pageView; }
+    ShelfView* shelfView() const { return m_shelf; }
 
     // The window's rectangle from the placement in the settings.
     QRect savedPlacement() const;
@@ -38,6 +41,7 @@ public:
     const QImage& picture() const { return m_picture; }
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
@@ -48,6 +52,7 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private:
@@ -66,6 +71,7 @@ private:
 
     AppState& m_state;
     PageView* m_pageView = nullptr;
+    ShelfView* m_shelf = nullptr; // over the page view while no book is open
     WheelNotches m_wheelNotches;
     KeyRepeatThrottle m_keyRepeat;
 

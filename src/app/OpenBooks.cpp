@@ -1,11 +1,13 @@
 #include "app/OpenBooks.h"
 
 #include "app/AppState.h"
+#include "app/BookHistory.h"
 #include "app/ExtractionProgress.h"
 #include "app/OpenDialogs.h"
 #include "app/PageTurn.h"
 #include "app/PresentPage.h"
 #include "app/WorkDir.h"
+#include "book/BookKind.h"
 #include "book/Preload.h"
 #include "common/Paths.h"
 #include "common/ShowMessage.h"
@@ -33,6 +35,28 @@ void showOpened(AppState& state, bool opened)
         },
         Qt::QueuedConnection);
 }
+
+// The book at `bookPath` starts at its remembered page, unless the last session's book is being reopened
+// at its own page ("openlast"). True when the history chose the page.
+bool resumeFromHistory(AppState& state, const QString& bookPath, BookOpening& how)
+{
+    const std::optional<std::int32_t> page = HistoryResumePage(state, bookPath);
+    if (state.book.resumePending || !page)
+        return false;
+    state.book.resumePending = true;
+    how.resumePage = *page;
+    return true;
+}
+
+// After the opening: the last session's scroll position belongs to its own book only, and a book that
+// did not open is not remembered.
+void settleResume(AppState& state, bool fromHistory, bool opened)
+{
+    if (fromHistory)
+        state.book.resumePending = false;
+    if (!opened)
+        state.history.book = {};
+}
 } // namespace
 
 BookOpening BookOpeningOf(AppState& state)
@@ -55,7 +79,11 @@ void OpenBookDir(AppState& state)
     CancelPreload(state.preload, state.book);
     StopExtraction(state);
     state.view.quarterTurns = 0; // a rotation belongs to the book it was chosen for
-    showOpened(state, OpenDirectoryBook(state.book, BookOpeningOf(state)));
+    BookOpening how = BookOpeningOf(state);
+    const bool fromHistory = resumeFromHistory(state, state.book.BookDir, how);
+    const bool opened = OpenDirectoryBook(state.book, how);
+    settleResume(state, fromHistory, opened);
+    showOpened(state, opened);
 }
 
 void OpenBookFile(AppState& state, const QString& path)
@@ -67,7 +95,12 @@ void OpenBookFile(AppState& state, const QString& path)
     EmptyWorkDir(state.paths);
     state.view.quarterTurns = 0; // a rotation belongs to the book it was chosen for
     Messages messages;
-    const bool opened = OpenFileBook(state.book, fullPath, state.paths.WorkDir, BookOpeningOf(state), messages);
+    BookOpening how = BookOpeningOf(state);
+    // An image opens its folder as the book.
+    const bool image = BookKindOfExtension(BookFileExtension(fullPath)) == BookKind::Image;
+    const bool fromHistory = resumeFromHistory(state, image ? paths::directoryOf(fullPath) : fullPath, how);
+    const bool opened = OpenFileBook(state.book, fullPath, state.paths.WorkDir, how, messages);
+    settleResume(state, fromHistory, opened);
     ShowMessages(messages); // before the page, as the opening found them
     showOpened(state, opened);
 }

@@ -74,3 +74,13 @@ void OpenLastBook(AppState& state)
     // opened doesn't start at the old page and position.
     state.book.resumePending = false;
 }
+
+void OpenRecentBook(AppState& state, const QString& bookPath)
+{
+    if (!QFileInfo::exists(bookPath)) {
+        ShowMessage(QStringLiteral("This book can't be found:\n") + bookPath, QStringLiteral("Error"));
+        return;
+    }
+    CancelPreload(state.preload, state.book);
+    OpenBookAt(state, bookPath);
+}

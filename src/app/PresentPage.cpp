@@ -1,7 +1,9 @@
 #include "app/PresentPage.h"
 
 #include "app/AppState.h"
+#include "app/BookHistory.h"
 #include "app/ProductTitle.h"
+#include "app/RecentShelf.h"
 #include "book/PageCounter.h"
 #include "view/PageShown.h"
 #include "view/PageView.h"
@@ -18,6 +20,8 @@ void PresentPage(AppState& state)
     }
     if (state.windows.main)
         state.windows.main->update();
+    RememberPage(state);
+    HideRecentShelf(state);
 }
 
 void ShowNoBook(AppState& state)
@@ -27,6 +31,7 @@ void ShowNoBook(AppState& state)
         state.windows.main->update();
     if (state.windows.pageView)
         state.windows.pageView->update(); // a page the failed open discarded must not stay on screen
+    UpdateRecentShelf(state);
 }
 
 void ShowMainText(AppState& state, const QString& text)

@@ -1,6 +1,7 @@
 #include "app/ShutDown.h"
 
 #include "app/AppState.h"
+#include "app/BookHistory.h"
 #include "app/ExtractionProgress.h"
 #include "app/SettingsFile.h"
 #include "app/WorkDir.h"
@@ -22,6 +23,7 @@ void ShutDown(AppState& state)
     if (state.shutDown)
         return;
     state.shutDown = true;
+    CloseHistory(state); // the page read last, before the book goes
     ReleaseLanguage(state.language);
     // No timer may run into the records released below, and no decode may outlive the book.
     CancelPreload(state.preload, state.book);

@@ -3,11 +3,13 @@
 #include "app/AppHooks.h"
 #include "app/AppPaths.h"
 #include "app/AppState.h"
+#include "app/BookHistory.h"
 #include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/MessageBox.h"
 #include "app/OpenBooks.h"
 #include "app/PresentPage.h"
+#include "app/RecentShelf.h"
 #include "app/ProductTitle.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
@@ -18,6 +20,7 @@
 #include "skin/SkinGeometry.h"
 #include "skin/SkinLoad.h"
 #include "view/PageView.h"
+#include "view/ShelfView.h"
 
 #include <QApplication>
 #include <QCursor>
@@ -26,6 +29,9 @@
 #include <random>
 
 namespace {
+// The history keeps this many books, those read last; the others and their thumbnails go.
+constexpr int kBooksRemembered = 1000;
+
 std::mt19937 seededRandom()
 {
     const QPoint pointer = QCursor::pos();
@@ -114,7 +120,8 @@ int RunBullevista(int argc, char** argv)
 
     // The window is up before the book opens, so a book chooser or a message has it behind them.
     MainWindow window(state);
-    state.windows = {&window, window.pageView()};
+    state.windows = {&window, window.pageView(), window.shelfView()};
+    ConnectRecentShelf(state);
     window.show();
     state.accelTable = BuildAccelTable(state.settings);
     if (state.settings.startfullscreen > 0)
@@ -125,7 +132,16 @@ int RunBullevista(int argc, char** argv)
     QStringList arguments = QCoreApplication::arguments();
     arguments.removeFirst();
     QMetaObject::invokeMethod(
-        &window, [&state, arguments] { openCommandLineBook(state, arguments); }, Qt::QueuedConnection);
+        &window,
+        [&state, arguments] {
+            // The history opens first, so the command-line book resumes too; a message about it has
+            // the window to stand on.
+            OpenHistory(state);
+            PruneHistory(state, kBooksRemembered);
+            openCommandLineBook(state, arguments);
+            UpdateRecentShelf(state);
+        },
+        Qt::QueuedConnection);
     const int code = QApplication::exec();
     return code;
 }

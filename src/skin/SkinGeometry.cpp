@@ -80,6 +80,17 @@ int ButtonAt(const SkinLayout& layout, QSize window, QPoint point)
     return hot;
 }
 
+int SliderAt(const SkinLayout& layout, QSize window, QPoint point)
+{
+    int hot = -1;
+    for (int i = 0; i < int(layout.sliders.records.size()); ++i) {
+        const SkinSlider& s = layout.sliders.records[i];
+        if (ElementContains(ResolveElement(s.x, s.y, s.width, s.height, window), point))
+            hot = i;
+    }
+    return hot;
+}
+
 std::int32_t SliderKnobFor(std::int32_t value, std::int32_t width)
 {
     if (value <= 4)

@@ -42,6 +42,8 @@ bool ElementContains(const QRect& element, QPoint p);
 
 // The button under `point` (the last in file order that holds it), or -1.
 int ButtonAt(const SkinLayout& layout, QSize window, QPoint point);
+// The slider under `point` (the last in file order that holds it), or -1.
+int SliderAt(const SkinLayout& layout, QSize window, QPoint point);
 
 // A slider's knob position for a filled length: 5 up to a value of 4, else the value, at most width - 5.
 std::int32_t SliderKnobFor(std::int32_t value, std::int32_t width);

@@ -29,7 +29,7 @@ protected:
     void openBook(int pages, int index = 0) { OpenGreyBook(state, dir, pages, QSize(4, 3), 10, index); }
     int shownGrey() const { return state.book.current.isNull() ? -1 : qRed(state.book.current.pixels.pixel(0, 0)); }
     void run(Command command) { RunCommand(state, command); }
-    // The popup, with the item of this text chosen in it.
+    // The popup, with the item of this text (its key column aside) chosen in it.
     void choose(const QString& text)
     {
         MenuTracker previous = SetMenuTracker([text](QMenu& menu, const QPoint&) {
@@ -37,7 +37,7 @@ protected:
             menus << &menu;
             for (const QMenu* in : menus)
                 for (const QAction* item : in->actions())
-                    if (item->text() == text)
+                    if (item->text().section(u'\t', 0, 0) == text.section(u'\t', 0, 0))
                         return item->data().toInt();
             return 0;
         });

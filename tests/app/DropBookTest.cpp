@@ -16,7 +16,7 @@ TEST(DropBook, OneLocalFolderOrFileOpensItsBookAndTwoItemsKeepTheOpenOne)
     UseDefaultSettings(state);
     state.settings.preloadnextpage = false;
     MainWindow window(state);
-    state.windows = {&window, window.pageView()};
+    state.windows = {&window, window.pageView(), window.shelfView()};
     MessageRecorder messages;
     ScratchDir one, two;
     WriteGreyPages(one, 1, QSize(8, 8), 1);

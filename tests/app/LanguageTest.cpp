@@ -96,7 +96,7 @@ TEST(French, EveryDialogAndMenuTextDiffersFromTheEnglish)
     for (const auto& [window, text] : {std::pair{"0", "Choisir la langue"},
                                        {"3", "Naviguer vers le haut (Haut)"},
                                        {"no info", "Infos... (info.BDi introuvable)"},
-                                       {"menus", "Quitter"}})
+                                       {"menus", "Quitter\tCTRL + Q"}})
         EXPECT_TRUE(french.at(window).contains(QString::fromUtf8(text))) << text;
     state.settings.previousbook = QStringLiteral("/books/vol1/");
     EXPECT_EQ(BuildOpenMenu(state, nullptr)->actions().value(5)->text(), QStringLiteral("Numéro de page : 1"));

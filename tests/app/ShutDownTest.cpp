@@ -59,7 +59,11 @@ TEST(ProgramRun, SurvivesAnySettingsFileAndEndsCleanlyOnSigterm)
         const auto workDirs = [&] {
             return QDir(dir.path()).entryList({"?????"}, QDir::Dirs).filter(QRegularExpression("^[A-Y]{5}$"));
         };
-        QProcess run; // on the test's own platform, offscreen
+        QProcess run; // on the test's own platform, offscreen, its history and thumbnails in the scratch folder
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert("XDG_DATA_HOME", dir.file("data"));
+        environment.insert("XDG_CACHE_HOME", dir.file("cache"));
+        run.setProcessEnvironment(environment);
         // A book that isn't there takes the failed-open path at start.
         run.start(dir.file("viewer"), content.isEmpty() ? QStringList() : QStringList{dir.file("no such book")});
         ASSERT_TRUE(QTest::qWaitFor([&] { return workDirs().size() == 1; }, 5000))

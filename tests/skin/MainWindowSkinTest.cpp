@@ -30,7 +30,7 @@ protected:
         Messages said;
         ASSERT_TRUE(LoadSkinLayout(state.skin, folder, said) && LoadSkinBitmaps(state.skinBitmaps, folder, said));
         window = std::make_unique<MainWindow>(state);
-        state.windows = {window.get(), window->pageView()};
+        state.windows = {window.get(), window->pageView(), window->shelfView()};
         window->show();
     }
     void TearDown() override { state.windows = {}; }

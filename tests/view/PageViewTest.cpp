@@ -40,7 +40,7 @@ protected:
         state.settings.wndheight = 300;
         window = std::make_unique<MainWindow>(state);
         view = window->pageView();
-        state.windows = {window.get(), view};
+        state.windows = {window.get(), view, window->shelfView()};
         window->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()) && view->size() == QSize(400, 300));
     }

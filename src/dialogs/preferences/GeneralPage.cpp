@@ -47,6 +47,8 @@ GeneralPage::GeneralPage(Settings& settings, QWidget* parent) : QWidget(parent)
     options->addWidget(SettingCheckBox("1022", tr("Alternative mouse navigation mode"), settings.explorerstylenav));
     options->addWidget(
         SettingCheckBox("1023", tr("Preload next page while reading the current one"), settings.preloadnextpage));
+    options->addWidget(
+        SettingCheckBox("1041", tr("Open each book at the page where it was left"), settings.resumebooks));
     options->addWidget(SettingCheckBox("1024", tr("Go to next page after holding left button down for 10 sec."),
                                        settings.nextonup >= 0, [s](bool on) { s->nextonup = on ? 0 : -1; }));
 
