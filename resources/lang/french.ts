@@ -66,6 +66,18 @@
         <translation>ordre naturel (page 2 avant page 10)</translation>
     </message>
     <message>
+        <source>two pages side by side (books opened from now on)</source>
+        <translation>deux pages côte à côte (livres ouverts désormais)</translation>
+    </message>
+    <message>
+        <source>first page alone in two-page view</source>
+        <translation>première page seule en vue double page</translation>
+    </message>
+    <message>
+        <source>manga order (right to left)</source>
+        <translation>sens de lecture manga (de droite à gauche)</translation>
+    </message>
+    <message>
         <source>Basic contrast slider (0 =disabled)</source>
         <translation>Réglage simple du contraste (0 = désactivé)</translation>
     </message>
@@ -107,6 +119,18 @@
     <message>
         <source>Rotate the page 90° right</source>
         <translation>Tourner la page de 90° à droite</translation>
+    </message>
+    <message>
+        <source>Two pages side by side</source>
+        <translation>Deux pages côte à côte</translation>
+    </message>
+    <message>
+        <source>Move the pairs by one page</source>
+        <translation>Décaler les paires d’une page</translation>
+    </message>
+    <message>
+        <source>Manga order (right to left)</source>
+        <translation>Sens manga (de droite à gauche)</translation>
     </message>
     <message>
         <source>Scroll down one view, then go to next page</source>
@@ -418,6 +442,18 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
     <message>
         <source>Rotate Right</source>
         <translation>Tourner à droite</translation>
+    </message>
+    <message>
+        <source>Two Pages</source>
+        <translation>Deux pages</translation>
+    </message>
+    <message>
+        <source>Shift Pairs</source>
+        <translation>Décaler les paires</translation>
+    </message>
+    <message>
+        <source>Manga Order</source>
+        <translation>Sens manga</translation>
     </message>
     <message>
         <source>A File...</source>

@@ -43,6 +43,9 @@ constexpr CommandInfo kCommands[] = {
     {Command::LeaveFullscreen, {},         0,     {},             {},            LeaveFullscreen},
     {Command::RotateLeft,   u"rotl",       40030, {},             {},            RotatePageLeft},
     {Command::RotateRight,  u"rotr",       40031, {},             {},            RotatePageRight},
+    {Command::TwoPages,     u"double",     40032, {},             {},            ToggleTwoPages},
+    {Command::ShiftPairs,   u"shift",      40033, {},             {},            ShiftPairs},
+    {Command::MangaOrder,   u"manga",      40034, {},             {},            ToggleMangaOrder},
     {Command::About,        {},            1019,  {},             {},            ShowAbout},
 };
 // clang-format on

@@ -49,6 +49,9 @@ enum class Command {
     LeaveFullscreen,
     RotateLeft,
     RotateRight,
+    TwoPages,
+    ShiftPairs,
+    MangaOrder,
     About,
 };
 inline constexpr std::size_t kCommandCount = std::size_t(Command::About) + 1; // the last enumerator + 1
@@ -96,6 +99,9 @@ void TurnBack(AppState& state);
 void FlipPage(AppState& state);
 void RotatePageLeft(AppState& state);  // a quarter turn anticlockwise, for the book open now
 void RotatePageRight(AppState& state); // a quarter turn clockwise
+void ToggleTwoPages(AppState& state);   // two pages side by side, for the open book and the next
+void ShiftPairs(AppState& state);       // pairs moved by one page
+void ToggleMangaOrder(AppState& state); // pairs read right to left
 // ViewCommands.cpp
 void ScrollUp(AppState& state);
 void ScrollDown(AppState& state);

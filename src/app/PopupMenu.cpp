@@ -42,6 +42,9 @@ std::vector<MenuEntry> makePopupEntries()
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Flipped View"), Command::Flip},
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Rotate Left"), Command::RotateLeft},
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Rotate Right"), Command::RotateRight},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Two Pages"), Command::TwoPages},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Shift Pairs"), Command::ShiftPairs},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Manga Order"), Command::MangaOrder},
         {E::Separator},
         {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Open")},
     };

@@ -302,3 +302,47 @@ TEST(KeyRepeatThrottle, DropsOnlyRepeatsMadeWhileTheLastCommandRan)
     throttle.ran(1100, -5);
     EXPECT_FALSE(throttle.drop(1100, true)) << "a clock step back is no time spent";
 }
+
+// Two pages: the cover alone, then pairs, a wide page alone; turns go by the pages shown, "shift" moves
+// the pairs, manga order puts the first page on the right, flip turns the pair whole, the counter follows.
+TEST_F(Commands, TwoPagesTurnByThePairsShown)
+{
+    QStringList names = WriteGreyPages(dir, 6, QSize(3, 4), 10);
+    QImage wide(8, 4, QImage::Format_RGB32);
+    wide.fill(QColor(40, 40, 40));
+    wide.save(dir.file(names[4]));
+    OpenPagesIn(state, dir, names);
+    state.book.BookPath = dir.path();
+    const auto shown = [this] {
+        return std::tuple(state.book.pageIndex, state.view.pagesShown, state.book.current.width());
+    };
+    RunAction(state, u"double");
+    EXPECT_EQ(shown(), std::tuple(0, 1, 3)) << "the cover alone";
+    run(Command::Forward);
+    EXPECT_EQ(shown(), std::tuple(1, 2, 6));
+    EXPECT_EQ(std::pair(shownGrey(), qRed(state.book.current.pixels.pixel(5, 0))), std::pair(10, 20));
+    EXPECT_TRUE(state.windows.main == nullptr || state.windows.main->windowTitle().startsWith("PAGE : 2-3/6"));
+    run(Command::MangaOrder);
+    EXPECT_EQ(std::pair(shownGrey(), qRed(state.book.current.pixels.pixel(5, 0))), std::pair(20, 10));
+    run(Command::Flip);
+    EXPECT_EQ(std::pair(shownGrey(), qRed(state.book.current.pixels.pixel(5, 3))), std::pair(10, 20))
+        << "a flipped pair trades its sides";
+    run(Command::Flip);
+    run(Command::Forward);
+    EXPECT_EQ(shown(), std::tuple(3, 1, 3)) << "page 4 alone: page 5 is wide";
+    run(Command::Forward);
+    EXPECT_EQ(shown(), std::tuple(4, 1, 8));
+    run(Command::Forward);
+    EXPECT_EQ(shown(), std::tuple(5, 1, 3));
+    run(Command::Back);
+    run(Command::Back);
+    run(Command::Back);
+    EXPECT_EQ(shown(), std::tuple(1, 2, 6));
+    run(Command::ShiftPairs);
+    EXPECT_EQ(shown(), std::tuple(1, 1, 3)) << "shifted: page 2 alone too";
+    run(Command::Forward);
+    EXPECT_EQ(shown(), std::tuple(2, 2, 6));
+    run(Command::TwoPages);
+    EXPECT_EQ(shown(), std::tuple(2, 1, 3));
+    EXPECT_EQ(std::pair(state.settings.doublepage, state.settings.mangaorder), std::pair(false, true));
+}
