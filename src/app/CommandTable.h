@@ -45,6 +45,14 @@ enum class Command {
     Zoom150,
     Zoom175,
     Zoom200,
+    ScrollOrForward,
+    ScrollOrBack,
+    LeaveFullscreen,
+    RotateLeft,
+    RotateRight,
+    TwoPages,
+    ShiftPairs,
+    MangaOrder,
     About,
 };
 inline constexpr std::size_t kCommandCount = std::size_t(Command::About) + 1; // the last enumerator + 1
@@ -90,6 +98,11 @@ ControlNames CommandControlNames();
 void TurnForward(AppState& state);
 void TurnBack(AppState& state);
 void FlipPage(AppState& state);
+void RotatePageLeft(AppState& state);  // a quarter turn anticlockwise, for the book open now
+void RotatePageRight(AppState& state); // a quarter turn clockwise
+void ToggleTwoPages(AppState& state);   // two pages side by side, for the open book and the next
+void ShiftPairs(AppState& state);       // pairs moved by one page
+void ToggleMangaOrder(AppState& state); // pairs read right to left
 // ViewCommands.cpp
 void ScrollUp(AppState& state);
 void ScrollDown(AppState& state);
@@ -101,6 +114,8 @@ void ZoomIn(AppState& state);
 void ZoomOut(AppState& state);
 void SetZoom(AppState& state, int zoom); // the zoom presets: 0..100, added to 100 %
 void ToggleStretchedView(AppState& state);
+void ScrollOrTurnForward(AppState& state); // one view down, or the next page at the page's end
+void ScrollOrTurnBack(AppState& state);    // one view up, or the previous page's end at the top
 // OpenCommands.cpp
 void OpenChosenFile(AppState& state);
 void OpenChosenFolder(AppState& state);
@@ -117,6 +132,7 @@ void ShowPreferences(AppState& state);
 void QuitProgram(AppState& state);
 void MinimizeWindow(AppState& state);
 void ToggleFullscreen(AppState& state);
+void LeaveFullscreen(AppState& state);
 void ShowAbout(AppState& state);
 // PopupMenu.cpp
 void ShowPopupMenu(AppState& state);

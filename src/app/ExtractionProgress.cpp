@@ -73,5 +73,6 @@ void StopExtraction(AppState& state)
     state.book.extraction.reset();
     state.extractionWaits.page = -1;
     state.extractionWaits.preload = -1;
+    state.extractionWaits.comicInfo = -1;
     updateStrip(state);
 }

@@ -14,5 +14,6 @@ struct ExtractionWaits {
     std::int32_t page = -1;    // the page turned to that isn't written yet; -1: none
     bool forward = false;      // that turn was one page forward
     std::int32_t preload = -1; // the page to preload once it is written; -1: none
+    std::int32_t comicInfo = -1; // the file ComicInfo.xml, read once it is written; -1: none
     bool showingMessages = false;
 };

@@ -3,6 +3,7 @@
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/DropBook.h"
+#include "app/FixedKeys.h"
 #include "app/PopupMenu.h"
 #include "app/ShutDown.h"
 #include "app/SkinToolTips.h"
@@ -185,6 +186,7 @@ void MainWindow::followZoomSlider()
     if (hot < 0 || hot >= int(sliders.size()) || sliders[hot].name != u"zoom")
         return;
     m_state.view.zoom = SliderPercent(sliders[hot]);
+    LeaveFittedViewForZoom(m_state);
     m_pageView->update();
 }
 
@@ -380,7 +382,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (m_shelf->isVisible() && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
             m_shelf->takeKey(key.key()))
             return true;
-        if (const std::optional<Command> command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(key))) {
+        const KeyStroke stroke = KeyStrokeFromEvent(key);
+        std::optional<Command> command = MatchAccelerator(m_state.accelTable, stroke);
+        if (!command)
+            command = MatchFixedKey(m_state.accelTable, stroke);
+        if (command) {
             if (!m_keyRepeat.drop(key.timestamp(), key.isAutoRepeat())) {
                 QElapsedTimer took;
                 took.start();
@@ -439,8 +445,17 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::wheelEvent(QWheelEvent* event)
 {
-    // A horizontal wheel is a different wheel; only the vertical one turns.
+    // A horizontal wheel is a different wheel; only the vertical one turns. With Ctrl held it zooms,
+    // whatever the wheel is set to do.
     const int notches = m_wheelNotches.add(event->angleDelta().y());
+    if (event->modifiers() & Qt::ControlModifier) {
+        for (int i = 0; i < notches; ++i)
+            RunCommand(m_state, Command::ZoomIn);
+        for (int i = 0; i > notches; --i)
+            RunCommand(m_state, Command::ZoomOut);
+        event->accept();
+        return;
+    }
     for (int i = 0; i < notches; ++i)
         WheelTurned(m_state, 120);
     for (int i = 0; i > notches; --i)

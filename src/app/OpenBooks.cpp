@@ -9,6 +9,7 @@
 #include "app/WorkDir.h"
 #include "book/BookPathCheck.h"
 #include "book/BookKind.h"
+#include "book/ComicInfo.h"
 #include "book/Preload.h"
 #include "common/Paths.h"
 #include "common/ShowMessage.h"
@@ -17,13 +18,55 @@
 #include <QDir>
 
 namespace {
+// A rotation, a shift and the widths found belong to the book they were found in; the two-page view and
+// manga order start as the settings say, unless the history remembers this book's own.
+void startViewOfBook(AppState& state)
+{
+    ViewState& view = state.view;
+    view.quarterTurns = 0;
+    view.twoPages = state.settings.doublepage;
+    view.rightToLeft = state.settings.mangaorder;
+    view.pairsShifted = false;
+    view.pagesShown = 1;
+    view.widePages.clear();
+    view.remembered = false;
+}
+
+// An archive's ComicInfo.xml may ask for manga order: read at once when the archive was written whole,
+// otherwise moved to the front of the extraction and read once written (ReadComicInfoWhenWritten).
+void askComicInfo(AppState& state)
+{
+    if (state.view.remembered || state.book.BookDir != state.paths.WorkDir)
+        return;
+    if (!state.book.extraction) {
+        ApplyComicInfo(state);
+        return;
+    }
+    if (const std::optional<std::size_t> k = state.book.extraction->fileNamed(kComicInfoName)) {
+        state.extractionWaits.comicInfo = std::int32_t(*k);
+        ReadComicInfoWhenWritten(state);
+    }
+}
+
 void showOpened(AppState& state, bool opened)
 {
     if (!opened) {
         ShowNoBook(state);
         return;
     }
-    PresentPage(state);
+    // The opening decoded the first page alone; the pair holding it follows at once, or once the page
+    // beside it is written (the single page on screen meanwhile).
+    if (!state.view.twoPages) {
+        PresentPage(state);
+    } else {
+        const PagePair pair = PairShownAt(state, state.book.pageIndex);
+        bool whole = true;
+        for (std::int32_t page = pair.first; page < pair.first + pair.count; ++page)
+            whole = whole && PageSettled(state.book, page);
+        if (!whole)
+            PresentPage(state);
+        TurnToPage(state, state.book.pageIndex, false);
+    }
     DiscardPreloadedPage(state.preload, state.book);
     ArmPreloadIfWanted(state);
     // The rest of an archive book is written once the first page is painted: queued behind its paint.
@@ -76,6 +119,7 @@ BookOpening BookOpeningOf(AppState& state)
             .decode = DecodeOptionsOf(state),
             .resumePage = state.settings.previouspage,
             .pageBox = PdfPageBox(state),
+            .order = state.settings.naturalorder ? PageOrder::Natural : PageOrder::Bytes,
             .extractionProgress = ExtractionNotifier(state),
             .chooseBook =
                 [&state](const BookTree& tree, ArchiveFamily family) {
@@ -89,6 +133,7 @@ void OpenBookDir(AppState& state)
     // The preload thread reads the page list; it must be stopped before the list is replaced.
     CancelPreload(state.preload, state.book);
     StopExtraction(state);
+    startViewOfBook(state);
     BookOpening how = BookOpeningOf(state);
     const bool fromHistory = resumeFromHistory(state, state.book.BookDir, how);
     const bool opened = OpenDirectoryBook(state.book, how);
@@ -103,6 +148,7 @@ void OpenBookFile(AppState& state, const QString& path)
     CancelPreload(state.preload, state.book);
     StopExtraction(state); // nothing may still be writing into WorkDir while it is emptied
     EmptyWorkDir(state.paths);
+    startViewOfBook(state);
     Messages messages;
     BookOpening how = BookOpeningOf(state);
     // An image opens its folder as the book.
@@ -112,6 +158,8 @@ void OpenBookFile(AppState& state, const QString& path)
     settleResume(state, fromHistory, opened);
     ShowMessages(messages); // before the page, as the opening found them
     showOpened(state, opened);
+    if (opened)
+        askComicInfo(state);
 }
 
 bool RefuseUnopenableBook(const QString& path)

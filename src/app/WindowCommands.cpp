@@ -32,6 +32,12 @@ void ToggleFullscreen(AppState& state)
         ScheduleScaledPageRebuild(state);
 }
 
+void LeaveFullscreen(AppState& state)
+{
+    if (state.view.fullscreen)
+        ToggleFullscreen(state);
+}
+
 void ShowAbout(AppState& state)
 {
     ShowMessage(

@@ -33,6 +33,35 @@ void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files)
     plan.files.insert(plan.files.end(), std::make_move_iterator(others.begin()), std::make_move_iterator(others.end()));
 }
 
+void OrderBookPages(ArchiveBookPlan& plan, PageOrder order)
+{
+    const std::size_t count = std::size_t(plan.pages.count());
+    if (order == PageOrder::Bytes || count > plan.files.size())
+        return; // planned in byte order already
+    std::vector<std::size_t> index(count);
+    for (std::size_t k = 0; k < count; ++k)
+        index[k] = k;
+    const auto& pages = plan.pages.pages();
+    // Folder by folder as in byte order, each part of the path by the natural rule.
+    std::sort(index.begin(), index.end(), [&](std::size_t a, std::size_t b) {
+        if (const int byPath = CompareBookPaths(plan.files[a].path, plan.files[b].path, order))
+            return byPath < 0;
+        return PageNameBefore(pages[a].lowered, plan.files[a].bareName, pages[b].lowered, plan.files[b].bareName,
+                              order);
+    });
+    PageNameList sortedPages;
+    std::vector<ExtractionFile> sortedFiles;
+    sortedFiles.reserve(plan.files.size());
+    for (std::size_t k : index) {
+        sortedPages.append(pages[k]);
+        sortedFiles.push_back(std::move(plan.files[k]));
+    }
+    sortedFiles.insert(sortedFiles.end(), std::make_move_iterator(plan.files.begin() + std::ptrdiff_t(count)),
+                       std::make_move_iterator(plan.files.end()));
+    plan.pages = std::move(sortedPages);
+    plan.files = std::move(sortedFiles);
+}
+
 bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir, Messages& messages)
 {
     if (!plan.writer)

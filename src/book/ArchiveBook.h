@@ -20,6 +20,9 @@ struct ArchiveBookPlan {
 // by their paths, then by name), then the others.
 void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files);
 
+// Puts the pages of a plan made by SetBookFiles in `order`, each page keeping its file.
+void OrderBookPages(ArchiveBookPlan& plan, PageOrder order);
+
 // Writes every file of the plan into `workDir` and waits; then adds the messages to `messages`, in the
 // archive's order. False when there was nothing to write it with.
 bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir, Messages& messages);

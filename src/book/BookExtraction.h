@@ -73,6 +73,8 @@ public:
     bool waitFor(std::size_t k);
     // The same for the file written under `bareName`; false when the book has none.
     bool waitForNamed(const QByteArray& bareName);
+    // The number of the file written under `bareName`; nothing when the book has none.
+    std::optional<std::size_t> fileNamed(const QByteArray& bareName) const;
     // Blocks until every file is settled.
     void waitAll();
     bool finished() const;

@@ -1,5 +1,6 @@
 #include "book/OpenBook.h"
 
+#include "book/ArchiveBook.h"
 #include "book/BookKind.h"
 #include "book/PageDirectory.h"
 #include "book/PdfBook.h"
@@ -61,6 +62,7 @@ bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& work
                       Messages& messages)
 {
     book.BookDir = workDir;
+    OrderBookPages(plan, how.order);
     book.PageList = std::move(plan.pages);
     if (book.PageList.isEmpty() || !plan.writer)
         return false;
@@ -103,7 +105,7 @@ bool OpenDirectoryBook(BookState& book, const BookOpening& how)
 {
     book.extraction.reset();
     book.BookDir = absoluteDirectory(book.BookDir);
-    std::optional<PageNameList> pages = ScanPageDirectory(book.BookDir);
+    std::optional<PageNameList> pages = ScanPageDirectory(book.BookDir, how.order);
     book.PageList = pages ? std::move(*pages) : PageNameList();
     if (book.PageList.isEmpty())
         return failOpen(book);

@@ -20,6 +20,7 @@ struct BookOpening {
     std::int32_t resumePage = 0; // the page shown first while resumePending is set
     // The box a PDF book's pages are rendered to fit, in device pixels; a height of 0 fits the width.
     QSize pageBox;
+    PageOrder order = PageOrder::Bytes;
     // Called on the extraction's worker thread after each file of an archive book is settled; it must
     // only post to the user-interface thread.
     BookExtraction::Notify extractionProgress;

@@ -4,7 +4,7 @@
 
 #include <QFile>
 
-std::optional<PageNameList> ScanPageDirectory(const QString& dir)
+std::optional<PageNameList> ScanPageDirectory(const QString& dir, PageOrder order)
 {
     PageNameList pages;
     const bool listed = ListDirectoryNames(dir, [&pages](const char* name) {
@@ -16,6 +16,6 @@ std::optional<PageNameList> ScanPageDirectory(const QString& dir)
     });
     if (!listed)
         return std::nullopt;
-    pages.sort();
+    pages.sort(order);
     return pages;
 }

@@ -170,8 +170,8 @@ std::optional<ArchiveBookPlan> PlanPdfBook(const QString& pdfPath, const QString
     std::vector<ExtractionFile> files;
     files.reserve(std::size_t(std::max(pageCount, 0)));
     for (int k = 0; k < pageCount; ++k)
-        files.push_back({PdfPageFileName(k, pageCount), std::size_t(k)});
-    files.push_back({QByteArrayLiteral("info.bdi"), std::size_t(pageCount)});
+        files.push_back({PdfPageFileName(k, pageCount), std::size_t(k), QString()});
+    files.push_back({QByteArrayLiteral("info.bdi"), std::size_t(pageCount), QString()});
     ArchiveBookPlan plan;
     SetBookFiles(plan, std::move(files));
     plan.writer = std::make_unique<PdfPageWriter>(std::move(loaded.document), pageCount, pdfPath, workDir, box);

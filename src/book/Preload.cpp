@@ -21,22 +21,39 @@ bool ArmPreload(PreloadState& preload, std::function<void()> whenDue)
 
 void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options)
 {
+    PreloadPair(preload, book, {book.pageIndex + 1, 1}, flipped, false, options);
+}
+
+void PreloadPair(PreloadState& preload, const BookState& book, PagePair pair, bool flipped, bool rightToLeft,
+                 const DecodeOptions& options)
+{
     if (!book.bookLoaded)
         return;
-    const int next = book.pageIndex + 1;
-    if (next < 0 || next >= book.PageList.count())
+    if (pair.first < 0 || pair.first >= book.PageList.count())
         return;
-    preload.worker.submit({PagePath(book, next), flipped, options, next});
+    const bool both = pair.count == 2;
+    preload.worker.submit({PagePath(book, pair.first), flipped, options, pair.first,
+                           both ? PagePath(book, pair.first + 1) : QString(), both && rightToLeft});
+}
+
+std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped)
+{
+    std::optional<PreloadedPage> page = preload.worker.take();
+    if (!page)
+        return std::nullopt;
+    // Only the page the reader has just turned to, from this book and turned the same way, will do.
+    const PreloadRequest& made = page->request;
+    if (made.pageIndex != book.pageIndex || made.path != PagePath(book, book.pageIndex) || made.flipped != flipped)
+        return std::nullopt;
+    if (!made.secondPath.isEmpty() && made.secondPath != PagePath(book, book.pageIndex + 1))
+        return std::nullopt;
+    return page;
 }
 
 bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped)
 {
-    if (std::optional<PreloadedPage> page = preload.worker.take()) {
-        // Only the page the reader has just turned to, from this book and turned the same way, will do.
-        const PreloadRequest& made = page->request;
-        if (made.pageIndex == book.pageIndex && made.path == PagePath(book, book.pageIndex) && made.flipped == flipped)
-            book.preloaded = std::move(page->image);
-    }
+    if (std::optional<PreloadedPage> page = TakePreloadedPair(preload, book, flipped); page && page->pagesShown == 1)
+        book.preloaded = std::move(page->image);
     if (book.preloaded.isNull())
         return false;
     book.current = std::move(book.preloaded);

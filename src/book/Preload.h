@@ -7,6 +7,7 @@
 // the worker until a forward turn takes it; every other page change or book change throws it away.
 
 #include "book/BookState.h"
+#include "book/PagePairs.h"
 #include "book/PreloadWorker.h"
 
 #include <QTimer>
@@ -28,6 +29,14 @@ inline constexpr int kPreloadDelayMs = 2000;
 
 // The timer's work: queues the decode of the page after the current one, if there is one.
 void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options);
+
+// The same for the two-page view: the pages of `pair`, joined (first on the right when `rightToLeft`).
+void PreloadPair(PreloadState& preload, const BookState& book, PagePair pair, bool flipped, bool rightToLeft,
+                 const DecodeOptions& options);
+
+// The preloaded page or pair whose first page is the current page, turned the `flipped` way; nothing
+// when there is none. The caller checks that the pair still fits.
+std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped);
 
 // Moves a completely decoded preloaded page into the current record; false when there is none, or when
 // the page that was preloaded is not the current page (turned the `flipped` way) any more.

@@ -23,11 +23,18 @@ struct PreloadRequest {
     bool flipped = false;
     DecodeOptions options;
     std::int32_t pageIndex = 0; // which page it is, so a hand-over can check it still fits
+    // The two-page view: the page after it, joined beside it unless either is wide (then the first
+    // stands alone); the pair is turned whole when `flipped`.
+    QString secondPath;
+    bool rightToLeft = false;
 };
 
 struct PreloadedPage {
     PreloadRequest request;
     PageImage image;
+    std::int32_t pagesShown = 1; // 2 when `image` is the joined pair
+    bool firstWide = false;
+    bool secondWide = false; // known only when the first page is narrow
 };
 
 class PreloadWorker {

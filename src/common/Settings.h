@@ -9,6 +9,7 @@ struct Settings {
     using Int = std::int32_t;
     using Short = std::int16_t;
     using Flag = bool;
+    using Switch = bool;
     using Text = QString;
     using LongText = QString;
     using DirText = QString;

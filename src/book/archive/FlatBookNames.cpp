@@ -98,14 +98,19 @@ std::vector<QByteArray> FlatBookNames(const std::vector<QString>& paths)
     return names;
 }
 
-int CompareBookPaths(const QString& a, const QString& b)
+int CompareBookPaths(const QString& a, const QString& b, PageOrder pageOrder)
 {
     const QStringList x = componentsOf(a);
     const QStringList y = componentsOf(b);
     const qsizetype shared = std::min(x.size(), y.size());
-    for (qsizetype j = 0; j < shared; ++j)
-        if (const int order = ComparePageNames(LowerPageName(QFile::encodeName(x[j])),
-                                               LowerPageName(QFile::encodeName(y[j]))))
+    for (qsizetype j = 0; j < shared; ++j) {
+        const QByteArray lx = LowerPageName(QFile::encodeName(x[j]));
+        const QByteArray ly = LowerPageName(QFile::encodeName(y[j]));
+        if (pageOrder == PageOrder::Natural)
+            if (const int order = CompareNaturalNames(lx, ly))
+                return order;
+        if (const int order = ComparePageNames(lx, ly))
             return order;
+    }
     return x.size() < y.size() ? -1 : (x.size() > y.size() ? 1 : 0);
 }

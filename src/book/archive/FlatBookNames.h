@@ -2,6 +2,8 @@
 // The names an archive book's files get in WorkDir, where every file lies side by side. Chapters often
 // restart their numbering ('Ch1/01.jpg', 'Ch2/01.jpg'), so a page's bare name is not enough to keep it.
 
+#include "book/PageList.h"
+
 #include <QByteArray>
 #include <QString>
 #include <vector>
@@ -17,5 +19,6 @@
 std::vector<QByteArray> FlatBookNames(const std::vector<QString>& paths);
 
 // Reading order of two paths inside a book: folder by folder, each component compared as page names
-// are, so pages of one folder keep the order of their names. Negative, zero or positive.
-int CompareBookPaths(const QString& a, const QString& b);
+// are (digit runs as numbers first in the natural order), so pages of one folder keep the order of their
+// names. Negative, zero or positive.
+int CompareBookPaths(const QString& a, const QString& b, PageOrder order = PageOrder::Bytes);

@@ -3,8 +3,16 @@
 // them in from its command table.
 
 #include <QList>
+#include <QString>
+
+// A key the program reserves beyond the slots: what it does and the key, both as read.
+struct FixedKeyRow {
+    QString action;
+    QString key;
+};
 
 struct ControlNames {
     QList<int> keySlots; // by slot
     QList<int> gestures; // by gesture action number, the order of the choices
+    QList<FixedKeyRow> fixedKeys;
 };
