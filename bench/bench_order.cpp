@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sorting a book's page names: 10 000 names, in byte order and in natural order (target: natural order
 // under 10 ms). The names mix padded and unpadded numbers, upper and lower case, as scans are named.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A vector page of a PDF book rendered to fit 1000 x 1400 device pixels, the whole way a page goes:
 // the document loaded, the page rendered on the worker, written as a bitmap and decoded for the view.
 // BV_PDF_OUT=FILE keeps the page's PDF, so `pdftoppm -r 180` can render the same page for comparison.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Turning to the next page: the turn that takes the preloaded page (or, in the two-page view, the
 // preloaded pair) against the same turn decoding the page itself, from the key press to the painted view; and the smooth-scroll cadence while a page
 // decodes on the other core.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing the program as a Linux user expects it, and packing that install as a .deb.
 #   cmake --install build --prefix P    P/bin/bullevista, P/share/bullevista/ (skins/, lang/, defaults.ini),
 #                                       P/bin/bullevista-thumbnailer, the desktop and thumbnailer entries,

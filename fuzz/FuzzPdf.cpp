@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a PDF book, opened and its first pages rendered the way the book's
 // worker renders them, to fit a small view. Finds crashes and hangs in what a damaged or hostile PDF
 // makes of the document's loading and the page rendering (Poppler itself is not instrumented; the

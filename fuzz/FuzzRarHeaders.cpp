@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The rar header walk over arbitrary bytes: sizes and offsets taken from the headers must never lead
 // outside the file, overflow, or hang.
 

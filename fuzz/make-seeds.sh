@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Makes small seed corpora for the fuzz targets: DIR/{jpeg,png,gif,bmp,webp,avif,jxl,skin,rar,pdf}/, a handful
 # of variants each. Needs ImageMagick's convert, cwebp/img2webp (webp), avifenc (libavif-bin) and cjxl
 # (libjxl-tools); the files are made here, never kept in the tree.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target in turn for SECONDS each (default 600), one job, with fresh seeds.
 # FORMATS picks some of them (jpeg png gif bmp skin rar pdf), e.g. FORMATS=pdf.
 #   fuzz/run.sh BUILD_DIR [SECONDS] [WORK_DIR]

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The process-wide records. One AppState is created by RunBullevista and lives for the whole run. Only the
 // app sees it whole: the layers below take the record they work on (BookState&, ViewRecords, SkinLayout&,

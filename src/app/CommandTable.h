@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every command of the program, one row each in CommandTable.cpp: the function that performs it, and the
 // action word, menu item, gesture and key slot that ask for it. Skin buttons, the popup and window

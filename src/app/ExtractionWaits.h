@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // While an archive book is still being written: the turn and the preload waiting for a page, and the
 // receiver of the worker's wake-ups (ExtractionProgress).

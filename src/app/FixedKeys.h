@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keys every reader expects, beyond the twenty key slots: Space, Backspace, Page Down/Up, the main
 // keyboard's + and -, Esc and F11. Each runs its command only while no key slot holds the same key.

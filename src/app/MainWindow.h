@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frameless main window. The skin draws all of it into an off-screen picture that each paint copies;
 // the pointer drags the window by the skin's move area (or anywhere with Ctrl), resizes it from the size

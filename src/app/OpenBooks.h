@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening books for the commands, the command line and drops. The book layer opens and decodes; here the
 // preload is stopped first, WorkDir emptied for an archive, and the result shown with the preload armed.

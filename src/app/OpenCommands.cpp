@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that open a book: a file or a folder chosen in a dialog, or the book of the last session.
 
 #include "app/AppState.h"

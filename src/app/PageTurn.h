@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page turn, from the command to the page on screen: the page taken over from the preload or decoded,
 // a page of an archive not written yet waited for without blocking, and the next page's preload armed.

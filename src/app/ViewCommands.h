@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the page sits in the view: scrolling, zoom and the stretched view, by the keys, the menu, the
 // gestures and the wheel. The commands among them are declared with the command table.

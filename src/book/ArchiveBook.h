@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An archive book planned from its directory before anything is written: the pages in reading order
 // (as a folder of the planned files would list them) and the files to write, with the writer that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing an archive book's files into WorkDir on one worker thread while the reader reads.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a path given to be opened (on the command line, dropped, chosen) can be a book at all, told
 // before the book open now is given up.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ComicInfo.xml an archive book may carry: whether its pages read right to left (manga order).
 

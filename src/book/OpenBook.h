@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Opening a book: a directory of page images, or a file (an image, a zip-family or rar-family archive,
 // a PDF).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page counter shown after every page change: "PAGE : 3/24 (b.cbz)".
 

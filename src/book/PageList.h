@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pages of the book open now, in reading order. Names sort byte-wise on their lowered form, so
 // 'page10.jpg' comes before 'page2.jpg', unless the reader asks for the natural order, where digit runs

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which pages the two-page view shows together. Pairs are counted from the book's first page: the cover
 // stands alone when asked, "shift" sets one more page alone after it (for scans that lack a blank page),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A PDF book: its pages are rendered by Poppler into page files in WorkDir, one worker-thread "file"
 // per page, so the page turns, waits and preloading of archive books serve it unchanged. Poppler never

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One PDF page rendered to fit the view; Poppler's types show only to the book layer's PDF files.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Preloading the page after the current one, on a worker thread, two seconds after each page change.
 //

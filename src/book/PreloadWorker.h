@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The background half of preloading: one worker thread that decodes one page file at a time into an
 // image of its own and publishes it, under a lock, only once it is complete.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // 7z and tar books (cb7, 7z, cbt, tar), read through libarchive under the zip family's rules: the
 // reader picks one book when the folders branch, pages are written flat, each under a name of its own,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings variables, one per key of the settings file and named after it. Every layer reads the
 // ones it works with; the file itself is read and written by the app (app/SettingsFile.h).

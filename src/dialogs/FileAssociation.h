@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Making the program the desktop's handler of the book types the General page lists. The "class" is the
 // program's desktop entry; an extension is associated when the program is the default application of

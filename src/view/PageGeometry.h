@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the page lands in the page view in each display mode, and which part of it is shown. Integer
 // arithmetic throughout; every division truncates toward zero, so the layout is pixel-exact.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the page is shown: stretched or not, flipped, zoom, full screen.
 

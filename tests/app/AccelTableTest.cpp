@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key slots to accelerators, matching a key stroke, and Qt keys to the stored key codes.
 
 #include "app/AccelTable.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands: action words, key slots, gestures and popup items reaching their commands, the page
 // commands at the book's edges, the open commands with their dialogs replaced, zoom and the views.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Books dropped on the main window: only local files are taken, one item opens as a book, more say so,
 // and so does a path that can be no book.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The popup menu's prepared parts (the previous-run items, the view checks, the keys), the window menu,
 // the skin window's tooltips and its drag area's double-click.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: how its lines become entries (reads of at most 275 bytes, NUL bytes, files that
 // are missing, huge or garbage), the values a hand-edited file gives, the previous-run group, the round
 // trip, and writing the file whole or not at all.

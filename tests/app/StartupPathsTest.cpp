@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a run keeps its files: the settings file beside the program or in the user's folders, a
 // scratch folder that never takes over or empties anything it doesn't own, the book named on the
 // command line, and the window placement.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading an archive book while its files are still being written: turns that outrun the worker, a
 // jump to the last page, a new book or the end of the run in the middle, a damaged entry in the middle,
 // and memory that doesn't grow with a page's size.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Archives opened the way the reader opens them: OpenFileBook empties WorkDir, extracts, and opens the
 // pages as a directory book.
 

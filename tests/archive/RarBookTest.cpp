@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Rar books in both formats: what each archive gives, from sound books to damaged and hostile ones (an
 // entry never unpacks to more than its header declares, nor the archive to far more than its own size).
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 7z and tar books, written with libarchive at test time, under the zip family's rules: the choice of
 // a book when the folders branch, flat names, the later entry of a path winning, macOS metadata and
 // hostile names, damage.

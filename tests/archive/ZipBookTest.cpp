@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Zip books: what each archive gives, from archives that are sound to archives made to hurt (bombs,
 // sizes that lie, data that reaches into other records). Every table row ends with the right messages
 // and nothing in the work folder but whole, true pages.

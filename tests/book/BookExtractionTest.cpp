@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extraction worker with a writer the test holds back: the order files are written in, the reader's
 // wish, messages in the archive's order, and a prompt cancel.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a book's path tells: its kind by the extension, and its name in the page counter.
 
 #include "book/BookKind.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The manga flag of a book's ComicInfo.xml: only a whole document saying YesAndRightToLeft counts.
 
 #include "book/ComicInfo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a book: a folder of pages, or a file (an image opens its folder); what a failure leaves.
 
 #include "book/OpenBook.h"

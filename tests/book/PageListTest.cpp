@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages of a book: the scan of its folder, their reading order, and the list read like a list of
 // names. (A folder that can't be listed or holds no pages is no book; OpenBookTest has those.)
 

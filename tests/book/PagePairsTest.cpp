@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two-page view's pairs: the cover alone or not, the shift, wide pages alone, the ends of the book,
 // and the numbers the counter shows for them.
 

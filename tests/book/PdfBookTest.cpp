@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PDF books: pages rendered on the worker to fit the view, and what a bad PDF gives.
 
 #include "book/PdfBook.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The next page decoded in the background: published only when complete, thrown away by every page
 // change but a forward turn, and never outliving its book or the program. These run under
 // ThreadSanitizer in CI.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two pages joined for the two-page view: the shorter scaled to the taller's height, no gap, the order
 // chosen, and a half turn of the whole.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with a skin: its pointer gestures, the text it shows, and the grip and the window
 // manager sizing it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the tests: a scratch folder, file writing, made-up bytes, images and skins, and a
 // recorder of message boxes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the page lands in each display mode, pixel-exact: every division truncates, so the cases sit
 // on the edges where a rounding or an off-by-one would show.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names an archive book's files get in WorkDir, where every file lies side by side. Chapters often
 // restart their numbering ('Ch1/01.jpg', 'Ch2/01.jpg'), so a page's bare name is not enough to keep it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What libarchive 3.6 doesn't tell about rar entries, read from their headers once when an archive is
 // opened: whether an entry is encrypted (it reads RAR 5's encryption record not at all and hands back

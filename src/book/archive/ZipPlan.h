@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which entries of a zip book are written, decided from the central directory before anything is:
 // every path once, from the last entry that provides it, so the later entry wins however the work is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An advisory lock on a file, held by this process until the object goes (or the process ends, however
 // it ends: the system drops it then). A scratch folder's lock file says whether a running copy of the

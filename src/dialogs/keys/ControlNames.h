@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The string ids that name the key slots and the gesture choices on the Controls page. The program fills
 // them in from its command table.
