@@ -12,7 +12,8 @@ namespace {
 void updateStrip(AppState& state)
 {
     const BookExtraction* extraction = state.book.extraction.get();
-    const std::int32_t shown = extraction && !extraction->finished() && extraction->fileCount()
+    // A book made page by page around the reader has no "how much" to show.
+    const std::int32_t shown = extraction && !extraction->windowed() && !extraction->finished() && extraction->fileCount()
         ? std::int32_t(extraction->settledCount() * 1000 / extraction->fileCount())
         : -1;
     if (shown == state.view.writtenPermille)

@@ -117,6 +117,9 @@ DecodeOptions DecodeOptionsOf(const AppState& state)
 
 void TurnToPage(AppState& state, std::int32_t index, bool forward)
 {
+    // Pages made on demand are made around this one from now on, before its state is asked.
+    if (state.book.extraction && index >= 0)
+        state.book.extraction->readingAt(std::size_t(index));
     if (!pageReadyOrWait(state, index, forward))
         return;
     BookState& book = state.book;

@@ -25,6 +25,9 @@ BookExtraction::BookExtraction(const QString& workDir, std::vector<ExtractionFil
     m_order.cursor = first.value_or(0);
     m_first = m_order.cursor;
     m_inArchiveOrder = !first || m_writer->inArchiveOrder();
+    m_window = m_writer->pageWindow();
+    if (m_window)
+        m_stale.assign(m_files.size(), false);
     m_dir = DirectoryHandle::open(workDir);
     m_thread = std::thread([this] { run(); });
 }
@@ -63,10 +66,48 @@ void BookExtraction::prioritise(std::size_t k)
             m_order.wanted = k;
             m_order.cursor = k;
             m_order.scanned = 0;
+            m_idle = false;
         }
     }
     if (k != m_first) // waiting for the first file keeps the hold after it
         release();
+    else if (m_window)
+        m_wake.notify_all(); // a worker waiting for the reader to move
+}
+
+void BookExtraction::readingAt(std::size_t k)
+{
+    if (!m_window)
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_order.cursor == k)
+            return;
+        m_order.cursor = k;
+        m_order.wanted.reset(); // a page wished for before the reader moved is no longer wanted
+        m_idle = false;
+    }
+    m_wake.notify_all();
+}
+
+void BookExtraction::renderAgain()
+{
+    if (!m_window)
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        ++m_generation;
+        for (std::size_t k = 0; k < m_window->pages && k < m_states.size(); ++k)
+            m_stale[k] = m_states[k] == FileWrite::Written;
+        m_idle = false;
+    }
+    m_wake.notify_all();
+}
+
+std::vector<std::size_t> BookExtraction::takeRewritten()
+{
+    std::lock_guard lock(m_mutex);
+    return std::exchange(m_rewritten, {});
 }
 
 FileWrite BookExtraction::state(std::size_t k) const
@@ -104,13 +145,13 @@ void BookExtraction::waitAll()
 {
     release();
     std::unique_lock lock(m_mutex);
-    m_settled.wait(lock, [&] { return m_done; });
+    m_settled.wait(lock, [&] { return m_done || m_idle; });
 }
 
 bool BookExtraction::finished() const
 {
     std::lock_guard lock(m_mutex);
-    return m_done;
+    return m_done || m_idle;
 }
 
 std::size_t BookExtraction::settledCount() const
@@ -128,14 +169,49 @@ bool BookExtraction::stoppedEarly() const
 Messages BookExtraction::takeMessages()
 {
     std::lock_guard lock(m_mutex);
-    const std::size_t upTo = SettledPrefix(m_states, m_byEntry, m_reported);
     Messages due;
+    if (m_window) {
+        // Pages far from the reader may never be made: what was found is said at once.
+        for (Messages& own : m_messages) {
+            due.insert(due.end(), own.begin(), own.end());
+            own.clear();
+        }
+        return due;
+    }
+    const std::size_t upTo = SettledPrefix(m_states, m_byEntry, m_reported);
     for (; m_reported < upTo; ++m_reported) {
         Messages& own = m_messages[m_byEntry[m_reported]];
         due.insert(due.end(), own.begin(), own.end());
         own.clear();
     }
     return due;
+}
+
+std::optional<std::size_t> BookExtraction::nextFile(bool inOrder)
+{
+    if (!m_dir.isOpen() || m_stopped)
+        return std::nullopt;
+    if (m_window)
+        return NextFileInWindow(m_states, m_stale, m_order.cursor, m_order.wanted, *m_window);
+    return NextFileToWrite(m_states, m_byEntry, m_order, inOrder);
+}
+
+void BookExtraction::evictPages()
+{
+    for (;;) {
+        std::optional<std::size_t> k;
+        {
+            std::lock_guard lock(m_mutex);
+            k = PageToEvict(m_states, m_stale, m_order.cursor, *m_window);
+            if (!k)
+                return;
+            // Pending before the file goes: nobody reads it as written meanwhile.
+            m_states[*k] = FileWrite::Pending;
+            m_stale[*k] = false;
+            --m_settledCount;
+        }
+        m_dir.remove(m_files[*k].bareName);
+    }
 }
 
 void BookExtraction::run()
@@ -145,9 +221,22 @@ void BookExtraction::run()
     const bool inOrder = m_inArchiveOrder;
     for (;;) {
         std::optional<std::size_t> next;
+        std::uint64_t generation = 0;
         {
-            std::lock_guard lock(m_mutex);
-            next = m_dir.isOpen() && !m_stopped ? NextFileToWrite(m_states, m_byEntry, m_order, inOrder) : std::nullopt;
+            std::unique_lock lock(m_mutex);
+            next = nextFile(inOrder);
+            generation = m_generation;
+            if (!next && m_window && m_dir.isOpen() && !m_stopped && !m_cancelled) {
+                // The window is done: wait for the reader to move, to want a page or to close.
+                m_idle = true;
+                lock.unlock();
+                m_settled.notify_all();
+                if (m_notify)
+                    m_notify();
+                lock.lock();
+                m_wake.wait(lock, [this] { return !m_idle || m_cancelled; });
+                continue;
+            }
         }
         if (!next || m_cancelled)
             break;
@@ -163,11 +252,23 @@ void BookExtraction::run()
         }
         {
             std::lock_guard lock(m_mutex);
-            m_states[*next] = result.written ? FileWrite::Written : FileWrite::Failed;
+            // A page made again for a new view: its old file stays when the new one fails.
+            const bool again = m_states[*next] == FileWrite::Written;
+            if (again && result.written)
+                m_rewritten.push_back(*next);
+            if (!again)
+                ++m_settledCount;
+            m_states[*next] = result.written || again ? FileWrite::Written : FileWrite::Failed;
+            if (m_window) {
+                m_stale[*next] = result.written && generation != m_generation;
+                if (m_order.wanted == next)
+                    m_order.wanted.reset(); // once made, it may go like any page far from the reader
+            }
             m_messages[*next] = std::move(result.messages);
-            ++m_settledCount;
             m_stopped = result.stop;
         }
+        if (m_window)
+            evictPages();
         m_settled.notify_all();
         if (m_notify)
             m_notify();

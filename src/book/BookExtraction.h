@@ -11,6 +11,7 @@
 // thread and must only post to the user-interface thread.
 
 #include "book/ExtractionOrder.h"
+#include "book/PageWindow.h"
 #include "common/Message.h"
 #include "common/platform/DirectoryHandle.h"
 
@@ -47,6 +48,9 @@ public:
                              const std::atomic<bool>& cancelled) = 0;
     // True when the files can only be written in the archive's order (a rar archive).
     virtual bool inArchiveOrder() const { return false; }
+    // For pages made on demand: only a window around the page read is written and kept, and the worker
+    // waits for the reader rather than ending when it is done. Nothing: every file is written once.
+    virtual std::optional<PageWindow> pageWindow() const { return std::nullopt; }
 };
 
 class BookExtraction {
@@ -69,6 +73,14 @@ public:
     void release();
     // Moves file `k` to the front; the files after it follow.
     void prioritise(std::size_t k);
+    // The reader is at page `k`: a book with a page window makes its pages around it (nothing for the
+    // others, whose files are all written anyway).
+    void readingAt(std::size_t k);
+    // A book with a page window: every page written so far was made for a view that changed. Each is
+    // made again once the window reaches it, the page read first; its old file serves until then.
+    void renderAgain();
+    // The pages written again since the last call (their old file was shown), for the reader to take up.
+    std::vector<std::size_t> takeRewritten();
     FileWrite state(std::size_t k) const;
     // Blocks until file `k` is settled; true when it was written.
     bool waitFor(std::size_t k);
@@ -76,18 +88,22 @@ public:
     bool waitForNamed(const QByteArray& bareName);
     // The number of the file written under `bareName`; nothing when the book has none.
     std::optional<std::size_t> fileNamed(const QByteArray& bareName) const;
-    // Blocks until every file is settled.
+    // Blocks until every file is settled (a book with a page window: every file of its window).
     void waitAll();
     bool finished() const;
     // Files settled, for the progress indicator.
     std::size_t settledCount() const;
     std::size_t fileCount() const { return m_files.size(); }
+    // Pages made on demand around the page read: the book is never written whole.
+    bool windowed() const { return m_window.has_value(); }
     // The messages whose turn has come (every file before theirs in the archive is settled), each once.
     Messages takeMessages();
     bool stoppedEarly() const; // a file stopped the worker (the disk filled)
 
 private:
     void run();
+    std::optional<std::size_t> nextFile(bool inOrder);
+    void evictPages();
 
     const std::vector<ExtractionFile> m_files;
     std::unique_ptr<ArchiveFileWriter> m_writer;
@@ -109,5 +125,12 @@ private:
     std::condition_variable m_wake; // a held worker waits here
     bool m_stopped = false;
     std::atomic<bool> m_cancelled{false};
+    // A book with a page window: its window, the pages made for an older view, those written again, and
+    // whether the worker has nothing to do until the reader moves.
+    std::optional<PageWindow> m_window;
+    std::vector<bool> m_stale;
+    std::vector<std::size_t> m_rewritten;
+    std::uint64_t m_generation = 0; // views so far: a page made while it changed is stale at once
+    bool m_idle = false;
     std::thread m_thread;
 };

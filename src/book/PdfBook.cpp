@@ -102,6 +102,9 @@ public:
         return result;
     }
 
+    // A book of thousands of pages is never made whole: the pages around the one read are.
+    std::optional<PageWindow> pageWindow() const override { return PageWindow{.pages = std::size_t(m_pageCount)}; }
+
 private:
     // The book's info.bdi: the one beside the PDF, or else the document's own title and author.
     QByteArray infoText() const

@@ -7,7 +7,9 @@
 
 #include "support/TestState.h"
 
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QThread>
 #include <gtest/gtest.h>
 
@@ -98,6 +100,38 @@ TEST_F(PdfBook, ClosingStopsRenderingAtOnce)
     timer.restart();
     CloseBook(book);
     EXPECT_LT(timer.elapsed(), 100);
+}
+
+TEST_F(PdfBook, OnlyTheWindowAroundThePageReadIsMadeAndKept)
+{
+    // 42 pages: far more than the window and the pages kept.
+    ASSERT_TRUE(open(WriteTestPdf(dir, QStringLiteral("long.pdf"), 40)));
+    ASSERT_EQ(book.PageList.count(), 42);
+    BookExtraction& extraction = *book.extraction;
+    extraction.release();
+    extraction.waitAll(); // the window is done; the rest waits for the reader
+    const PageWindow window{.pages = 42};
+    auto pagesOnDisk = [&] {
+        return QDir(work.path()).entryList({QStringLiteral("*.bmp")}, QDir::Files).count();
+    };
+    EXPECT_EQ(pagesOnDisk(), qsizetype(window.ahead + 1));
+    EXPECT_EQ(extraction.state(window.ahead + 1), FileWrite::Pending);
+    EXPECT_TRUE(QFileInfo::exists(work.file("info.bdi")));
+    // A jump: the page jumped to first, then its window; the disk never holds more than the pages kept.
+    extraction.readingAt(30);
+    ASSERT_TRUE(extraction.waitFor(30));
+    extraction.waitAll();
+    EXPECT_EQ(extraction.state(30 - window.behind), FileWrite::Written);
+    EXPECT_EQ(extraction.state(30 - window.behind - 1), FileWrite::Pending);
+    for (std::size_t page = 4; page < 42; page += 6) {
+        extraction.readingAt(page);
+        extraction.waitAll();
+        EXPECT_LE(pagesOnDisk(), qsizetype(window.kept)) << page;
+    }
+    // A page no longer kept is made again when asked for.
+    EXPECT_TRUE(extraction.waitFor(0));
+    EXPECT_FALSE(QImage(PagePath(book, 0)).isNull());
+    EXPECT_TRUE(messages.empty());
 }
 
 } // namespace
