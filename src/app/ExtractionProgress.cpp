@@ -4,6 +4,7 @@
 #include "app/AppState.h"
 #include "app/PageOverviewCommand.h"
 #include "app/PageTurn.h"
+#include "app/PagesForView.h"
 #include "book/BookExtraction.h"
 #include "common/ShowMessage.h"
 #include "view/PageView.h"
@@ -63,6 +64,7 @@ void ExtractionProgressed(AppState& state)
     if (state.shutDown)
         return;
     ResumeWaitingTurn(state);
+    ShowPagesMadeAgain(state);
     if (state.overview.worker)
         state.overview.worker->pagesProgressed();
     updateStrip(state);

@@ -90,13 +90,14 @@ void BookExtraction::readingAt(std::size_t k)
     m_wake.notify_all();
 }
 
-void BookExtraction::renderAgain()
+void BookExtraction::renderAgain(QSize box)
 {
     if (!m_window)
         return;
     {
         std::lock_guard lock(m_mutex);
         ++m_generation;
+        m_pageBox = box;
         for (std::size_t k = 0; k < m_window->pages && k < m_states.size(); ++k)
             m_stale[k] = m_states[k] == FileWrite::Written;
         m_idle = false;
@@ -222,10 +223,13 @@ void BookExtraction::run()
     for (;;) {
         std::optional<std::size_t> next;
         std::uint64_t generation = 0;
+        std::optional<QSize> box;
         {
             std::unique_lock lock(m_mutex);
             next = nextFile(inOrder);
             generation = m_generation;
+            if (next)
+                box = std::exchange(m_pageBox, std::nullopt);
             if (!next && m_window && m_dir.isOpen() && !m_stopped && !m_cancelled) {
                 // The window is done: wait for the reader to move, to want a page or to close.
                 m_idle = true;
@@ -240,6 +244,8 @@ void BookExtraction::run()
         }
         if (!next || m_cancelled)
             break;
+        if (box)
+            m_writer->setPageBox(*box); // the writer is the worker's alone
         const ExtractionFile& file = m_files[*next];
         FileResult result = m_writer->write(file, m_dir, kTempName, m_cancelled);
         if (m_cancelled) {

@@ -16,6 +16,7 @@
 #include "common/platform/DirectoryHandle.h"
 
 #include <QByteArray>
+#include <QSize>
 #include <QString>
 #include <atomic>
 #include <condition_variable>
@@ -51,6 +52,8 @@ public:
     // For pages made on demand: only a window around the page read is written and kept, and the worker
     // waits for the reader rather than ending when it is done. Nothing: every file is written once.
     virtual std::optional<PageWindow> pageWindow() const { return std::nullopt; }
+    // The box the pages made from now on fit (device pixels; a height of 0 fits the width).
+    virtual void setPageBox(QSize) {}
 };
 
 class BookExtraction {
@@ -76,9 +79,10 @@ public:
     // The reader is at page `k`: a book with a page window makes its pages around it (nothing for the
     // others, whose files are all written anyway).
     void readingAt(std::size_t k);
-    // A book with a page window: every page written so far was made for a view that changed. Each is
-    // made again once the window reaches it, the page read first; its old file serves until then.
-    void renderAgain();
+    // A book with a page window: every page written so far was made for a view that changed; the pages
+    // are made for `box` from now on. Each is made again once the window reaches it, the page read
+    // first; its old file serves until then.
+    void renderAgain(QSize box);
     // The pages written again since the last call (their old file was shown), for the reader to take up.
     std::vector<std::size_t> takeRewritten();
     FileWrite state(std::size_t k) const;
@@ -131,6 +135,7 @@ private:
     std::vector<bool> m_stale;
     std::vector<std::size_t> m_rewritten;
     std::uint64_t m_generation = 0; // views so far: a page made while it changed is stale at once
+    std::optional<QSize> m_pageBox; // the view's box, handed to the writer by the worker
     bool m_idle = false;
     std::thread m_thread;
 };

@@ -24,6 +24,7 @@ struct BookState {
     // While an archive book's files are still being written: the worker and what it has written. Page k
     // is file k of the extraction.
     std::unique_ptr<BookExtraction> extraction;
+    QSize pageBox; // the box the pages of a book made for the view (a PDF) were last asked to fit
 };
 
 // The full path of page `index`; empty when the index is outside the page list.

@@ -63,6 +63,7 @@ bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& work
                       Messages& messages)
 {
     book.BookDir = workDir;
+    book.pageBox = how.pageBox;
     OrderBookPages(plan, how.order);
     book.PageList = std::move(plan.pages);
     if (book.PageList.isEmpty() || !plan.writer)

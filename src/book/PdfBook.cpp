@@ -104,6 +104,7 @@ public:
 
     // A book of thousands of pages is never made whole: the pages around the one read are.
     std::optional<PageWindow> pageWindow() const override { return PageWindow{.pages = std::size_t(m_pageCount)}; }
+    void setPageBox(QSize box) override { m_box = box; }
 
 private:
     // The book's info.bdi: the one beside the PDF, or else the document's own title and author.

@@ -29,6 +29,18 @@ double PdfRenderScale(QSizeF pagePoints, QSize box)
     return scale;
 }
 
+bool PdfBoxNeedsRender(QSize made, QSize madeFor, QSize box)
+{
+    if ((madeFor.height() <= 0) != (box.height() <= 0))
+        return true;
+    if (made.isEmpty() || box.width() <= 0)
+        return false;
+    double scale = double(box.width()) / made.width();
+    if (box.height() > 0)
+        scale = std::min(scale, double(box.height()) / made.height());
+    return scale > 1.1 || scale < 0.5;
+}
+
 QImage RenderPdfPage(const Poppler::Page& page, QSize box, const std::atomic<bool>& cancelled)
 {
     const double dpi = 72.0 * PdfRenderScale(page.pageSizeF(), box);

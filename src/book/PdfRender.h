@@ -17,6 +17,11 @@ class Page;
 inline constexpr double kLargestPdfPagePixels = 40e6;
 double PdfRenderScale(QSizeF pagePoints, QSize box);
 
+// Whether a page made `made` pixels large for `madeFor` must be made again for `box` (boxes in device
+// pixels, a height of 0 fitting the width): the fit mode changed, or the page would be drawn more than
+// 10 % larger than it was made, or under half its size (memory and decoding spent for nothing).
+bool PdfBoxNeedsRender(QSize made, QSize madeFor, QSize box);
+
 // The page at the scale that fits `box`, with antialiased text and vector art (the document's render
 // hints); a null image when it can't be rendered or `cancelled` was set on the way.
 QImage RenderPdfPage(const Poppler::Page& page, QSize box, const std::atomic<bool>& cancelled);

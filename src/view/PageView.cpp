@@ -69,6 +69,7 @@ void PageView::RebuildScaledPage()
     const QSize size = ScaledPageCacheSize(page.size(), viewPixels(), m_records.settings.wstretched);
     m_cache = ScalePage(page, size, m_records.settings.halftone);
     m_cacheSource = page.cacheKey();
+    emit scaledPageRebuilt();
 }
 
 void PageView::startCacheTimer()

@@ -52,6 +52,8 @@ signals:
     // Keeping the offsets on the page lowered the vertical one to the page's end; smooth scrolling
     // stops there.
     void scrollReachedPageEnd();
+    // The scaled copy was made again for the page, size or mode now shown (50 ms after the last change).
+    void scaledPageRebuilt();
 
 protected:
     void paintEvent(QPaintEvent* event) override;

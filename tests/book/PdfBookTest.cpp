@@ -45,6 +45,36 @@ TEST(PdfRenderScale, FitsTheBoxOrItsWidthWithinTheLargestPage)
     EXPECT_EQ(PdfPageFileName(0, 10000), "00001.bmp");
 }
 
+TEST(PdfBoxNeedsRender, AFitModeChangeOrAPageDrawnMuchLargerOrSmaller)
+{
+    EXPECT_FALSE(PdfBoxNeedsRender({133, 200}, {200, 200}, {210, 210})); // 5 % larger
+    EXPECT_TRUE(PdfBoxNeedsRender({133, 200}, {200, 200}, {240, 240}));
+    EXPECT_FALSE(PdfBoxNeedsRender({133, 200}, {200, 200}, {120, 120}));
+    EXPECT_TRUE(PdfBoxNeedsRender({133, 200}, {200, 200}, {60, 60}));
+    EXPECT_TRUE(PdfBoxNeedsRender({133, 200}, {200, 200}, {133, 0})); // the width alone now
+    EXPECT_FALSE(PdfBoxNeedsRender({200, 300}, {200, 0}, {210, 0}));
+    EXPECT_FALSE(PdfBoxNeedsRender({}, {200, 200}, {400, 400})); // nothing shown
+}
+
+TEST_F(PdfBook, PagesAreMadeAgainForANewViewThePageReadFirstTheOldFileServingMeanwhile)
+{
+    ASSERT_TRUE(open(WriteTestPdf(dir, QStringLiteral("Comic.pdf"), 3)));
+    BookExtraction& extraction = *book.extraction;
+    extraction.release();
+    extraction.waitAll();
+    EXPECT_TRUE(extraction.takeRewritten().empty());
+    extraction.readingAt(1);
+    extraction.renderAgain(QSize(300, 600));
+    EXPECT_EQ(extraction.state(1), FileWrite::Written);
+    extraction.waitAll();
+    const std::vector<std::size_t> again = extraction.takeRewritten();
+    ASSERT_FALSE(again.empty());
+    EXPECT_EQ(again.front(), 1u);
+    EXPECT_EQ(again.size(), 5u);
+    EXPECT_EQ(QImage(PagePath(book, 1)).size(), QSize(300, 450));
+    EXPECT_EQ(QImage(PagePath(book, 0)).size(), QSize(300, 450));
+}
+
 TEST_F(PdfBook, PagesAreRenderedInOrderToFitTheBox)
 {
     ASSERT_TRUE(open(WriteTestPdf(dir, QStringLiteral("Comic.pdf"))));

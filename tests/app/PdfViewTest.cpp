@@ -1,0 +1,64 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// A PDF book in a real window: its pages are made again when the view grows, the page shown first, and
+// the old picture stays on screen until the new one is ready.
+
+#include "app/ExtractionProgress.h"
+#include "app/MainWindow.h"
+#include "app/OpenBooks.h"
+#include "app/PageTurn.h"
+#include "app/WorkDir.h"
+#include "support/TestState.h"
+#include "view/PageView.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+#include <gtest/gtest.h>
+#include <random>
+
+namespace {
+bool waitUntil(const std::function<bool()>& done)
+{
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < 10000)
+        QTest::qWait(5);
+    return done();
+}
+} // namespace
+
+TEST(PdfView, PagesAreMadeAgainWhenTheViewGrowsThePageShownFirst)
+{
+    ScratchDir dir;
+    AppState state;
+    UseDefaultSettings(state);
+    state.settings.preloadnextpage = false;
+    state.settings.norm = false;
+    std::mt19937 random(5);
+    ASSERT_TRUE(CreateWorkDir(state.paths, dir.path(), random));
+    MainWindow window(state);
+    state.windows = {&window, window.pageView(), window.shelfView()};
+    window.resize(500, 400);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    state.view.stretched = true;
+    OpenBookFile(state, WriteTestPdf(dir, QStringLiteral("book.pdf"), 3));
+    ASSERT_TRUE(state.book.bookLoaded);
+    const int madeHeight = state.book.current.pixels.height();
+    EXPECT_NEAR(madeHeight, window.pageView()->viewPixels().height(), 1);
+    TurnToPage(state, 2, true);
+    ASSERT_TRUE(waitUntil([&] { return state.book.pageIndex == 2; }));
+
+    // A small change keeps the pages; a larger view has them made again, the page shown replaced in place.
+    window.resize(window.width() + 10, window.height() + 10);
+    QTest::qWait(150);
+    EXPECT_EQ(state.book.current.pixels.height(), madeHeight);
+    window.resize(900, 800);
+    const int wanted = window.pageView()->viewPixels().height();
+    auto madeForNewView = [&] { return std::abs(state.book.current.pixels.height() - wanted) <= 1; };
+    ASSERT_TRUE(waitUntil(madeForNewView));
+    EXPECT_EQ(state.book.pageIndex, 2);
+    TurnToPage(state, 1, false);
+    ASSERT_TRUE(waitUntil([&] { return state.book.pageIndex == 1 && madeForNewView(); }));
+    StopExtraction(state);
+    RemoveWorkDir(state.paths);
+}
