@@ -5,6 +5,7 @@
 // sanitizers watch the calls into it and what comes back).
 
 #include "book/PdfRender.h"
+#include "book/PdfScanScale.h"
 
 #include <poppler-qt6.h>
 
@@ -37,7 +38,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::atomic<bool> cancelled{false};
     const int pages = std::min(document->numPages(), 3);
     for (int k = 0; k < pages; ++k)
-        if (const std::unique_ptr<Poppler::Page> page = document->page(k))
+        if (const std::unique_ptr<Poppler::Page> page = document->page(k)) {
             (void)RenderPdfPage(*page, QSize(120, 160), cancelled);
+            (void)PdfScanScale(*document, *page);
+        }
     return 0;
 }

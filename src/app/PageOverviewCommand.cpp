@@ -38,6 +38,13 @@ ThumbnailJob ThumbnailJobOf(const AppState& state)
 
 namespace {
 
+// A book made page by page (a PDF) makes the pages near the selection, so their thumbnails can be made.
+void browseAt(AppState& state, std::optional<std::int32_t> page)
+{
+    if (state.book.extraction)
+        state.book.extraction->browsingAt(page && *page >= 0 ? std::optional(std::size_t(*page)) : std::nullopt);
+}
+
 // The grid follows the page view's size.
 class FollowParentSize : public QObject {
 public:
@@ -59,6 +66,7 @@ void ClosePageOverview(AppState& state)
 {
     OverviewState& overview = state.overview;
     overview.worker.reset();
+    browseAt(state, std::nullopt);
     if (overview.widget) {
         overview.widget->hide();
         overview.widget->deleteLater();
@@ -80,6 +88,7 @@ void ShowPageOverview(AppState& state)
     hooks.selected = [&state](int page) {
         if (state.overview.worker)
             state.overview.worker->setFocus(page);
+        browseAt(state, page);
     };
     hooks.chosen = [&state](int page) {
         ClosePageOverview(state);
@@ -96,6 +105,7 @@ void ShowPageOverview(AppState& state)
     state.overview.worker = std::make_unique<ThumbnailWorker>(ThumbnailJobOf(state), [widget] {
         QMetaObject::invokeMethod(widget, [widget] { widget->thumbnailsArrived(); }, Qt::QueuedConnection);
     });
+    browseAt(state, state.book.pageIndex);
     widget->show();
     widget->setFocus();
 }

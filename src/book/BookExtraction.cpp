@@ -90,6 +90,20 @@ void BookExtraction::readingAt(std::size_t k)
     m_wake.notify_all();
 }
 
+void BookExtraction::browsingAt(std::optional<std::size_t> k)
+{
+    if (!m_window)
+        return;
+    {
+        std::lock_guard lock(m_mutex);
+        if (m_browsed == k)
+            return;
+        m_browsed = k;
+        m_idle = false;
+    }
+    m_wake.notify_all();
+}
+
 void BookExtraction::renderAgain(QSize box)
 {
     if (!m_window)
@@ -193,7 +207,7 @@ std::optional<std::size_t> BookExtraction::nextFile(bool inOrder)
     if (!m_dir.isOpen() || m_stopped)
         return std::nullopt;
     if (m_window)
-        return NextFileInWindow(m_states, m_stale, m_order.cursor, m_order.wanted, *m_window);
+        return NextFileInWindow(m_states, m_stale, m_order.cursor, m_order.wanted, *m_window, m_browsed);
     return NextFileToWrite(m_states, m_byEntry, m_order, inOrder);
 }
 
@@ -203,7 +217,7 @@ void BookExtraction::evictPages()
         std::optional<std::size_t> k;
         {
             std::lock_guard lock(m_mutex);
-            k = PageToEvict(m_states, m_stale, m_order.cursor, *m_window);
+            k = PageToEvict(m_states, m_stale, m_order.cursor, *m_window, m_browsed);
             if (!k)
                 return;
             // Pending before the file goes: nobody reads it as written meanwhile.

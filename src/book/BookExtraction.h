@@ -83,6 +83,9 @@ public:
     // are made for `box` from now on. Each is made again once the window reaches it, the page read
     // first; its old file serves until then.
     void renderAgain(QSize box);
+    // The page overview's selection (nothing: it closed): a book with a page window makes the pages near
+    // it once its window is done, for their thumbnails.
+    void browsingAt(std::optional<std::size_t> k);
     // The pages written again since the last call (their old file was shown), for the reader to take up.
     std::vector<std::size_t> takeRewritten();
     FileWrite state(std::size_t k) const;
@@ -135,7 +138,8 @@ private:
     std::vector<bool> m_stale;
     std::vector<std::size_t> m_rewritten;
     std::uint64_t m_generation = 0; // views so far: a page made while it changed is stale at once
-    std::optional<QSize> m_pageBox; // the view's box, handed to the writer by the worker
+    std::optional<QSize> m_pageBox;
+    std::optional<std::size_t> m_browsed; // the view's box, handed to the writer by the worker
     bool m_idle = false;
     std::thread m_thread;
 };

@@ -8,6 +8,12 @@ bool needsWriting(const std::vector<FileWrite>& files, const std::vector<bool>& 
 {
     return files[k] == FileWrite::Pending || (files[k] == FileWrite::Written && k < stale.size() && stale[k]);
 }
+
+
+bool nearBrowsed(std::size_t k, std::optional<std::size_t> browsed, const PageWindow& window)
+{
+    return browsed && k < window.pages && k + window.browsed >= *browsed && k <= *browsed + window.browsed;
+}
 } // namespace
 
 bool InPageWindow(std::size_t k, std::size_t cursor, const PageWindow& window)
@@ -17,7 +23,7 @@ bool InPageWindow(std::size_t k, std::size_t cursor, const PageWindow& window)
 
 std::optional<std::size_t> NextFileInWindow(const std::vector<FileWrite>& files, const std::vector<bool>& stale,
                                             std::size_t cursor, std::optional<std::size_t> wanted,
-                                            const PageWindow& window)
+                                            const PageWindow& window, std::optional<std::size_t> browsed)
 {
     const std::size_t pages = std::min(window.pages, files.size());
     if (wanted && *wanted < files.size() && needsWriting(files, stale, *wanted))
@@ -32,11 +38,19 @@ std::optional<std::size_t> NextFileInWindow(const std::vector<FileWrite>& files,
     for (std::size_t k = pages; k < files.size(); ++k)
         if (files[k] == FileWrite::Pending)
             return k;
+    if (browsed && *browsed < pages)
+        for (std::size_t step = 0; step <= window.browsed; ++step) {
+            if (*browsed + step < pages && files[*browsed + step] == FileWrite::Pending)
+                return *browsed + step;
+            if (step > 0 && step <= *browsed && files[*browsed - step] == FileWrite::Pending)
+                return *browsed - step;
+        }
     return std::nullopt;
 }
 
 std::optional<std::size_t> PageToEvict(const std::vector<FileWrite>& files, const std::vector<bool>& stale,
-                                       std::size_t cursor, const PageWindow& window)
+                                       std::size_t cursor, const PageWindow& window,
+                                       std::optional<std::size_t> browsed)
 {
     const std::size_t pages = std::min(window.pages, files.size());
     std::size_t written = 0;
@@ -47,7 +61,7 @@ std::optional<std::size_t> PageToEvict(const std::vector<FileWrite>& files, cons
         if (files[k] != FileWrite::Written)
             continue;
         ++written;
-        if (InPageWindow(k, cursor, window))
+        if (InPageWindow(k, cursor, window) || nearBrowsed(k, browsed, window))
             continue;
         const std::size_t distance = k > cursor ? k - cursor : cursor - k;
         const bool isStale = k < stale.size() && stale[k];

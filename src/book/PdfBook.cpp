@@ -2,6 +2,7 @@
 #include "book/PdfBook.h"
 
 #include "book/PdfRender.h"
+#include "book/PdfScanScale.h"
 #include "book/archive/DiskSpace.h"
 #include "book/archive/OutputFile.h"
 #include "common/Paths.h"
@@ -88,7 +89,7 @@ public:
             return result;
         }
         const std::unique_ptr<Poppler::Page> page = m_document->page(int(file.entry));
-        const QImage image = page ? RenderPdfPage(*page, m_box, cancelled) : QImage();
+        const QImage image = page ? RenderPdfPage(*page, m_box, cancelled, largestScale(*page, file.entry)) : QImage();
         if (cancelled)
             return result;
         const QByteArray bytes = image.isNull() ? QByteArray() : bitmapOf(image);
@@ -107,6 +108,20 @@ public:
     void setPageBox(QSize box) override { m_box = box; }
 
 private:
+    // A scan is made no larger than its image: asked only when the view would have it larger than
+    // kScanCheckScale, once per page (the answer stays when the view changes).
+    double largestScale(const Poppler::Page& page, std::size_t k)
+    {
+        if (PdfRenderScale(page.pageSizeF(), m_box) <= kScanCheckScale)
+            return kLargestPdfPagePixels;
+        if (m_scanScales.size() < std::size_t(m_pageCount))
+            m_scanScales.assign(std::size_t(m_pageCount), 0.0);
+        double& known = m_scanScales[k];
+        if (known == 0.0)
+            known = PdfScanScale(*m_document, page).value_or(kLargestPdfPagePixels);
+        return known;
+    }
+
     // The book's info.bdi: the one beside the PDF, or else the document's own title and author.
     QByteArray infoText() const
     {
@@ -129,6 +144,7 @@ private:
     QSize m_box;
     int m_pageCount = 0;
     bool m_complained = false;
+    std::vector<double> m_scanScales; // per page: its image's pixels per point, or no limit; 0 not asked
 };
 } // namespace
 

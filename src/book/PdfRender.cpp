@@ -41,9 +41,9 @@ bool PdfBoxNeedsRender(QSize made, QSize madeFor, QSize box)
     return scale > 1.1 || scale < 0.5;
 }
 
-QImage RenderPdfPage(const Poppler::Page& page, QSize box, const std::atomic<bool>& cancelled)
+QImage RenderPdfPage(const Poppler::Page& page, QSize box, const std::atomic<bool>& cancelled, double largestScale)
 {
-    const double dpi = 72.0 * PdfRenderScale(page.pageSizeF(), box);
+    const double dpi = 72.0 * std::min(PdfRenderScale(page.pageSizeF(), box), largestScale);
     const QVariant payload = QVariant::fromValue(reinterpret_cast<quintptr>(&cancelled));
     QImage image = page.renderToImage(dpi, dpi, -1, -1, -1, -1, Poppler::Page::Rotate0, nullptr, nullptr, shouldAbort,
                                       payload);

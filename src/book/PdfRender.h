@@ -22,6 +22,12 @@ double PdfRenderScale(QSizeF pagePoints, QSize box);
 // 10 % larger than it was made, or under half its size (memory and decoding spent for nothing).
 bool PdfBoxNeedsRender(QSize made, QSize madeFor, QSize box);
 
-// The page at the scale that fits `box`, with antialiased text and vector art (the document's render
-// hints); a null image when it can't be rendered or `cancelled` was set on the way.
-QImage RenderPdfPage(const Poppler::Page& page, QSize box, const std::atomic<bool>& cancelled);
+// Above this scale (150 pixels per inch) a page is asked whether it is a scan, whose image's own
+// resolution is then the most it is rendered at; below it, a page never costs more than the view's pixels.
+inline constexpr double kScanCheckScale = 150.0 / 72.0;
+
+// The page at the scale that fits `box`, but no more than `largestScale`, with antialiased text and
+// vector art (the document's render hints); a null image when it can't be rendered or `cancelled` was
+// set on the way.
+QImage RenderPdfPage(const Poppler::Page& page, QSize box, const std::atomic<bool>& cancelled,
+                     double largestScale = kLargestPdfPagePixels);

@@ -36,6 +36,15 @@ TEST(PageWindow, ThePageReadThenTheOnesAfterThenBeforeThenTheOtherFiles)
     std::vector<bool> stale(21, false);
     stale[11] = true;
     EXPECT_EQ(order(files, 10, window, stale), (std::vector<std::size_t>{10, 11, 13, 9, 8, 20}));
+    // The pages near the one browsed come last, nearest first.
+    std::vector<FileWrite> few(21, W::Written);
+    few[2] = few[5] = few[6] = few[19] = W::Pending;
+    const PageWindow narrow{.pages = 20, .ahead = 3, .behind = 2, .browsed = 1};
+    EXPECT_EQ(NextFileInWindow(few, {}, 18, std::nullopt, narrow, 4), 19u);
+    few[19] = W::Written;
+    EXPECT_EQ(NextFileInWindow(few, {}, 18, std::nullopt, narrow, 4), 5u);
+    few[5] = W::Written;
+    EXPECT_EQ(NextFileInWindow(few, {}, 18, std::nullopt, narrow, 4), std::nullopt) << "pages 2 and 6 are too far";
     files[5] = W::Failed; // never tried again
     EXPECT_EQ(order(files, 6, window), (std::vector<std::size_t>{6, 7, 8, 9, 4, 20}));
 }

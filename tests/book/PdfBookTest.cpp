@@ -94,6 +94,16 @@ TEST_F(PdfBook, PagesAreRenderedInOrderToFitTheBox)
     EXPECT_EQ(ReadWholeFile(work.file("info.bdi")), "Series=Ours\n");
 }
 
+TEST_F(PdfBook, AScanIsMadeNoLargerThanItsImage)
+{
+    BookOpening how;
+    how.pageBox = QSize(1800, 1800);
+    ASSERT_TRUE(OpenFileBook(book, WriteTestPdf(dir, QStringLiteral("Comic.pdf")), work.path(), how, messages));
+    EXPECT_EQ(book.current.pixels.size(), QSize(1200, 1800)); // type and a block: the view's size
+    ASSERT_TRUE(book.extraction->waitFor(1));
+    EXPECT_EQ(QImage(PagePath(book, 1)).size(), QSize(40, 60)); // one 40 x 60 picture over the page
+}
+
 TEST_F(PdfBook, ABadPdfGivesOneMessage)
 {
     EXPECT_FALSE(open(dir.write("fake.pdf", "PK\3\4 not a pdf at all")));
@@ -158,6 +168,14 @@ TEST_F(PdfBook, OnlyTheWindowAroundThePageReadIsMadeAndKept)
         extraction.waitAll();
         EXPECT_LE(pagesOnDisk(), qsizetype(window.kept)) << page;
     }
+    // The page overview's selection: the pages near it are made too, once the window is done.
+    extraction.readingAt(0);
+    extraction.browsingAt(20);
+    extraction.waitAll();
+    EXPECT_EQ(extraction.state(20 + window.browsed), FileWrite::Written);
+    EXPECT_EQ(extraction.state(20 - window.browsed), FileWrite::Written);
+    EXPECT_LE(pagesOnDisk(), qsizetype(window.kept));
+    extraction.browsingAt(std::nullopt);
     // A page no longer kept is made again when asked for.
     EXPECT_TRUE(extraction.waitFor(0));
     EXPECT_FALSE(QImage(PagePath(book, 0)).isNull());
