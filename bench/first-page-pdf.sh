@@ -1,0 +1,48 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Launch to first page painted for a 300-page scanned PDF against the same pages as a stored cbz, in one
+# interleaved run of the side-by-side harness. The books cycle the test pages (p001.jpg ...) and are made
+# in $PERFDATA on first use.
+#
+#   bench/first-page-pdf.sh [BUILD_DIR]    env: PERFDATA (/tmp/perfdata), ROUNDS (5), WND (1000x1000),
+#                                               HARNESS (the harness script)
+set -euo pipefail
+HERE=$(cd "$(dirname "$0")" && pwd)
+BUILD=$(cd "${1:-build}" && pwd)
+PERFDATA=${PERFDATA:-/tmp/perfdata}
+ROUNDS=${ROUNDS:-5}
+WND=${WND:-1000x1000}
+HARNESS=${HARNESS:-$(cd "$HERE/../.." && pwd)/shared/bench/first-page.py}
+
+[ -x "$BUILD/bullevista" ] || { echo "no $BUILD/bullevista: build first" >&2; exit 1; }
+pages=("$PERFDATA"/pages/p*.jpg)
+[ -s "${pages[0]}" ] || { echo "no test pages in $PERFDATA/pages: run gen_data.sh" >&2; exit 1; }
+
+if [ ! -s "$PERFDATA/scan300.pdf" ]; then
+  dir="$PERFDATA/scan300"
+  mkdir -p "$dir"
+  for i in $(seq 1 300); do
+    ln -f "${pages[$(( (i - 1) % ${#pages[@]} ))]}" "$dir/$(printf 'p%03d.jpg' "$i")"
+  done
+  (cd "$dir" && rm -f ../scan300.cbz && zip -q -0 ../scan300.cbz p*.jpg)
+  python3 "$HERE/make-scan-pdf.py" "$PERFDATA/scan300.pdf.tmp" "$dir"/p*.jpg
+  mv "$PERFDATA/scan300.pdf.tmp" "$PERFDATA/scan300.pdf"
+fi
+
+ini="$BUILD/bullevista.ini"
+saved=""
+if [ -e "$ini" ]; then
+  saved=$(mktemp)
+  cp "$ini" "$saved"
+fi
+restore() {
+  if [ -n "$saved" ]; then mv "$saved" "$ini"; else rm -f "$ini"; fi
+  # The scratch folders of launches the harness killed.
+  find "$BUILD" -maxdepth 1 -type d -regex '.*/[A-Y][A-Y][A-Y][A-Y][A-Y]' -newer "$BUILD/bullevista" \
+    -exec rm -rf {} + 2>/dev/null || true
+}
+trap restore EXIT
+printf 'wndxpos=0\nwndypos=0\nwndwidth=%s\nwndheight=%s\nstartstretched=1\nlangfile=default\n' "${WND%x*}" "${WND#*x}" > "$ini"
+
+python3 "$HARNESS" --rounds "$ROUNDS" cbz="$BUILD/bullevista '$PERFDATA/scan300.cbz'" \
+  pdf="$BUILD/bullevista '$PERFDATA/scan300.pdf'"
