@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // A PDF book in a real window: its pages are made again when the view grows, the page shown first, and
-// the old picture stays on screen until the new one is ready.
+// the old picture stays on screen until the new one is ready; the overview gets the thumbnails of pages
+// far from the one read.
 
+#include "app/AccelTable.h"
 #include "app/ExtractionProgress.h"
 #include "app/MainWindow.h"
 #include "app/OpenBooks.h"
 #include "app/PageTurn.h"
 #include "app/WorkDir.h"
 #include "support/TestState.h"
+#include "view/PageOverview.h"
 #include "view/PageView.h"
 
 #include <QElapsedTimer>
@@ -59,6 +62,36 @@ TEST(PdfView, PagesAreMadeAgainWhenTheViewGrowsThePageShownFirst)
     EXPECT_EQ(state.book.pageIndex, 2);
     TurnToPage(state, 1, false);
     ASSERT_TRUE(waitUntil([&] { return state.book.pageIndex == 1 && madeForNewView(); }));
+    StopExtraction(state);
+    RemoveWorkDir(state.paths);
+}
+
+TEST(PdfView, TheOverviewGetsThumbnailsOfPagesFarFromTheOneRead)
+{
+    ScratchDir dir;
+    AppState state;
+    UseDefaultSettings(state);
+    state.settings.preloadnextpage = false;
+    state.settings.norm = false;
+    state.paths.thumbnailRoot = dir.file("thumbs/");
+    state.accelTable = BuildAccelTable(state.settings);
+    std::mt19937 random(6);
+    ASSERT_TRUE(CreateWorkDir(state.paths, dir.path(), random));
+    MainWindow window(state);
+    state.windows = {&window, window.pageView(), window.shelfView()};
+    window.resize(500, 400);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    OpenBookFile(state, WriteTestPdf(dir, QStringLiteral("long.pdf"), 40)); // 42 pages
+    ASSERT_EQ(state.book.PageList.count(), 42);
+
+    QTest::keyClick(window.pageView(), Qt::Key_G);
+    ASSERT_TRUE(state.overview.widget && state.overview.worker);
+    QTest::keyClick(state.overview.widget, Qt::Key_End); // far beyond the pages made for reading
+    EXPECT_TRUE(waitUntil([&] { return state.overview.worker->state(41) == ThumbState::Made; }));
+    EXPECT_TRUE(waitUntil([&] { return state.overview.worker->state(41 - 8) == ThumbState::Made; }));
+    QTest::keyClick(state.overview.widget, Qt::Key_Escape);
     StopExtraction(state);
     RemoveWorkDir(state.paths);
 }
