@@ -25,10 +25,15 @@
 #include <thread>
 #include <vector>
 
+// What the archive's directory already says against an entry: no password is ever asked for, and a
+// method no reader here knows gives no page.
+enum class EntryTrouble : std::uint8_t { None, Encrypted, UnknownMethod };
+
 struct ExtractionFile {
     QByteArray bareName;   // its name in WorkDir, as the file system spells it
     std::size_t entry = 0; // its place in the archive: messages are shown in this order
     QString path;          // its path inside the archive, which orders the pages folder by folder
+    EntryTrouble trouble = EntryTrouble::None;
 };
 
 struct FileResult {

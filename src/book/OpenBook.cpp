@@ -87,7 +87,16 @@ std::optional<ArchiveBookPlan> planArchiveBook(BookKind kind, const QString& ful
                                 : PlanSevenZipTarBook(fullPath, workDir, chooser, messages);
     if (plan && !plan->complete)
         return std::nullopt; // the listing has said why
-
+    if (!plan)
+        return plan;
+    // A book without a page that can be read says why, once: nothing is written for it. What the
+    // listing said already is the reason.
+    const QString caption = kind == BookKind::Rar ? kRarError : QStringLiteral("Zip Error");
+    if (const std::optional<Message> why = NoReadablePage(*plan, caption)) {
+        if (messages.empty())
+            messages.push_back(*why);
+        return std::nullopt;
+    }
     return plan;
 }
 } // namespace

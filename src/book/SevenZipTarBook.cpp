@@ -48,6 +48,7 @@ struct Entry {
     QString name; // as the program compares it
     bool regularFile = false;
     std::int64_t size = 0; // declared; -1: not before its data (a zip entry with a data descriptor)
+    bool encrypted = false;
 };
 
 // Every entry's name, kind and size, in archive order; nullopt when the archive can't be read at all.
@@ -67,6 +68,7 @@ std::optional<std::vector<Entry>> listEntries(const QString& path, Reading readi
         Entry entry;
         entry.name = utf8 ? QString::fromUtf8(utf8) : ArchiveNameText(QByteArray(raw ? raw : ""), false);
         entry.regularFile = archive_entry_filetype(header) == AE_IFREG;
+        entry.encrypted = archive_entry_is_data_encrypted(header) != 0;
         entry.size = archive_entry_size_is_set(header) ? std::max<std::int64_t>(archive_entry_size(header), 0)
             : reading == Reading::ZipLocalHeaders           ? -1
                                                             : 0;
@@ -115,7 +117,8 @@ std::vector<ExtractionFile> planBook(const std::vector<Entry>& entries, const QS
     for (std::size_t k = 0; k < kept.size(); ++k) {
         if (names[k].isEmpty())
             continue;
-        files.push_back({names[k], kept[k], paths[k]});
+        files.push_back({names[k], kept[k], paths[k],
+                         entries[kept[k]].encrypted ? EntryTrouble::Encrypted : EntryTrouble::None});
         unpackedBytes += std::uint64_t(std::max<std::int64_t>(entries[kept[k]].size, 0));
     }
     return files;
