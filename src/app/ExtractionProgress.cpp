@@ -54,8 +54,8 @@ void showDueMessages(AppState& state)
 {
     // A message box runs its own event loop, in which more notifications arrive; they leave the
     // messages to this loop, so they stay in order.
-    if (state.extractionWaits.showingMessages)
-        return;
+    if (state.extractionWaits.showingMessages || !state.book.bookLoaded)
+        return; // a book still opening says what it found once its first page is shown
     state.extractionWaits.showingMessages = true;
     while (BookExtraction* extraction = state.book.extraction.get()) {
         if (!pageWritten(state, *extraction)) {

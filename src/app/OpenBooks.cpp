@@ -17,6 +17,8 @@
 #include "view/PageView.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace {
 // A rotation, a shift and the widths found belong to the book they were found in; the two-page view and
@@ -82,6 +84,26 @@ void showOpened(AppState& state, bool opened)
         Qt::QueuedConnection);
 }
 
+// While an archive is listed and its first page written the window is drawn and answers: its events
+// are handled here until `done`. Another opening begun meanwhile, or the end of the program, gives the
+// wait up.
+bool waitAnswering(AppState& state, std::uint32_t opening, const std::function<bool()>& done)
+{
+    const auto current = [&state, opening] { return !state.shutDown && state.extractionWaits.opening == opening; };
+    // What is pending is handled first, however soon the wait ends. The timer wakes the loop to look
+    // again; the loop is run step by step, so a quit already asked for (which ends a nested exec() at
+    // once) doesn't end the wait early.
+    QEventLoop loop;
+    loop.processEvents();
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [] {});
+    poll.start();
+    while (current() && !done())
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    return current();
+}
+
 // The book at `bookPath` starts at its remembered page, unless the last session's book is being reopened
 // at its own page ("openlast"). True when the history chose the page.
 bool resumeFromHistory(AppState& state, const QString& bookPath, BookOpening& how)
@@ -126,7 +148,10 @@ BookOpening BookOpeningOf(AppState& state)
                 [&state](const BookTree& tree, ArchiveFamily family) {
                     return ChooseBookInArchive(state.windows.main, tree, family);
                 },
-            .showNow = ShowMessages};
+            .showNow = ShowMessages,
+            .waitUntil = [&state, opening = ++state.extractionWaits.opening](const std::function<bool()>& done) {
+                return waitAnswering(state, opening, done);
+            }};
 }
 
 void OpenBookDir(AppState& state)
@@ -155,7 +180,10 @@ void OpenBookFile(AppState& state, const QString& path)
     // An image opens its folder as the book.
     const bool image = BookKindOfExtension(BookFileExtension(fullPath)) == BookKind::Image;
     const bool fromHistory = resumeFromHistory(state, image ? paths::directoryOf(fullPath) : fullPath, how);
+    const std::uint32_t opening = state.extractionWaits.opening;
     const bool opened = OpenFileBook(state.book, fullPath, state.paths.WorkDir, how, messages);
+    if (state.shutDown || state.extractionWaits.opening != opening)
+        return; // given up: the book is the next opening's, or the program ends
     settleResume(state, fromHistory, opened);
     ShowMessages(messages); // before the page, as the opening found them
     showOpened(state, opened);

@@ -13,6 +13,10 @@
 #include "skin/SkinText.h"
 #include "support/TestState.h"
 
+#include <QCoreApplication>
+#include <QThread>
+#include <QTimer>
+
 namespace {
 // The program's own dialogs, but for the book chooser.
 CommandDialogs choosingWith(BookChooser chooser)
@@ -160,4 +164,30 @@ TEST_F(OpenArchiveBook, TheListingSpeaksBeforeTheQuestionAndBeforeThePages)
         EXPECT_EQ(events, branching ? expected : expected.mid(0, 1));
     }
     SetMessageSink(recorder);
+}
+
+// The listing runs on a helper thread: the window's events go on meanwhile, the reader is asked on the
+// window's thread, and a book opened while the first is still being listed is the one that opens.
+TEST_F(OpenArchiveBook, EventsGoOnWhileAnArchiveIsListedAndALaterOpeningWins)
+{
+    const QString branching = scratch.file(QStringLiteral("two.cbz"));
+    ASSERT_TRUE(WriteZipWithMinizip(branching, {{"Vol1/p1.png", PngBytes(Qt::red)}, {"Vol2/p1.png", PngBytes(Qt::blue)}}));
+    const QString plain = scratch.write(QStringLiteral("one.cbz"), WriteZip({{"p1.png", PngBytes(Qt::green)}}));
+    bool turned = false;
+    QTimer::singleShot(0, [&] { turned = true; });
+    QStringList asked;
+    SetCommandDialogs(choosingWith([&](const BookTree&, ArchiveFamily) {
+        asked << QStringLiteral("turned %1, own thread %2").arg(turned).arg(QThread::currentThread() == QCoreApplication::instance()->thread());
+        if (asked.size() == 1)
+            OpenBookFile(state, plain); // opened while two.cbz waits for its answer
+        return QStringList{"Vol2"};
+    }));
+    OpenBookFile(state, branching);
+    EXPECT_EQ(asked, QStringList{"turned 1, own thread 1"});
+    EXPECT_EQ(state.book.BookPath, plain);
+    EXPECT_EQ(state.book.current.pixels.pixelColor(0, 0), QColor(Qt::green));
+    EXPECT_TRUE(boxes.texts().isEmpty());
+
+    OpenBookFile(state, branching); // undisturbed, the reader's pick opens
+    EXPECT_EQ(state.book.current.pixels.pixelColor(0, 0), QColor(Qt::blue));
 }
