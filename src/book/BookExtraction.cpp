@@ -25,6 +25,8 @@ BookExtraction::BookExtraction(const QString& workDir, std::vector<ExtractionFil
     m_order.cursor = first.value_or(0);
     m_first = m_order.cursor;
     m_inArchiveOrder = !first || m_writer->inArchiveOrder();
+    if (first && m_writer->inArchiveOrder() && m_writer->writesFirstAhead())
+        m_order.ahead = first;
     m_dir = DirectoryHandle::open(workDir);
     m_thread = std::thread([this] { run(); });
 }

@@ -52,6 +52,9 @@ public:
                              const std::atomic<bool>& cancelled) = 0;
     // True when the files can only be written in the archive's order (a rar archive).
     virtual bool inArchiveOrder() const { return false; }
+    // True when, in the archive's order, the page shown first may still be written before the others:
+    // passing over the entries before it costs next to nothing (a tar file seeks past their data).
+    virtual bool writesFirstAhead() const { return false; }
 };
 
 class BookExtraction {

@@ -120,3 +120,19 @@ TEST_F(SevenZipTarBook, ChaptersAreReadFolderByFolder)
     }
     EXPECT_TRUE(messages.empty());
 }
+
+// A tar's entries are passed over by seeking, so the page shown first is written before any other.
+TEST_F(SevenZipTarBook, ATarWritesThePageShownFirstBeforeTheOthers)
+{
+    const Entries entries{{"p3.jpg", PageBytes(3)}, {"p1.jpg", PageBytes(1)}, {"p2.jpg", PageBytes(2)}};
+    std::optional<ArchiveBookPlan> plan =
+        PlanSevenZipTarBook(scratch.write("book.cbt", writeArchive(false, entries)), workDir(), chooser(), messages);
+    ASSERT_TRUE(plan);
+    // p2.jpg, page 2, is shown first; the worker holds after it until the page is on screen.
+    BookExtraction extraction(workDir(), std::move(plan->files), std::move(plan->writer), 1, {}, true);
+    ASSERT_TRUE(extraction.waitFor(1));
+    EXPECT_EQ(written(), QStringList{"p2.jpg"});
+    extraction.waitAll();
+    expectWritten({"p1.jpg", "p2.jpg", "p3.jpg"});
+    EXPECT_TRUE(messages.empty());
+}
