@@ -185,9 +185,21 @@ void OpenBookFile(AppState& state, const QString& path)
     if (state.shutDown || state.extractionWaits.opening != opening)
         return; // given up: the book is the next opening's, or the program ends
     settleResume(state, fromHistory, opened);
-    ShowMessages(messages); // before the page, as the opening found them
+    if (!opened) {
+        ShowMessages(messages);
+        showOpened(state, opened);
+        return;
+    }
+    // What is left to say (an archive cut short that still opens) goes over the page, which its box's own
+    // events paint; the writing's messages wait behind it.
     showOpened(state, opened);
-    if (opened)
+    if (!messages.empty()) {
+        state.extractionWaits.showingMessages = true;
+        ShowMessages(messages);
+        state.extractionWaits.showingMessages = false;
+        ExtractionProgressed(state); // what the writing said meanwhile
+    }
+    if (state.book.bookLoaded)
         askComicInfo(state);
 }
 

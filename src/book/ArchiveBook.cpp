@@ -84,6 +84,7 @@ bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir, Messages& m
 {
     if (!plan.writer)
         return false;
+    messages.insert(messages.end(), plan.afterFirstPage.begin(), plan.afterFirstPage.end());
     if (plan.files.empty())
         return true;
     BookExtraction extraction(workDir, std::move(plan.files), std::move(plan.writer), std::nullopt, {});

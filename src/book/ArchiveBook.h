@@ -16,6 +16,8 @@ struct ArchiveBookPlan {
     std::vector<ExtractionFile> files; // the pages, then the other files of the book (an info.bdi)
     std::unique_ptr<ArchiveFileWriter> writer;
     bool complete = true; // false: the directory broke off, the book fails once what can be written is
+    // Said once the page shown first is on screen, not before it: an archive cut short that still opens.
+    Messages afterFirstPage;
 };
 
 // Puts `files` (each bare name once) in the plan: the pages first, in reading order (folder by folder

@@ -86,6 +86,7 @@ bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& work
     }
     DecodePage(book.current, PagePath(book, book.pageIndex), how.flipped, how.decode);
     book.bookLoaded = true;
+    messages.insert(messages.end(), plan.afterFirstPage.begin(), plan.afterFirstPage.end());
     return true;
 }
 
@@ -105,6 +106,7 @@ std::optional<ArchiveBookPlan> planArchiveBook(BookKind kind, const QString& ful
     // listing said already is the reason.
     const QString caption = kind == BookKind::Rar ? kRarError : QStringLiteral("Zip Error");
     if (const std::optional<Message> why = NoReadablePage(*plan, caption)) {
+        messages.insert(messages.end(), plan->afterFirstPage.begin(), plan->afterFirstPage.end());
         if (messages.empty())
             messages.push_back(*why);
         return std::nullopt;

@@ -246,11 +246,11 @@ std::optional<ArchiveBookPlan> planSequentialBook(const QString& archivePath, Re
     SetBookFiles(plan, std::move(files));
     if (reading == Reading::ZipLocalHeaders) {
         // The directory is gone (a download cut short): said once, with what could be found.
-        messages.push_back({QStringLiteral("ZIP file is damaged, %1 pages could be read").arg(plan.pages.count()),
-                            kZipError});
+        plan.afterFirstPage.push_back(
+            {QStringLiteral("ZIP file is damaged, %1 pages could be read").arg(plan.pages.count()), kZipError});
     } else if (broken) {
         // An archive cut short (a tar ends anywhere) still opens with the pages before the damage.
-        messages.push_back({kDamaged, kZipError});
+        plan.afterFirstPage.push_back({kDamaged, kZipError});
     }
     plan.writer =
         std::make_unique<SevenZipTarWriter>(archivePath, reading, workDir, std::move(sizes), allowance - unpacked, seeks);

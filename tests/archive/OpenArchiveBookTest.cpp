@@ -191,3 +191,18 @@ TEST_F(OpenArchiveBook, EventsGoOnWhileAnArchiveIsListedAndALaterOpeningWins)
     OpenBookFile(state, branching); // undisturbed, the reader's pick opens
     EXPECT_EQ(state.book.current.pixels.pixelColor(0, 0), QColor(Qt::blue));
 }
+
+// A download cut short before its directory shows its first page at once; the damage is said over it.
+TEST_F(OpenArchiveBook, ACutShortZipShowsItsFirstPageThenSaysItIsDamaged)
+{
+    const QByteArray whole = WriteZip({{"p1.png", PngBytes(Qt::red)}, {"p2.png", PngBytes(Qt::green)}});
+    const QByteArray cut = whole.left(whole.indexOf(QByteArray("PK\x01\x02", 4)));
+    QStringList events;
+    const MessageSink recorder = SetMessageSink([&](const ShownMessage& m) {
+        events << (state.book.bookLoaded ? QStringLiteral("over the page: ") : QString()) + m.text;
+    });
+    OpenBookFile(state, scratch.write(QStringLiteral("cut.cbz"), cut));
+    SetMessageSink(recorder);
+    EXPECT_EQ(state.book.current.pixels.pixelColor(0, 0), QColor(Qt::red));
+    EXPECT_EQ(events, QStringList{"over the page: ZIP file is damaged, 2 pages could be read"});
+}
