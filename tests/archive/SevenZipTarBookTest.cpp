@@ -5,6 +5,7 @@
 
 #include "ArchiveFixture.h"
 
+#include "book/FirstPage.h"
 #include "book/SevenZipTarBook.h"
 
 #include <archive.h>
@@ -134,5 +135,19 @@ TEST_F(SevenZipTarBook, ATarWritesThePageShownFirstBeforeTheOthers)
     EXPECT_EQ(written(), QStringList{"p2.jpg"});
     extraction.waitAll();
     expectWritten({"p1.jpg", "p2.jpg", "p3.jpg"});
+    EXPECT_TRUE(messages.empty());
+}
+
+// A cover is page 1 alone: the rest of the book is never written for it.
+TEST_F(SevenZipTarBook, TheCoverWritesPageOneAlone)
+{
+    const Entries entries{{"p2.jpg", PageBytes(2)}, {"p1.jpg", PageBytes(1)}, {"p3.jpg", PageBytes(3)}};
+    const std::atomic<bool> cancelled{false};
+    for (const bool sevenZip : {true, false}) {
+        freshWorkDir();
+        const QString path = scratch.write(sevenZip ? "cover.cb7" : "cover.cbt", writeArchive(sevenZip, entries));
+        EXPECT_EQ(WriteFirstPage(path, workDir(), cancelled, messages), workDir() + "p1.jpg");
+        expectWritten({"p1.jpg"});
+    }
     EXPECT_TRUE(messages.empty());
 }
