@@ -5,14 +5,19 @@
 #include "app/PresentPage.h"
 #include "book/Preload.h"
 #include "common/ShowMessage.h"
+#include "view/PageView.h"
 #include "view/SmoothScroll.h"
 
+#include <algorithm>
+
 namespace {
-// Decodes page `pageIndex` into the current record; the page is shown even when this fails.
+// Decodes page `pageIndex` into the current record, fitted for the view when that looks the same; the
+// page is shown even when this fails.
 void decodeCurrentPage(AppState& state)
 {
     BookState& book = state.book;
-    DecodePage(book.current, PagePath(book, book.pageIndex), state.view.flipped, DecodeOptionsOf(state));
+    DecodePage(book.current, PagePath(book, book.pageIndex), state.view.flipped, DecodeOptionsOf(state),
+               FittedViewBox(state));
 }
 
 // A new page starts at its top; a smooth scroll still running belongs to the page before.
@@ -49,6 +54,35 @@ DecodeOptions DecodeOptionsOf(const AppState& state)
     return {state.settings.norm, state.settings.contrastval};
 }
 
+QSize FittedViewBox(const AppState& state)
+{
+    const PageView* view = state.windows.pageView;
+    // The smooth fit-page view shows an area-averaged copy of the whole page: a page decoded at that size
+    // looks the same. Fitting the width scrolls by rows of the full page, so that view gets it whole.
+    if (!view || !state.view.stretched || state.settings.wstretched || !state.settings.halftone)
+        return {};
+    return view->viewPixels();
+}
+
+void DecodeFullPage(AppState& state)
+{
+    BookState& book = state.book;
+    if (!book.current.reduced)
+        return;
+    PageImage full;
+    if (!DecodePage(full, PagePath(book, book.pageIndex), state.view.flipped, DecodeOptionsOf(state))) {
+        book.current.reduced = false; // the fitted page stays; asked once
+        return;
+    }
+    // The offsets count the page's pixels: the same place on the larger page.
+    const QSize from = book.current.pixels.size(), to = full.pixels.size();
+    book.scrollX = std::int32_t(std::int64_t(book.scrollX) * to.width() / std::max(1, from.width()));
+    book.scrollY = std::int32_t(std::int64_t(book.scrollY) * to.height() / std::max(1, from.height()));
+    book.current = std::move(full);
+    if (state.view.stretched && state.windows.pageView)
+        state.windows.pageView->startCacheTimer();
+}
+
 void TurnToPage(AppState& state, std::int32_t index, bool forward)
 {
     if (!pageReadyOrWait(state, index, forward))
@@ -56,7 +90,7 @@ void TurnToPage(AppState& state, std::int32_t index, bool forward)
     BookState& book = state.book;
     book.pageIndex = index;
     if (forward) {
-        if (!TakePreloadedPage(state.preload, book, state.view.flipped))
+        if (!TakePreloadedPage(state.preload, book, state.view.flipped, FittedViewBox(state)))
             decodeCurrentPage(state);
         showNewPage(state);
         ArmPreloadIfWanted(state);
@@ -137,5 +171,5 @@ void PreloadNextPage(AppState& state)
         state.extractionWaits.preload = next;
         return;
     }
-    PreloadPage(state.preload, state.book, state.view.flipped, DecodeOptionsOf(state));
+    PreloadPage(state.preload, state.book, state.view.flipped, DecodeOptionsOf(state), FittedViewBox(state));
 }

@@ -19,22 +19,25 @@ bool ArmPreload(PreloadState& preload, std::function<void()> whenDue)
     return preload.timer.isActive();
 }
 
-void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options)
+void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options,
+                 QSize fitWithin)
 {
     if (!book.bookLoaded)
         return;
     const int next = book.pageIndex + 1;
     if (next < 0 || next >= book.PageList.count())
         return;
-    preload.worker.submit({PagePath(book, next), flipped, options, next});
+    preload.worker.submit({PagePath(book, next), flipped, options, next, fitWithin});
 }
 
-bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped)
+bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped, QSize fitWithin)
 {
     if (std::optional<PreloadedPage> page = preload.worker.take()) {
-        // Only the page the reader has just turned to, from this book and turned the same way, will do.
+        // Only the page the reader has just turned to, from this book, turned the same way and fitted for
+        // the view as it is now, will do.
         const PreloadRequest& made = page->request;
-        if (made.pageIndex == book.pageIndex && made.path == PagePath(book, book.pageIndex) && made.flipped == flipped)
+        if (made.pageIndex == book.pageIndex && made.path == PagePath(book, book.pageIndex) && made.flipped == flipped
+            && made.fitWithin == fitWithin)
             book.preloaded = std::move(page->image);
     }
     if (book.preloaded.isNull())

@@ -7,8 +7,8 @@ PreloadWorker::Decoder orDecodePage(PreloadWorker::Decoder decoder)
 {
     if (decoder)
         return decoder;
-    return [](PageImage& record, const QString& path, bool flipped, const DecodeOptions& options) {
-        return DecodePage(record, path, flipped, options);
+    return [](PageImage& record, const QString& path, bool flipped, const DecodeOptions& options, QSize fitWithin) {
+        return DecodePage(record, path, flipped, options, fitWithin);
     };
 }
 } // namespace
@@ -105,7 +105,8 @@ void PreloadWorker::run()
         lock.unlock();
 
         // The image is the worker's own until it is published, so the decode needs no lock.
-        const bool decoded = decode(page.image, page.request.path, page.request.flipped, page.request.options);
+        const bool decoded = decode(page.image, page.request.path, page.request.flipped, page.request.options,
+                                    page.request.fitWithin);
 
         lock.lock();
         m_running = false;

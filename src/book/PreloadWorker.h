@@ -23,6 +23,7 @@ struct PreloadRequest {
     bool flipped = false;
     DecodeOptions options;
     std::int32_t pageIndex = 0; // which page it is, so a hand-over can check it still fits
+    QSize fitWithin;            // non-empty: decoded fitted within this box, the view's (see DecodePage)
 };
 
 struct PreloadedPage {
@@ -32,7 +33,7 @@ struct PreloadedPage {
 
 class PreloadWorker {
 public:
-    using Decoder = std::function<bool(PageImage&, const QString&, bool, const DecodeOptions&)>;
+    using Decoder = std::function<bool(PageImage&, const QString&, bool, const DecodeOptions&, QSize)>;
 
     // `decoder` is DecodePage unless a test passes its own.
     explicit PreloadWorker(Decoder decoder = {});

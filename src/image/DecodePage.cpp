@@ -71,6 +71,9 @@ bool decode(PageImage& record, const QString& path, bool flipped, const DecodeOp
             return false;
         record.pixels = std::move(reduced);
     }
+    // JPEG and WebP scale while decoding, so a page that reaches the box may have been larger.
+    record.reduced = !fitWithin.isEmpty()
+        && (record.width() >= fitWithin.width() || record.height() >= fitWithin.height());
     return true;
 }
 

@@ -24,7 +24,7 @@ TEST(PageOverview, OpensTurnsLeavesAndClosesWithTheBook)
     state.paths.thumbnailRoot = dir.file("thumbs/");
     state.accelTable = BuildAccelTable(state.settings);
     MainWindow window(state);
-    state.windows = {&window, window.pageView()};
+    state.windows = {&window, window.pageView(), window.shelfView()};
     OpenGreyBook(state, dir, 12, QSize(40, 30), 10, 2);
     state.book.BookPath = dir.path(); // a folder book is known by its folder
     window.show();

@@ -30,7 +30,7 @@ struct Gate {
 
     PreloadWorker::Decoder decoder()
     {
-        return [this](PageImage& record, const QString& path, bool, const DecodeOptions&) {
+        return [this](PageImage& record, const QString& path, bool, const DecodeOptions&, QSize) {
             if (++inFlight > 1)
                 overlapped = true;
             entered.release();
@@ -68,7 +68,7 @@ struct GreyBook {
         SetPages(book, names);
         book.bookLoaded = true;
     }
-    PreloadRequest request(int index) const { return {dir.file(names[index]), false, {}, index}; }
+    PreloadRequest request(int index) const { return {dir.file(names[index]), false, {}, index, {}}; }
 };
 
 } // namespace
@@ -103,7 +103,7 @@ TEST(PreloadWorker, PublishesOnlyCompleteDecodesOfTheNewestRequestAndDropsOldOrF
     worker.waitIdle();
     EXPECT_EQ(worker.decodesFinished(), 3);
     EXPECT_FALSE(worker.take());
-    worker.submit({QStringLiteral("/nonexistent/page.png"), false, {}, 1});
+    worker.submit({QStringLiteral("/nonexistent/page.png"), false, {}, 1, {}});
     worker.waitIdle();
     EXPECT_FALSE(worker.take());
 }
