@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main() of the benchmark programs that need a Qt application: on Qt's offscreen platform unless the
 // caller chose one, then every benchmark registered in the program.

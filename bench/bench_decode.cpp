@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DecodePage against the reference decoders, each writing into memory it reuses:
 //   tjDecompress2 to BGRX (what tjbench times), libpng to BGRX rows, giflib lines through the palette,
 //   libwebp, libavif and libjxl decoding into a buffer of their own format.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Painting the main window from the skin, beside the cheapest paint there is:
 //   the whole window from the three bitmaps   vs a plain QPainter fill of the same picture
 //   a button press (the elements drawn again)

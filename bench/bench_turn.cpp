@@ -1,5 +1,6 @@
-// Turning to the next page: the turn that takes the preloaded page against the same turn decoding the
-// page itself, from the key press to the painted view; and the smooth-scroll cadence while a page
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Turning to the next page: the turn that takes the preloaded page (or, in the two-page view, the
+// preloaded pair) against the same turn decoding the page itself, from the key press to the painted view; and the smooth-scroll cadence while a page
 // decodes on the other core.
 //
 //   ./build/bench/bench_turn                      (QT_QPA_PLATFORM=offscreen is set when unset)
@@ -76,12 +77,12 @@ QImage drawPage(int seed)
     return page;
 }
 
-// Two pages as quality-90 JPEG files, written once per run.
+// Three pages as quality-90 JPEG files, written once per run: page 1, then pages 2-3 as a pair.
 const QString& bookDir()
 {
     static QTemporaryDir dir;
     static const QString path = [] {
-        for (int i = 0; i < 2; ++i) {
+        for (int i = 0; i < 3; ++i) {
             QImageWriter writer(dir.path() + QStringLiteral("/page%1.jpg").arg(i));
             writer.setQuality(90);
             writer.write(drawPage(i));
@@ -91,7 +92,7 @@ const QString& bookDir()
     return path;
 }
 
-// The viewer's windows over a two-page book, shown in the fit-page view of a 1000 x 1414 window.
+// The viewer's windows over a three-page book, shown in the fit-page view of a 1000 x 1414 window.
 struct Viewer {
     AppState state;
     std::unique_ptr<MainWindow> window;
@@ -127,6 +128,7 @@ struct Viewer {
     void backToFirstPage(bool preload)
     {
         state.book.pageIndex = 0;
+        state.view.pagesShown = 1; // the cover stands alone in the two-page view
         DiscardPreloadedPage(state.preload, state.book);
         if (preload) {
             PreloadNextPage(state); // what the two-second timer does
@@ -144,9 +146,10 @@ struct Viewer {
     }
 };
 
-void forwardTurn(benchmark::State& bench, bool preloaded)
+void forwardTurn(benchmark::State& bench, bool preloaded, bool twoPages = false)
 {
     Viewer viewer;
+    viewer.state.view.twoPages = twoPages;
     if (viewer.state.book.PageList.isEmpty()) {
         bench.SkipWithError("the book didn't open");
         return;
@@ -157,7 +160,7 @@ void forwardTurn(benchmark::State& bench, bool preloaded)
         timer.start();
         viewer.turnForward();
         bench.SetIterationTime(double(timer.nsecsElapsed()) / 1e9);
-        if (viewer.state.book.pageIndex != 1) {
+        if (viewer.state.book.pageIndex != 1 || viewer.state.view.pagesShown != (twoPages ? 2 : 1)) {
             bench.SkipWithError("the page didn't turn");
             return;
         }
@@ -172,6 +175,17 @@ void BM_ForwardTurnDecoding(benchmark::State& bench)
 {
     forwardTurn(bench, false);
 }
+// The same turn in the two-page view, to the preloaded pair of pages 2-3.
+void BM_ForwardTurnPreloadedPair(benchmark::State& bench)
+{
+    forwardTurn(bench, true, true);
+}
+BENCHMARK(BM_ForwardTurnPreloadedPair)
+    ->UseManualTime()
+    ->Iterations(1)
+    ->Repetitions(50)
+    ->ReportAggregatesOnly(true)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ForwardTurnPreloaded)
     ->UseManualTime()
     ->Iterations(1)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page view and book opening, each beside the reference it is held to:
 //   cache rebuild     vs QImage::scaled(..., Qt::SmoothTransformation) of the same page
 //   paint from cache  (target: under 2 ms for a 1000 x 1414 view)

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Extracting a 120-page cbz (stored and deflated) and a stored cbr into a work folder, against
 # `bsdtar -xf` of the same archive into the same file system. Needs bsdtar (libarchive-tools).
 #   bench/extract.sh [BUILD_DIR] [SCRATCH_DIR]

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Launch to first page painted for archive books, in one interleaved run of the side-by-side harness:
 # the 600-page book as a folder, as a stored and as a deflated cbz, the 120-page cbz of both kinds, and
 # MComix on the 600-page cbz. The 600-page books number copies of the 120 test pages p001..p600 and are

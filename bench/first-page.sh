@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Launch to first page painted, this viewer beside qimgv, on the 120-page folder of gen_data.sh, under a
 # private Xvfb (the side-by-side harness in $HARNESS). Prints each viewer's median time, its ratio to
 # ours and its peak RSS.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every benchmark program of a build: bench/run.sh [BUILD_DIR]. Test data from the shared
 # generator (../shared/bench/gen_data.sh beside the checkout) is looked up in $PERFDATA (default /tmp/perfdata) and made there when
 # missing (a few minutes; without the generator a smaller page of the same recipe stands in).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installing the program as a Linux user expects it, and packing that install as a .deb.
 #   cmake --install build --prefix P    P/bin/bullevista, P/share/bullevista/ (skins/, lang/, defaults.ini),
 #                                       P/bin/bullevista-thumbnailer, the desktop and thumbnailer entries,
@@ -58,14 +59,14 @@ set(CPACK_PACKAGE_VENDOR "Bullevista developers")
 set(CPACK_PACKAGE_CONTACT "${BV_CONTACT}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "fast, skinnable comic-book viewer")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Bullevista reads comic books (cbz, cbr, cb7, cbt, bdz) and folders of page
+    "Bullevista reads comic books (cbz, cbr, cb7, cbt, bdz, pdf) and folders of page
 images page by page, in a frameless window drawn by a skin, with the next page
 decoded in the background.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
-# The libraries the program links come from dpkg-shlibdeps; Qt's platform plugins (loaded, not linked)
+# The libraries the program links (Poppler's Qt 6 binding for PDF books among them) come from dpkg-shlibdeps; Qt's platform plugins (loaded, not linked)
 # are named here.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")

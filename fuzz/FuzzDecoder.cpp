@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One libFuzzer target per format (BV_FUZZ_FORMAT names the decoder): the input is taken as a file of
 // that format and goes through the decoder, the 180-degree turn and both colour corrections.
 

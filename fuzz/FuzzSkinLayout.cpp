@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer target: any bytes as a layout.cor, then the skin drawn from whatever the parser kept, on a
 // small window with small (or one-pixel) bitmaps. Finds overflows in the coordinate arithmetic, reads
 // outside the bitmaps, and layouts that make the drawing loop for ever.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian packages Bullevista builds, tests and benchmarks with.
 # As root it runs apt-get; otherwise it prints the line to run with sudo.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bullevista-decode FILE OUT.ppm [--page]: runs one file through the viewer's decoding path and
 // writes the result as a binary PPM. Plain: as a skin bitmap is decoded; --page: as a page with the
 // default display settings (normalisation on, contrast 0). Exit status 0 decoded, 1 refused or failed,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bullevista-thumbnailer -s SIZE INPUT OUTPUT: the cover of a comic book (cbz, cbr, cb7, cbt, bdz) as
 // a PNG of at most SIZE x SIZE, for the file manager (the desktop runs it through its .thumbnailer
 // entry; INPUT may be a file:// URI). Only the first page is written, into a private temporary folder,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes what the desktop reads about the installed program into one folder laid out as share/: the
 // desktop entry, the MIME package and the icon, as SVG and drawn at the usual PNG sizes.
 //   make-desktop-files <share folder> <icon.svg>

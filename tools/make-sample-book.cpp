@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the bundled sample book: fourteen portrait pages of panels, captions and speech balloons,
 // written as a folder ("Sample Book/": twelve JPEG pages, one PNG, one GIF) and as "Sample Book.cbz".
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times extracting a 120-page book into a work folder against `bsdtar -xf` of the same archive into the
 // same file system: a stored cbz, a deflated cbz and a stored rar (RAR 5). Best of five runs each, as a
 // shared machine makes single runs noisy.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Fails when the catalogue TS lacks a translation: a scratch copy (COPY) is brought up to date with the
 # sources, so a text new in the code arrives there unfinished, and is then searched for unfinished
 # entries, which are listed.

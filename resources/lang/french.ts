@@ -11,6 +11,14 @@
 <context>
     <name>ControlsPage</name>
     <message>
+        <source>fixed</source>
+        <translation>fixe</translation>
+    </message>
+    <message>
+        <source>Fixed keys (when no key above is the same):</source>
+        <translation>Touches fixes (si aucune touche ci-dessus n&apos;est la même) :</translation>
+    </message>
+    <message>
         <source>Left click will:</source>
         <translation>Le clic gauche :</translation>
     </message>
@@ -54,6 +62,22 @@
         <translation>Normaliser les couleurs (simple)</translation>
     </message>
     <message>
+        <source>natural order (page 2 before page 10)</source>
+        <translation>ordre naturel (page 2 avant page 10)</translation>
+    </message>
+    <message>
+        <source>two pages side by side (books opened from now on)</source>
+        <translation>deux pages côte à côte (livres ouverts désormais)</translation>
+    </message>
+    <message>
+        <source>first page alone in two-page view</source>
+        <translation>première page seule en vue double page</translation>
+    </message>
+    <message>
+        <source>manga order (right to left)</source>
+        <translation>sens de lecture manga (de droite à gauche)</translation>
+    </message>
+    <message>
         <source>Basic contrast slider (0 =disabled)</source>
         <translation>Réglage simple du contraste (0 = désactivé)</translation>
     </message>
@@ -84,6 +108,45 @@
     <message>
         <source>* Halftone is not supported in win9x/ME/NT4 *</source>
         <translation>* Le lissage n&apos;est pas pris en charge sous win9x/ME/NT4 *</translation>
+    </message>
+</context>
+<context>
+    <name>FixedKeys</name>
+    <message>
+        <source>Rotate the page 90° left</source>
+        <translation>Tourner la page de 90° à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate the page 90° right</source>
+        <translation>Tourner la page de 90° à droite</translation>
+    </message>
+    <message>
+        <source>Two pages side by side</source>
+        <translation>Deux pages côte à côte</translation>
+    </message>
+    <message>
+        <source>Move the pairs by one page</source>
+        <translation>Décaler les paires d’une page</translation>
+    </message>
+    <message>
+        <source>Manga order (right to left)</source>
+        <translation>Sens manga (de droite à gauche)</translation>
+    </message>
+    <message>
+        <source>Scroll down one view, then go to next page</source>
+        <translation>Descendre d&apos;un écran, puis aller à la page suivante</translation>
+    </message>
+    <message>
+        <source>Scroll up one view, then go to previous page</source>
+        <translation>Monter d&apos;un écran, puis aller à la page précédente</translation>
+    </message>
+    <message>
+        <source>Leave fullscreen mode</source>
+        <translation>Quitter le plein écran</translation>
+    </message>
+    <message>
+        <source>SHIFT + </source>
+        <translation>MAJ + </translation>
     </message>
 </context>
 <context>
@@ -357,6 +420,10 @@
         <translation>Fichiers Rar (*.rar)</translation>
     </message>
     <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
         <source>All files (*.*)</source>
         <translation>Tous les fichiers (*.*)</translation>
     </message>
@@ -372,6 +439,26 @@ Une architecture d&apos;extensions pour modifier l&apos;image avant de l&apos;af
 </context>
 <context>
     <name>PopupMenu</name>
+    <message>
+        <source>Rotate Left</source>
+        <translation>Tourner à gauche</translation>
+    </message>
+    <message>
+        <source>Rotate Right</source>
+        <translation>Tourner à droite</translation>
+    </message>
+    <message>
+        <source>Two Pages</source>
+        <translation>Deux pages</translation>
+    </message>
+    <message>
+        <source>Shift Pairs</source>
+        <translation>Décaler les paires</translation>
+    </message>
+    <message>
+        <source>Manga Order</source>
+        <translation>Sens manga</translation>
+    </message>
     <message>
         <source>A File...</source>
         <translation>Un fichier...</translation>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The keyboard accelerators built from the twenty key slots: each sends the command of its slot.
 

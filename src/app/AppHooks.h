@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calls the lower layers make upward, installed for as long as one AppHooks lives: the page view's
 // mouse gestures and its hold on the left button run commands. RunBullevista holds one for the whole

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The process-wide records. One AppState is created by RunBullevista and lives for the whole run. Only the
 // app sees it whole: the layers below take the record they work on (BookState&, ViewRecords, SkinLayout&,
@@ -18,6 +19,10 @@
 #include "view/PageOverview.h"
 #include "view/ViewRecords.h"
 
+#include <memory>
+
+class FolderLock;
+
 #include <QPointer>
 #include <QString>
 #include <QWidget>
@@ -30,6 +35,7 @@ struct AppPaths {
     QString settingsFile;        // empty when no settings file can be named
     QString WorkDir;             // ends in "/"; the scratch folder this run created for archive pages
     bool workDirCreated = false; // only a folder this run created is ever emptied or removed
+    std::shared_ptr<FolderLock> workDirLock; // held while this run uses WorkDir (its lock file lies beside it)
     QString historyFile;         // the reading history's database; empty: no history is kept
     QString thumbnailRoot;       // ends in "/"; the books' small pages, one folder each; empty: none kept
 };

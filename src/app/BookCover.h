@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The cover shown for a book in the recent books: cover.png in the book's thumbnail folder, written by
 // whoever makes the book's thumbnails, else a plain placeholder until it is there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/BookHistory.h"
 
 #include "app/AppState.h"
@@ -77,21 +78,28 @@ std::optional<std::int32_t> HistoryResumePage(AppState& state, const QString& bo
     }
     if (row && (row->size != history.book.size || row->mtime != history.book.mtime))
         removeThumbnails(state, row->path); // another file under the old name: its cover is not this one
-    return ResumePageFrom(row, history.book, state.settings.resumebooks);
+    const std::optional<std::int32_t> page = ResumePageFrom(row, history.book, state.settings.resumebooks);
+    if (page) {
+        // The book comes back as it was read: two pages or one, its order, its rotation.
+        state.view.twoPages = row->twoPage;
+        state.view.rightToLeft = row->manga;
+        state.view.quarterTurns = ((row->rotation % 4) + 4) % 4;
+        state.view.remembered = true;
+    }
+    return page;
 }
 
 HistoryRow HistoryRowOf(const AppState& state)
 {
     const BookIdentity& book = state.history.book;
-    // Two pages, manga order and rotation are not kept by the view yet: their defaults are remembered.
     return {.path = book.path,
             .size = book.size,
             .mtime = book.mtime,
             .lastPage = state.book.pageIndex,
             .pageCount = std::int32_t(state.book.PageList.count()),
-            .twoPage = false,
-            .manga = false,
-            .rotation = 0,
+            .twoPage = state.view.twoPages,
+            .manga = state.view.rightToLeft,
+            .rotation = state.view.quarterTurns,
             .fitMode = state.view.stretched ? 1 : 0,
             .lastRead = QDateTime::currentMSecsSinceEpoch()};
 }

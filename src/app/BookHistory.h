@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reading history as the program uses it: each book opened starts at its remembered page, the page is
 // remembered as it is turned, and the books read last are listed. A history that can't be used is

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandTable.h"
 
+#include "app/FixedKeys.h"
 #include "common/Settings.h"
 
 #include <algorithm>
@@ -38,6 +40,14 @@ constexpr CommandInfo kCommands[] = {
     {Command::Zoom150,      {},            40009, {},             {},            [](AppState& s) { SetZoom(s, 50); }},
     {Command::Zoom175,      {},            40010, {},             {},            [](AppState& s) { SetZoom(s, 75); }},
     {Command::Zoom200,      {},            40011, {},             {},            [](AppState& s) { SetZoom(s, 100); }},
+    {Command::ScrollOrForward, {},         0,     {},             {},            ScrollOrTurnForward},
+    {Command::ScrollOrBack, {},            0,     {},             {},            ScrollOrTurnBack},
+    {Command::LeaveFullscreen, {},         0,     {},             {},            LeaveFullscreen},
+    {Command::RotateLeft,   u"rotl",       40030, {},             {},            RotatePageLeft},
+    {Command::RotateRight,  u"rotr",       40031, {},             {},            RotatePageRight},
+    {Command::TwoPages,     u"double",     40032, {},             {},            ToggleTwoPages},
+    {Command::ShiftPairs,   u"shift",      40033, {},             {},            ShiftPairs},
+    {Command::MangaOrder,   u"manga",      40034, {},             {},            ToggleMangaOrder},
     {Command::About,        {},            1019,  {},             {},            ShowAbout},
 };
 // clang-format on
@@ -130,5 +140,6 @@ ControlNames CommandControlNames()
             names.gestures[c.gesture.code] = c.gesture.name;
         }
     }
+    names.fixedKeys = FixedKeyRows();
     return names;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every command of the program, one row each in CommandTable.cpp: the function that performs it, and the
 // action word, menu item, gesture and key slot that ask for it. Skin buttons, the popup and window
@@ -45,6 +46,14 @@ enum class Command {
     Zoom150,
     Zoom175,
     Zoom200,
+    ScrollOrForward,
+    ScrollOrBack,
+    LeaveFullscreen,
+    RotateLeft,
+    RotateRight,
+    TwoPages,
+    ShiftPairs,
+    MangaOrder,
     About,
 };
 inline constexpr std::size_t kCommandCount = std::size_t(Command::About) + 1; // the last enumerator + 1
@@ -90,6 +99,11 @@ ControlNames CommandControlNames();
 void TurnForward(AppState& state);
 void TurnBack(AppState& state);
 void FlipPage(AppState& state);
+void RotatePageLeft(AppState& state);  // a quarter turn anticlockwise, for the book open now
+void RotatePageRight(AppState& state); // a quarter turn clockwise
+void ToggleTwoPages(AppState& state);   // two pages side by side, for the open book and the next
+void ShiftPairs(AppState& state);       // pairs moved by one page
+void ToggleMangaOrder(AppState& state); // pairs read right to left
 // ViewCommands.cpp
 void ScrollUp(AppState& state);
 void ScrollDown(AppState& state);
@@ -101,6 +115,8 @@ void ZoomIn(AppState& state);
 void ZoomOut(AppState& state);
 void SetZoom(AppState& state, int zoom); // the zoom presets: 0..100, added to 100 %
 void ToggleStretchedView(AppState& state);
+void ScrollOrTurnForward(AppState& state); // one view down, or the next page at the page's end
+void ScrollOrTurnBack(AppState& state);    // one view up, or the previous page's end at the top
 // OpenCommands.cpp
 void OpenChosenFile(AppState& state);
 void OpenChosenFolder(AppState& state);
@@ -117,6 +133,7 @@ void ShowPreferences(AppState& state);
 void QuitProgram(AppState& state);
 void MinimizeWindow(AppState& state);
 void ToggleFullscreen(AppState& state);
+void LeaveFullscreen(AppState& state);
 void ShowAbout(AppState& state);
 // PopupMenu.cpp
 void ShowPopupMenu(AppState& state);

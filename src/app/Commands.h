@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every user command ends here, in whichever vocabulary it arrives: the commands themselves (the key
 // slots through the accelerators), action words from skin buttons, menu item ids, and the gesture codes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that open a dialog over the open book: "jump", "info" and "option".
 
 #include "app/AppState.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ExtractionProgress.h"
 
 #include "app/AppState.h"
@@ -76,5 +77,6 @@ void StopExtraction(AppState& state)
     state.book.extraction.reset();
     state.extractionWaits.page = -1;
     state.extractionWaits.preload = -1;
+    state.extractionWaits.comicInfo = -1;
     updateStrip(state);
 }

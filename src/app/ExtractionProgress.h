@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The user-interface side of an archive book whose files are still being written: the worker's wake-ups,
 // which let a waiting turn or preload go on (PageTurn), move the progress strip on the page view and show

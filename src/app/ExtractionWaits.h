@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // While an archive book is still being written: the turn and the preload waiting for a page, and the
 // receiver of the worker's wake-ups (ExtractionProgress).
@@ -14,5 +15,6 @@ struct ExtractionWaits {
     std::int32_t page = -1;    // the page turned to that isn't written yet; -1: none
     bool forward = false;      // that turn was one page forward
     std::int32_t preload = -1; // the page to preload once it is written; -1: none
+    std::int32_t comicInfo = -1; // the file ComicInfo.xml, read once it is written; -1: none
     bool showingMessages = false;
 };

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The reading history: one SQLite database (through Qt SQL) with a row per book. Several running copies
 // share the file: it is kept in write-ahead-log mode, and a writer waits a short while for another's

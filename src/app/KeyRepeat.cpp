@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/KeyRepeat.h"
 
 bool KeyRepeatThrottle::drop(std::uint64_t eventTime, bool autoRepeat) const

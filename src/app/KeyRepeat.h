@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Held keys: a key that repeats faster than its command runs (a page turn that decodes) would pile up
 // repeats and keep turning long after the key is let go. Repeats that were generated while the

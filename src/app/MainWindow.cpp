@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/MainWindow.h"
 
 #include "app/AppState.h"
 #include "app/Commands.h"
 #include "app/DropBook.h"
+#include "app/FixedKeys.h"
 #include "app/PageTurn.h"
 #include "app/PopupMenu.h"
 #include "app/ShutDown.h"
@@ -187,6 +189,7 @@ void MainWindow::followZoomSlider()
     if (hot < 0 || hot >= int(sliders.size()) || sliders[hot].name != u"zoom")
         return;
     m_state.view.zoom = SliderPercent(sliders[hot]);
+    LeaveFittedViewForZoom(m_state);
     m_pageView->update();
 }
 
@@ -337,8 +340,8 @@ void MainWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
     // Whoever resized the window (the grip, the window manager, a tiling layout), the placement follows,
-    // the page view is placed again and a stretched page is fitted to it. A maximised size is the
-    // screen's, not the reader's placement.
+    // the page view is placed again and a stretched page is fitted to it. A maximised window keeps the
+    // size to go back to.
     if (!m_state.view.fullscreen) {
         if (!isMaximized()) {
             m_state.settings.wndwidth = width();
@@ -347,6 +350,16 @@ void MainWindow::resizeEvent(QResizeEvent* event)
         placePageView();
     }
     m_pictureStale = true;
+}
+
+void MainWindow::moveEvent(QMoveEvent* event)
+{
+    QWidget::moveEvent(event);
+    // Moved by our drag area or by the window manager alike, the next start puts the window here.
+    if (!m_state.view.fullscreen && !isMaximized() && !isMinimized()) {
+        m_state.settings.wndxpos = x();
+        m_state.settings.wndypos = y();
+    }
 }
 
 bool MainWindow::event(QEvent* event)
@@ -372,7 +385,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (m_shelf->isVisible() && (key.modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
             m_shelf->takeKey(key.key()))
             return true;
-        if (const std::optional<Command> command = MatchAccelerator(m_state.accelTable, KeyStrokeFromEvent(key))) {
+        const KeyStroke stroke = KeyStrokeFromEvent(key);
+        std::optional<Command> command = MatchAccelerator(m_state.accelTable, stroke);
+        if (!command)
+            command = MatchFixedKey(m_state.accelTable, stroke);
+        if (command) {
             if (!m_keyRepeat.drop(key.timestamp(), key.isAutoRepeat())) {
                 QElapsedTimer took;
                 took.start();
@@ -431,8 +448,17 @@ void MainWindow::dropEvent(QDropEvent* event)
 
 void MainWindow::wheelEvent(QWheelEvent* event)
 {
-    // A horizontal wheel is a different wheel; only the vertical one turns.
+    // A horizontal wheel is a different wheel; only the vertical one turns. With Ctrl held it zooms,
+    // whatever the wheel is set to do.
     const int notches = m_wheelNotches.add(event->angleDelta().y());
+    if (event->modifiers() & Qt::ControlModifier) {
+        for (int i = 0; i < notches; ++i)
+            RunCommand(m_state, Command::ZoomIn);
+        for (int i = 0; i > notches; --i)
+            RunCommand(m_state, Command::ZoomOut);
+        event->accept();
+        return;
+    }
     for (int i = 0; i < notches; ++i)
         WheelTurned(m_state, 120);
     for (int i = 0; i > notches; --i)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The frameless main window. The skin draws all of it into an off-screen picture that each paint copies;
 // the pointer drags the window by the skin's move area (or anywhere with Ctrl), resizes it from the size
@@ -54,6 +55,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
     void mouseDoubleClickEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
 
 private:
     // Draws into the picture with a canvas at the current scale; recreates the picture when the window's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's message box, where ShowMessage goes in the running program (RunBullevista installs it).
 

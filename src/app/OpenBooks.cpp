@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OpenBooks.h"
 
 #include "app/AppState.h"
@@ -8,21 +9,66 @@
 #include "app/PageTurn.h"
 #include "app/PresentPage.h"
 #include "app/WorkDir.h"
+#include "book/BookPathCheck.h"
 #include "book/BookKind.h"
+#include "book/ComicInfo.h"
 #include "book/Preload.h"
 #include "common/Paths.h"
 #include "common/ShowMessage.h"
+#include "view/PageView.h"
 
 #include <QDir>
 
 namespace {
+// A rotation, a shift and the widths found belong to the book they were found in; the two-page view and
+// manga order start as the settings say, unless the history remembers this book's own.
+void startViewOfBook(AppState& state)
+{
+    ViewState& view = state.view;
+    view.quarterTurns = 0;
+    view.twoPages = state.settings.doublepage;
+    view.rightToLeft = state.settings.mangaorder;
+    view.pairsShifted = false;
+    view.pagesShown = 1;
+    view.widePages.clear();
+    view.remembered = false;
+}
+
+// An archive's ComicInfo.xml may ask for manga order: read at once when the archive was written whole,
+// otherwise moved to the front of the extraction and read once written (ReadComicInfoWhenWritten).
+void askComicInfo(AppState& state)
+{
+    if (state.view.remembered || state.book.BookDir != state.paths.WorkDir)
+        return;
+    if (!state.book.extraction) {
+        ApplyComicInfo(state);
+        return;
+    }
+    if (const std::optional<std::size_t> k = state.book.extraction->fileNamed(kComicInfoName)) {
+        state.extractionWaits.comicInfo = std::int32_t(*k);
+        ReadComicInfoWhenWritten(state);
+    }
+}
+
 void showOpened(AppState& state, bool opened)
 {
     if (!opened) {
         ShowNoBook(state);
         return;
     }
-    PresentPage(state);
+    // The opening decoded the first page alone; the pair holding it follows at once, or once the page
+    // beside it is written (the single page on screen meanwhile).
+    if (!state.view.twoPages) {
+        PresentPage(state);
+    } else {
+        const PagePair pair = PairShownAt(state, state.book.pageIndex);
+        bool whole = true;
+        for (std::int32_t page = pair.first; page < pair.first + pair.count; ++page)
+            whole = whole && PageSettled(state.book, page);
+        if (!whole)
+            PresentPage(state);
+        TurnToPage(state, state.book.pageIndex, false);
+    }
     DiscardPreloadedPage(state.preload, state.book);
     ArmPreloadIfWanted(state);
     MakeCoverIfMissing(state);
@@ -61,11 +107,22 @@ void settleResume(AppState& state, bool fromHistory, bool opened)
 }
 } // namespace
 
+QSize PdfPageBox(const AppState& state)
+{
+    if (!state.windows.pageView)
+        return {};
+    const QSize view = state.windows.pageView->viewPixels();
+    // Fitting the width leaves the page as tall as it needs.
+    return state.settings.wstretched ? QSize(view.width(), 0) : view;
+}
+
 BookOpening BookOpeningOf(AppState& state)
 {
     return {.flipped = state.view.flipped,
             .decode = DecodeOptionsOf(state),
             .resumePage = state.settings.previouspage,
+            .pageBox = PdfPageBox(state),
+            .order = state.settings.naturalorder ? PageOrder::Natural : PageOrder::Bytes,
             .extractionProgress = ExtractionNotifier(state),
             .chooseBook =
                 [&state](const BookTree& tree, ArchiveFamily family) {
@@ -79,6 +136,7 @@ void OpenBookDir(AppState& state)
     // The preload thread reads the page list; it must be stopped before the list is replaced.
     CancelPreload(state.preload, state.book);
     StopExtraction(state);
+    startViewOfBook(state);
     BookOpening how = BookOpeningOf(state);
     const bool fromHistory = resumeFromHistory(state, state.book.BookDir, how);
     const bool opened = OpenDirectoryBook(state.book, how);
@@ -93,6 +151,7 @@ void OpenBookFile(AppState& state, const QString& path)
     CancelPreload(state.preload, state.book);
     StopExtraction(state); // nothing may still be writing into WorkDir while it is emptied
     EmptyWorkDir(state.paths);
+    startViewOfBook(state);
     Messages messages;
     BookOpening how = BookOpeningOf(state);
     // An image opens its folder as the book.
@@ -102,15 +161,27 @@ void OpenBookFile(AppState& state, const QString& path)
     settleResume(state, fromHistory, opened);
     ShowMessages(messages); // before the page, as the opening found them
     showOpened(state, opened);
+    if (opened)
+        askComicInfo(state);
+}
+
+bool RefuseUnopenableBook(const QString& path)
+{
+    const std::optional<Message> problem = UnopenableBook(path);
+    if (problem)
+        ShowMessages({*problem});
+    return bool(problem);
 }
 
 void OpenBookAt(AppState& state, const QString& path)
 {
+    if (RefuseUnopenableBook(path))
+        return; // the book open now stays
     BookState& book = state.book;
     book.bookLoaded = false;
     book.current.reset();
     book.BookPath.clear();
-    if (paths::isDirectory(path) || !paths::exists(path)) {
+    if (paths::isDirectory(path)) {
         book.BookDir = paths::withTrailingSeparator(path).left(paths::kMaxPathChars);
         OpenBookDir(state);
     } else {

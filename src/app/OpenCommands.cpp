@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands that open a book: a file or a folder chosen in a dialog, or the book of the last session.
 
 #include "app/AppState.h"
@@ -29,8 +30,8 @@ void showLoading(AppState& state)
 void OpenChosenFile(AppState& state)
 {
     const QString chosen = ChooseFileToOpen(state.windows.main, state.settings.currentdir);
-    if (chosen.isEmpty())
-        return;
+    if (chosen.isEmpty() || RefuseUnopenableBook(chosen))
+        return; // the book open now stays
     BookState& book = state.book;
     CancelPreload(state.preload, book);
     book.bookLoaded = false;

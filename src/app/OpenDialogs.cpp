@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/OpenDialogs.h"
 
 #include "common/Paths.h"
@@ -11,13 +12,14 @@ const std::vector<OpenFileFilter>& OpenFileFilters()
 {
     static const std::vector<OpenFileFilter> filters = {
         {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "All supported files")),
-         QStringLiteral("*.bdz;*.cbz;*.cbr;*.zip;*.rar;*.cb7;*.cbt;*.7z;*.tar;*.jpg;*.jpeg;*.png;*.bmp;*.gif;*.webp;*."
-                        "avif;*.jxl")},
+         QStringLiteral("*.bdz;*.cbz;*.cbr;*.zip;*.rar;*.cb7;*.cbt;*.7z;*.tar;*.pdf;*.jpg;*.jpeg;*.png;*.bmp;*.gif;"
+                        "*.webp;*.avif;*.jxl")},
         {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "BDz files (*.bdz)")), QStringLiteral("*.bdz")},
         {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "Cbz and Cbr files (*.cbz;*.cbr)")),
          QStringLiteral("*.cbz;*.cbr")},
         {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "Zip files (*.zip)")), QStringLiteral("*.zip")},
         {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "Rar files (*.rar)")), QStringLiteral("*.rar")},
+        {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "PDF files (*.pdf)")), QStringLiteral("*.pdf")},
         {QString::fromUtf8(QT_TRANSLATE_NOOP("OpenDialogs", "All files (*.*)")), QStringLiteral("*.*")},
     };
     return filters;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dialogs the commands open: the open-file dialog, the folder chooser, the book choice inside an
 // archive, the jump, info and preferences dialogs. Each is a replaceable function, so tests run the

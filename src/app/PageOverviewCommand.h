@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page overview over the page view ("overview"): opened with its thumbnail worker, closed when a
 // page is chosen, on Esc, and before the book changes or closes. And the cover of a book just opened.

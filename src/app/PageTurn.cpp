@@ -1,23 +1,83 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PageTurn.h"
 
 #include "app/AppState.h"
 #include "app/CommandTable.h"
 #include "app/PresentPage.h"
+#include "book/ComicInfo.h"
+#include "book/PagePairs.h"
 #include "book/Preload.h"
+#include "image/PairImage.h"
 #include "common/ShowMessage.h"
 #include "view/PageView.h"
+#include "view/PageGeometry.h"
 #include "view/SmoothScroll.h"
 
 #include <algorithm>
 
 namespace {
-// Decodes page `pageIndex` into the current record, fitted for the view when that looks the same; the
-// page is shown even when this fails.
+void noteWidth(ViewState& view, std::int32_t index, const PageImage& page)
+{
+    if (index < 0 || page.isNull())
+        return;
+    if (view.widePages.size() <= std::size_t(index))
+        view.widePages.resize(std::size_t(index) + 1, false);
+    view.widePages[std::size_t(index)] = IsWidePage(page);
+}
+
+// Decodes the page `pageIndex` names into the current record, with the page beside it in the two-page
+// view (`pageIndex` then goes to the pair's first page); shown even when this fails. A pair is decoded
+// upright, joined and turned whole when flipped, so its pages trade sides as on paper.
 void decodeCurrentPage(AppState& state)
 {
     BookState& book = state.book;
-    DecodePage(book.current, PagePath(book, book.pageIndex), state.view.flipped, DecodeOptionsOf(state),
-               FittedViewBox(state));
+    ViewState& view = state.view;
+    view.pagesShown = 1;
+    if (!view.twoPages) {
+        DecodePage(book.current, PagePath(book, book.pageIndex), view.flipped, DecodeOptionsOf(state),
+                   FittedViewBox(state));
+        return;
+    }
+    const PagePair pair = PairShownAt(state, book.pageIndex);
+    book.pageIndex = pair.first;
+    DecodePage(book.current, PagePath(book, pair.first), false, DecodeOptionsOf(state));
+    noteWidth(view, pair.first, book.current);
+    if (pair.count == 2 && !IsWidePage(book.current)) {
+        PageImage second;
+        DecodePage(second, PagePath(book, pair.first + 1), false, DecodeOptionsOf(state));
+        noteWidth(view, pair.first + 1, second);
+        if (!second.isNull() && !IsWidePage(second) && !book.current.isNull()) {
+            JoinPair(book.current, second, view.rightToLeft);
+            view.pagesShown = 2;
+        }
+    }
+    if (view.flipped)
+        TurnHalfway(book.current);
+}
+
+// The preloaded page or pair, when it is what the view shows at `pageIndex` now.
+bool takePreloaded(AppState& state)
+{
+    BookState& book = state.book;
+    ViewState& view = state.view;
+    if (!view.twoPages) {
+        view.pagesShown = 1;
+        return TakePreloadedPage(state.preload, book, view.flipped, FittedViewBox(state));
+    }
+    std::optional<PreloadedPage> page = TakePreloadedPair(state.preload, book, view.flipped);
+    if (!page || page->request.rightToLeft != view.rightToLeft)
+        return false;
+    if (view.widePages.size() <= std::size_t(book.pageIndex) + 1)
+        view.widePages.resize(std::size_t(book.pageIndex) + 2, false);
+    view.widePages[std::size_t(book.pageIndex)] = page->firstWide;
+    if (page->pagesShown == 2 || page->secondWide)
+        view.widePages[std::size_t(book.pageIndex) + 1] = page->secondWide;
+    const PagePair pair = PairShownAt(state, book.pageIndex);
+    if (pair.first != book.pageIndex || pair.count != page->pagesShown)
+        return false;
+    book.current = std::move(page->image);
+    view.pagesShown = pair.count;
+    return true;
 }
 
 // A new page starts at its top; a smooth scroll still running belongs to the page before.
@@ -27,18 +87,23 @@ void showNewPage(AppState& state)
     PresentPage(state);
 }
 
-// True when page `index` can be shown now; otherwise it goes to the front of the extraction and the turn
-// waits for it.
+// True when page `index` (and the page beside it in a pair) can be shown now; otherwise the missing one
+// goes to the front of the extraction and the turn waits for it.
 bool pageReadyOrWait(AppState& state, std::int32_t index, bool forward)
 {
     ExtractionWaits& waits = state.extractionWaits;
-    if (PageSettled(state.book, index)) {
+    const PagePair pair = PairShownAt(state, index);
+    std::int32_t missing = -1;
+    for (std::int32_t page = pair.first + pair.count - 1; page >= pair.first; --page)
+        if (!PageSettled(state.book, page))
+            missing = page;
+    if (missing < 0) {
         waits.page = -1;
         return true;
     }
     waits.page = index;
     waits.forward = forward;
-    state.book.extraction->prioritise(std::size_t(index));
+    state.book.extraction->prioritise(std::size_t(missing));
     return false;
 }
 
@@ -58,8 +123,10 @@ QSize FittedViewBox(const AppState& state)
 {
     const PageView* view = state.windows.pageView;
     // The smooth fit-page view shows an area-averaged copy of the whole page: a page decoded at that size
-    // looks the same. Fitting the width scrolls by rows of the full page, so that view gets it whole.
-    if (!view || !state.view.stretched || state.settings.wstretched || !state.settings.halftone)
+    // looks the same. Fitting the width scrolls by rows of the full page, so that view gets it whole, and
+    // so do pairs and pages turned by a quarter, which are built or turned after decoding.
+    if (!view || !state.view.stretched || state.settings.wstretched || !state.settings.halftone
+        || state.view.twoPages || state.view.quarterTurns != 0)
         return {};
     return view->viewPixels();
 }
@@ -88,9 +155,9 @@ void TurnToPage(AppState& state, std::int32_t index, bool forward)
     if (!pageReadyOrWait(state, index, forward))
         return;
     BookState& book = state.book;
-    book.pageIndex = index;
+    book.pageIndex = PairShownAt(state, index).first;
     if (forward) {
-        if (!TakePreloadedPage(state.preload, book, state.view.flipped, FittedViewBox(state)))
+        if (!takePreloaded(state))
             decodeCurrentPage(state);
         showNewPage(state);
         ArmPreloadIfWanted(state);
@@ -109,7 +176,10 @@ void TurnForward(AppState& state)
     BookState& book = state.book;
     if (!book.bookLoaded)
         return;
-    const int next = turnBase(state) + 1;
+    // The waited-for turn has not shown its pages yet: the pair it will show counts.
+    const PagePair shown = state.extractionWaits.page >= 0 ? PairShownAt(state, state.extractionWaits.page)
+                                                           : PagePair{book.pageIndex, state.view.pagesShown};
+    const int next = shown.first + shown.count;
     if (next >= book.PageList.count())
         return;
     TurnToPage(state, next, true);
@@ -119,7 +189,7 @@ void TurnBack(AppState& state)
 {
     if (!state.book.bookLoaded)
         return;
-    const int previous = turnBase(state) - 1;
+    const int previous = PairShownAt(state, turnBase(state)).first - 1;
     if (previous < 0)
         return;
     TurnToPage(state, previous, false);
@@ -131,17 +201,94 @@ void FlipPage(AppState& state)
     DecodeShownPageAgain(state);
 }
 
+void RotatePageLeft(AppState& state)
+{
+    state.view.quarterTurns = QuarterTurnsAfter(state.view.quarterTurns, -1);
+    if (state.book.bookLoaded)
+        DecodeShownPageAgain(state);
+}
+
+void RotatePageRight(AppState& state)
+{
+    state.view.quarterTurns = QuarterTurnsAfter(state.view.quarterTurns, 1);
+    if (state.book.bookLoaded)
+        DecodeShownPageAgain(state);
+}
+
 void DecodeShownPageAgain(AppState& state)
 {
     state.extractionWaits.page = -1; // the page shown is the one turned
-    state.book.pageIndex -= 1;
     DiscardPreloadedPage(state.preload, state.book);
-    TurnForward(state);
+    if (!state.book.bookLoaded || state.book.pageIndex >= state.book.PageList.count()) {
+        state.book.pageIndex -= 1;
+        return;
+    }
+    TurnToPage(state, state.book.pageIndex, true);
+}
+
+PagePair PairShownAt(const AppState& state, std::int32_t index)
+{
+    if (!state.view.twoPages)
+        return {index, 1};
+    return PairHolding(index, std::int32_t(state.book.PageList.count()),
+                       {state.settings.coveralone, state.view.pairsShifted}, state.view.widePages);
+}
+
+void ToggleTwoPages(AppState& state)
+{
+    state.view.twoPages = !state.view.twoPages;
+    state.settings.doublepage = state.view.twoPages; // the next book opens the same way
+    if (state.book.bookLoaded)
+        DecodeShownPageAgain(state);
+}
+
+void ShiftPairs(AppState& state)
+{
+    state.view.pairsShifted = !state.view.pairsShifted;
+    if (state.view.twoPages && state.book.bookLoaded)
+        DecodeShownPageAgain(state);
+}
+
+void ToggleMangaOrder(AppState& state)
+{
+    state.view.rightToLeft = !state.view.rightToLeft;
+    state.settings.mangaorder = state.view.rightToLeft;
+    if (state.view.twoPages && state.book.bookLoaded)
+        DecodeShownPageAgain(state);
+}
+
+void ApplyComicInfo(AppState& state)
+{
+    if (state.view.rightToLeft || !BookReadsRightToLeft(state.book.BookDir))
+        return;
+    state.view.rightToLeft = true;
+    if (state.view.twoPages && state.book.bookLoaded && state.extractionWaits.page < 0)
+        DecodeShownPageAgain(state);
+}
+
+void ReadComicInfoWhenWritten(AppState& state)
+{
+    ExtractionWaits& waits = state.extractionWaits;
+    if (waits.comicInfo < 0 || !state.book.extraction)
+        return;
+    BookExtraction& extraction = *state.book.extraction;
+    if (extraction.state(std::size_t(waits.comicInfo)) == FileWrite::Pending) {
+        if (waits.page < 0) // a turn waiting for its page goes first
+            extraction.prioritise(std::size_t(waits.comicInfo));
+        return;
+    }
+    waits.comicInfo = -1;
+    ApplyComicInfo(state);
+    // The pages after the ones shown come next again.
+    const std::int32_t next = state.book.pageIndex + state.view.pagesShown;
+    if (waits.page < 0 && next < state.book.PageList.count())
+        extraction.prioritise(std::size_t(next));
 }
 
 void ResumeWaitingTurn(AppState& state)
 {
     ExtractionWaits& waits = state.extractionWaits;
+    ReadComicInfoWhenWritten(state);
     if (waits.page >= 0 && PageSettled(state.book, waits.page)) {
         const std::int32_t page = waits.page;
         waits.page = -1;
@@ -166,10 +313,15 @@ void PreloadNextPage(AppState& state)
 {
     if (state.shutDown)
         return;
-    const std::int32_t next = state.book.pageIndex + 1;
-    if (next < state.book.PageList.count() && !PageSettled(state.book, next)) {
-        state.extractionWaits.preload = next;
+    const std::int32_t next = state.book.pageIndex + state.view.pagesShown;
+    if (next >= state.book.PageList.count())
         return;
-    }
-    PreloadPage(state.preload, state.book, state.view.flipped, DecodeOptionsOf(state), FittedViewBox(state));
+    const PagePair pair = PairShownAt(state, next);
+    for (std::int32_t page = pair.first; page < pair.first + pair.count; ++page)
+        if (!PageSettled(state.book, page)) {
+            state.extractionWaits.preload = page;
+            return;
+        }
+    PreloadPair(state.preload, state.book, pair, state.view.flipped, state.view.rightToLeft, DecodeOptionsOf(state),
+                state.view.twoPages ? QSize() : FittedViewBox(state));
 }

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A page turn, from the command to the page on screen: the page taken over from the preload or decoded,
 // a page of an archive not written yet waited for without blocking, and the next page's preload armed.
 // The page commands turn through here ("foward", "back" and "flip" are here themselves), and so does the
 // extraction once the page waited for is written.
+
+#include "book/PagePairs.h"
 
 #include <QSize>
 #include <cstdint>
@@ -31,8 +34,18 @@ void TurnToPage(AppState& state, std::int32_t index, bool forward);
 // no preloaded page to take over, and forward again. Without a book the page index stays one lower.
 void DecodeShownPageAgain(AppState& state);
 
+// What the view shows for page `index`: the page alone, or in the two-page view the pair holding it.
+PagePair PairShownAt(const AppState& state, std::int32_t index);
+
 // After the extraction settled a file: a turn or a preload waiting for a page that is now written goes on.
 void ResumeWaitingTurn(AppState& state);
+
+// Manga order for the open book when its folder's ComicInfo.xml asks for it.
+void ApplyComicInfo(AppState& state);
+
+// With the extraction: reads the ComicInfo.xml waited for once it is settled, moving it to the front
+// of the extraction until then.
+void ReadComicInfoWhenWritten(AppState& state);
 
 // Restarts the two-second preload timer when `preloadnextpage` is on.
 void ArmPreloadIfWanted(AppState& state);

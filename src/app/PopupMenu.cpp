@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PopupMenu.h"
 
 #include "app/AppState.h"
@@ -17,6 +18,7 @@
 #include <QCursor>
 #include <QIcon>
 #include <QMenu>
+#include <algorithm>
 #include <QMouseEvent>
 
 namespace {
@@ -39,6 +41,11 @@ std::vector<MenuEntry> makePopupEntries()
         {E::Separator},
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Stretched View"), Command::Stretch},
         {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Flipped View"), Command::Flip},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Rotate Left"), Command::RotateLeft},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Rotate Right"), Command::RotateRight},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Two Pages"), Command::TwoPages},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Shift Pairs"), Command::ShiftPairs},
+        {E::Item, QT_TRANSLATE_NOOP("PopupMenu", "Manga Order"), Command::MangaOrder},
         {E::Separator},
         {E::Submenu, QT_TRANSLATE_NOOP("PopupMenu", "Open")},
     };
@@ -220,7 +227,9 @@ std::unique_ptr<QMenu> BuildPopupMenu(AppState& state, QWidget* parent)
     auto it = PopupMenuEntries().cbegin();
     addEntries(*menu, state.settings, it, PopupMenuEntries().cend());
     const QList<QAction*> items = menu->actions();
-    prepareOpenMenu(*items.at(5)->menu(), state, RecentBooks(state, kRecentBooksListed));
+    // The "Open" submenu is the first one.
+    const auto open = std::find_if(items.begin(), items.end(), [](const QAction* item) { return item->menu(); });
+    prepareOpenMenu(*(*open)->menu(), state, RecentBooks(state, kRecentBooksListed));
     items.at(2)->setCheckable(true);
     items.at(2)->setChecked(state.view.stretched);
     items.at(3)->setCheckable(true);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page view's popup menu (menu 106) and its "Open" submenu, which the skin's "open" button shows
 // on its own. The "menu" command (ShowPopupMenu, with the command table) ends a smooth scroll and a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Preferences window over the running program: its pages reach the app through the hooks made here.
 

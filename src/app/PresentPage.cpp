@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/PresentPage.h"
 
 #include "app/AppState.h"
@@ -11,7 +12,8 @@
 void PresentPage(AppState& state)
 {
     const BookState& book = state.book;
-    ShowMainText(state, PageCounterText(book.pageIndex, book.PageList.count(), book.BookPath));
+    ShowMainText(state, PageCounterText(PagePair{book.pageIndex, state.view.pagesShown}, book.PageList.count(),
+                                        book.BookPath));
     const bool rebuild = ApplyPageShown(state.book, state.view, state.settings);
     if (PageView* view = state.windows.pageView) {
         if (rebuild)

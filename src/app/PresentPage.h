@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the windows show of the book: the page counter in the "main" text and the page, or the product
 // title when no book is open.

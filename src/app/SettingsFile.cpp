@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/SettingsFile.h"
 
 #include "app/SettingsReader.h"
@@ -25,6 +26,11 @@ void readValue(Settings::Short& into, const QByteArray& text, const QString&)
 void readValue(Settings::Flag& into, const QByteArray& text, const QString&)
 {
     into = SettingsFlag(text);
+}
+// A switch reads "true" or "false"; anything else, hand-edited or from a newer file, is its default.
+void readSwitch(bool& into, const QByteArray& text, const char* def)
+{
+    into = text == "true" || (text != "false" && QByteArrayView(def) == "true");
 }
 void readText(QString& into, const QByteArray& text, bool cut)
 {
@@ -91,6 +97,7 @@ Settings ReadSettings(const SettingsReader& reader, const QString& exeDir)
 #define SETTING_READ_Int(key, def) readValue(s.key, reader.lookup(#key, def), exeDir);
 #define SETTING_READ_Short(key, def) readValue(s.key, reader.lookup(#key, def), exeDir);
 #define SETTING_READ_Flag(key, def) readValue(s.key, reader.lookup(#key, def), exeDir);
+#define SETTING_READ_Switch(key, def) readSwitch(s.key, reader.lookup(#key, def), def);
 #define SETTING_READ_Text(key, def) readText(s.key, reader.lookup(#key, def), true);
 #define SETTING_READ_LongText(key, def) readText(s.key, reader.lookup(#key, def), false);
 #define SETTING_READ_DirText(key, def) readText(s.key, reader.lookup(#key, exeDirDefault), true);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads a key=value file: the settings file, and the info.bdi file of a book.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the skin window's tooltips say: a button names its command as the popup menu does, with its key
 // ("Next Page (X)"); the zoom slider says the zoom ("Zoom: 125 %").

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/Startup.h"
 
 #include "app/AppHooks.h"
@@ -84,6 +85,7 @@ int RunBullevista(int argc, char** argv)
                                                IsWritableDirectory(exeDir) && !IsInstalledCopy(exeDir),
                                                QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation),
                                                QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));
+    RemoveStaleWorkDirs(workParent); // before ours is made: a crashed run's pages go, a running copy's stay
     CreateWorkDir(state.paths, workParent, random);
     ResolveUserDataPaths(state.paths, QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation),
                          QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation));

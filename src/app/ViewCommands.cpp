@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/ViewCommands.h"
 
 #include "app/AppState.h"
@@ -5,6 +6,7 @@
 #include "app/Commands.h"
 #include "skin/SkinGeometry.h"
 #include "view/NavigationMath.h"
+#include "view/PageGeometry.h"
 #include "view/PageView.h"
 #include "view/SmoothScroll.h"
 #include "view/WheelInput.h"
@@ -14,6 +16,16 @@ void repaintPageView(AppState& state)
 {
     if (state.windows.pageView)
         state.windows.pageView->update();
+}
+
+QSize pageViewSize(const AppState& state)
+{
+    return state.windows.pageView ? state.windows.pageView->viewPixels() : QSize();
+}
+
+PageViewMode pageViewMode(const AppState& state)
+{
+    return {state.view.stretched, state.settings.wstretched, state.view.zoom};
 }
 
 void scrollBy(AppState& state, std::int32_t& offset, int sign)
@@ -54,6 +66,41 @@ void ScrollToEnd(AppState& state)
 {
     state.book.scrollY = state.book.current.height();
     repaintPageView(state);
+}
+
+void ScrollOrTurnForward(AppState& state)
+{
+    BookState& book = state.book;
+    if (!book.bookLoaded)
+        return;
+    const ViewStep step = StepOneView(book.current.pixels.size(), pageViewSize(state), pageViewMode(state), book.scrollX,
+                                      book.scrollY, true);
+    if (step.turn) {
+        RunCommand(state, Command::Forward);
+        return;
+    }
+    StopSmoothScroll(state.navigation);
+    book.scrollY = step.scrollY;
+    repaintPageView(state);
+}
+
+void ScrollOrTurnBack(AppState& state)
+{
+    BookState& book = state.book;
+    if (!book.bookLoaded)
+        return;
+    const ViewStep step = StepOneView(book.current.pixels.size(), pageViewSize(state), pageViewMode(state), book.scrollX,
+                                      book.scrollY, false);
+    StopSmoothScroll(state.navigation);
+    if (!step.turn) {
+        book.scrollY = step.scrollY;
+        repaintPageView(state);
+        return;
+    }
+    const std::int32_t before = book.pageIndex;
+    RunCommand(state, Command::Back);
+    if (book.pageIndex != before)
+        ScrollToEnd(state); // the reader goes on reading upwards from the previous page's end
 }
 
 void ZoomIn(AppState& state)
@@ -108,8 +155,19 @@ void WheelTurned(AppState& state, int delta)
     }
 }
 
+void LeaveFittedViewForZoom(AppState& state)
+{
+    // A fitted page ignores the zoom; the change must show, so the page leaves the fitted view (W
+    // brings it back).
+    if (state.view.stretched) {
+        StopSmoothScroll(state.navigation);
+        state.view.stretched = false;
+    }
+}
+
 void ZoomUpdate(AppState& state)
 {
+    LeaveFittedViewForZoom(state);
     SetSliderValue(state.skin, u"zoom", state.view.zoom);
     repaintPageView(state);
     if (state.windows.main)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands of the main window itself: quit, minimise, full screen and the About box.
 
 #include "app/AppState.h"
@@ -30,6 +31,12 @@ void ToggleFullscreen(AppState& state)
     }
     if (state.view.stretched)
         ScheduleScaledPageRebuild(state);
+}
+
+void LeaveFullscreen(AppState& state)
+{
+    if (state.view.fullscreen)
+        ToggleFullscreen(state);
 }
 
 void ShowAbout(AppState& state)

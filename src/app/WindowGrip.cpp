@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/WindowGrip.h"
 
 #include "app/ViewPlacement.h"

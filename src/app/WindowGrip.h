@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The size grip's arithmetic: a resize drag snaps the window to a grid.
 

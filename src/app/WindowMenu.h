@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The small window menu that Alt+Space opens on the frameless main window: Minimize and Close, which are
 // the window's own, and the program's About.

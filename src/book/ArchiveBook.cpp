@@ -1,4 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/ArchiveBook.h"
+
+#include "book/archive/FlatBookNames.h"
 
 #include <algorithm>
 
@@ -13,8 +16,11 @@ void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files)
         else
             others.push_back(std::move(file));
     }
-    // The order of PageNameList::sort, which a folder of these files would get.
+    // Folder by folder; within one folder the order of PageNameList::sort, which a folder of these files
+    // would get.
     std::sort(pages.begin(), pages.end(), [](const auto& a, const auto& b) {
+        if (const int order = CompareBookPaths(a.second.path, b.second.path))
+            return order < 0;
         if (const int order = ComparePageNames(a.first.lowered, b.first.lowered))
             return order < 0;
         return ComparePageNames(a.second.bareName, b.second.bareName) < 0;
@@ -26,6 +32,35 @@ void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files)
         plan.files.push_back(std::move(file));
     }
     plan.files.insert(plan.files.end(), std::make_move_iterator(others.begin()), std::make_move_iterator(others.end()));
+}
+
+void OrderBookPages(ArchiveBookPlan& plan, PageOrder order)
+{
+    const std::size_t count = std::size_t(plan.pages.count());
+    if (order == PageOrder::Bytes || count > plan.files.size())
+        return; // planned in byte order already
+    std::vector<std::size_t> index(count);
+    for (std::size_t k = 0; k < count; ++k)
+        index[k] = k;
+    const auto& pages = plan.pages.pages();
+    // Folder by folder as in byte order, each part of the path by the natural rule.
+    std::sort(index.begin(), index.end(), [&](std::size_t a, std::size_t b) {
+        if (const int byPath = CompareBookPaths(plan.files[a].path, plan.files[b].path, order))
+            return byPath < 0;
+        return PageNameBefore(pages[a].lowered, plan.files[a].bareName, pages[b].lowered, plan.files[b].bareName,
+                              order);
+    });
+    PageNameList sortedPages;
+    std::vector<ExtractionFile> sortedFiles;
+    sortedFiles.reserve(plan.files.size());
+    for (std::size_t k : index) {
+        sortedPages.append(pages[k]);
+        sortedFiles.push_back(std::move(plan.files[k]));
+    }
+    sortedFiles.insert(sortedFiles.end(), std::make_move_iterator(plan.files.begin() + std::ptrdiff_t(count)),
+                       std::make_move_iterator(plan.files.end()));
+    plan.pages = std::move(sortedPages);
+    plan.files = std::move(sortedFiles);
 }
 
 bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir, Messages& messages)

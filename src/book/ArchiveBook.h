@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An archive book planned from its directory before anything is written: the pages in reading order
 // (as a folder of the planned files would list them) and the files to write, with the writer that
@@ -16,8 +17,12 @@ struct ArchiveBookPlan {
     bool complete = true; // false: the directory broke off, the book fails once what can be written is
 };
 
-// Puts `files` (each bare name once) in the plan: the pages first, in reading order, then the others.
+// Puts `files` (each bare name once) in the plan: the pages first, in reading order (folder by folder
+// by their paths, then by name), then the others.
 void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files);
+
+// Puts the pages of a plan made by SetBookFiles in `order`, each page keeping its file.
+void OrderBookPages(ArchiveBookPlan& plan, PageOrder order);
 
 // Writes every file of the plan into `workDir` and waits; then adds the messages to `messages`, in the
 // archive's order. False when there was nothing to write it with.

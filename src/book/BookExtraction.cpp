@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/BookExtraction.h"
 
 #include "common/platform/ThreadPriority.h"
@@ -86,9 +87,17 @@ bool BookExtraction::waitFor(std::size_t k)
 
 bool BookExtraction::waitForNamed(const QByteArray& bareName)
 {
+    const std::optional<std::size_t> k = fileNamed(bareName);
+    return k && waitFor(*k);
+}
+
+std::optional<std::size_t> BookExtraction::fileNamed(const QByteArray& bareName) const
+{
     const auto found = std::find_if(m_files.begin(), m_files.end(),
                                     [&](const ExtractionFile& file) { return file.bareName == bareName; });
-    return found != m_files.end() && waitFor(std::size_t(found - m_files.begin()));
+    if (found == m_files.end())
+        return std::nullopt;
+    return std::size_t(found - m_files.begin());
 }
 
 void BookExtraction::waitAll()

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writing an archive book's files into WorkDir on one worker thread while the reader reads.
 //
@@ -27,6 +28,7 @@
 struct ExtractionFile {
     QByteArray bareName;   // its name in WorkDir, as the file system spells it
     std::size_t entry = 0; // its place in the archive: messages are shown in this order
+    QString path;          // its path inside the archive, which orders the pages folder by folder
 };
 
 struct FileResult {
@@ -72,6 +74,8 @@ public:
     bool waitFor(std::size_t k);
     // The same for the file written under `bareName`; false when the book has none.
     bool waitForNamed(const QByteArray& bareName);
+    // The number of the file written under `bareName`; nothing when the book has none.
+    std::optional<std::size_t> fileNamed(const QByteArray& bareName) const;
     // Blocks until every file is settled.
     void waitAll();
     bool finished() const;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/BookKind.h"
 
 #include "common/Paths.h"
@@ -21,7 +22,7 @@ QString BookFileExtension(const QString& path)
 
 BookKind BookKindOfExtension(const QString& extension)
 {
-    static constexpr std::array<std::pair<QStringView, BookKind>, 17> kKinds{{
+    static constexpr std::array<std::pair<QStringView, BookKind>, 18> kKinds{{
         {u"zip", BookKind::Zip},
         {u"bdz", BookKind::Zip},
         {u"cbz", BookKind::Zip},
@@ -31,6 +32,7 @@ BookKind BookKindOfExtension(const QString& extension)
         {u"7z", BookKind::SevenZipTar},
         {u"cbt", BookKind::SevenZipTar},
         {u"tar", BookKind::SevenZipTar},
+        {u"pdf", BookKind::Pdf},
         {u"jpeg", BookKind::Image},
         {u"jpg", BookKind::Image},
         {u"png", BookKind::Image},

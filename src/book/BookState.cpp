@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/BookState.h"
 
 QString PagePath(const BookState& book, std::int32_t index)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The book open now: where its pages are, which one is shown, and the decoded images.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The order an archive book's files are written in while the reader reads, and the order their
 // messages are shown in. Pure logic over the files' states; the worker and the tests share it.

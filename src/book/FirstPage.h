@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The first page of an archive book, written alone: for a cover, without the reader and without the
 // rest of the book. The book is planned from the archive's directory as when it is opened (the whole

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/OpenBook.h"
 
+#include "book/ArchiveBook.h"
 #include "book/BookKind.h"
 #include "book/PageDirectory.h"
+#include "book/PdfBook.h"
 #include "book/RarBook.h"
 #include "book/SevenZipTarBook.h"
 #include "book/ZipBook.h"
@@ -60,6 +63,7 @@ bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& work
                       Messages& messages)
 {
     book.BookDir = workDir;
+    OrderBookPages(plan, how.order);
     book.PageList = std::move(plan.pages);
     if (book.PageList.isEmpty() || !plan.writer)
         return false;
@@ -74,16 +78,16 @@ bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& work
 }
 
 std::optional<ArchiveBookPlan> planArchiveBook(BookKind kind, const QString& fullPath, const QString& workDir,
-                                               const BookChooser& chooser, Messages& messages)
+                                               const BookChooser& chooser, const BookOpening& how, Messages& messages)
 {
-    std::optional<ArchiveBookPlan> plan = kind == BookKind::Zip
-        ? PlanZipArchiveBook(fullPath, workDir, chooser, messages)
-        : PlanRarArchiveBook(fullPath, workDir, chooser, messages);
-    if (plan && !plan->complete) {
-        if (kind == BookKind::Rar)
-            messages.push_back(RarHeaderBroken());
-        return std::nullopt;
-    }
+    if (kind == BookKind::Pdf)
+        return PlanPdfBook(fullPath, workDir, how.pageBox, messages);
+    std::optional<ArchiveBookPlan> plan = kind == BookKind::Zip ? PlanZipArchiveBook(fullPath, workDir, chooser, messages)
+        : kind == BookKind::Rar ? PlanRarArchiveBook(fullPath, workDir, chooser, messages)
+                                : PlanSevenZipTarBook(fullPath, workDir, chooser, messages);
+    if (plan && !plan->complete)
+        return std::nullopt; // the listing has said why
+
     return plan;
 }
 } // namespace
@@ -102,7 +106,7 @@ bool OpenDirectoryBook(BookState& book, const BookOpening& how)
 {
     book.extraction.reset();
     book.BookDir = absoluteDirectory(book.BookDir);
-    std::optional<PageNameList> pages = ScanPageDirectory(book.BookDir);
+    std::optional<PageNameList> pages = ScanPageDirectory(book.BookDir, how.order);
     book.PageList = pages ? std::move(*pages) : PageNameList();
     if (book.PageList.isEmpty())
         return failOpen(book);
@@ -123,21 +127,14 @@ bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workD
     book.BookPath.clear();
     const BookKind kind = BookKindOfExtension(BookFileExtension(fullPath));
     const BookChooser chooser = chooserAfterMessages(how, messages);
-    if (kind == BookKind::Zip || kind == BookKind::Rar) {
-        std::optional<ArchiveBookPlan> plan = planArchiveBook(kind, fullPath, workDir, chooser, messages);
+    if (kind == BookKind::Zip || kind == BookKind::Rar || kind == BookKind::SevenZipTar || kind == BookKind::Pdf) {
+        std::optional<ArchiveBookPlan> plan = planArchiveBook(kind, fullPath, workDir, chooser, how, messages);
         if (!plan || !openArchivePages(book, std::move(*plan), workDir, how, messages))
-            return failOpen(book);
-        book.BookPath = fullPath; // its real spelling, as below
-        return true;
-    }
-    if (kind == BookKind::SevenZipTar) {
-        if (!ExtractSevenZipTarBook(fullPath, workDir, chooser, messages))
             return failOpen(book);
         // The path keeps its real spelling: on this file system a lowered 'Comic.cbz' would not be
         // found again by "openlast".
         book.BookPath = fullPath;
-        book.BookDir = workDir;
-        return OpenDirectoryBook(book, how);
+        return true;
     }
     if (kind == BookKind::Image) {
         // The chosen image gets no special place: the book starts at its first page in reading order.

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// Opening a book: a directory of page images, or a file (an image, a zip-family or rar-family archive).
+// Opening a book: a directory of page images, or a file (an image, a zip-family or rar-family archive,
+// a PDF).
 // These only open and decode; showing the result, the preload and the scratch folder's emptying belong
 // to the caller.
 
@@ -8,6 +10,7 @@
 #include "common/Message.h"
 #include "image/DecodePage.h"
 
+#include <QSize>
 #include <QString>
 #include <functional>
 
@@ -16,6 +19,9 @@ struct BookOpening {
     bool flipped = false;
     DecodeOptions decode;
     std::int32_t resumePage = 0; // the page shown first while resumePending is set
+    // The box a PDF book's pages are rendered to fit, in device pixels; a height of 0 fits the width.
+    QSize pageBox;
+    PageOrder order = PageOrder::Bytes;
     // Called on the extraction's worker thread after each file of an archive book is settled; it must
     // only post to the user-interface thread.
     BookExtraction::Notify extractionProgress;
@@ -34,11 +40,11 @@ struct BookOpening {
 bool OpenDirectoryBook(BookState& book, const BookOpening& how);
 
 // Opens a book file by its absolute path: an archive through extraction into `workDir` (emptied by the
-// caller), an image through its directory. Any other kind gives "Unsupported extension file". What went
-// wrong is added to `messages`, in order, for the caller to show before the page. A zip- or rar-family
-// book opens as soon as the page shown first is written; the other files are written by
-// `book.extraction` while the reader reads, once the caller releases it (the page is on screen), and its
-// messages are the caller's to take.
+// caller), a PDF through its pages rendered there, an image through its directory. Any other kind gives "Unsupported
+// extension file". What went wrong is added to `messages`, in order, for the caller to show before the page. A zip- or
+// rar-family book opens as soon as the page shown first is written; the other files are written by `book.extraction`
+// while the reader reads, once the caller releases it (the page is on screen), and its messages are the caller's to
+// take.
 bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workDir, const BookOpening& how,
                   Messages& messages);
 

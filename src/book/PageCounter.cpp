@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/PageCounter.h"
 
 #include "common/Paths.h"
@@ -15,6 +16,10 @@ QString BookNameOf(const QString& bookPath)
 
 QString PageCounterText(std::int32_t pageIndex, std::int32_t pageCount, const QString& bookPath)
 {
-    return QStringLiteral("PAGE : %1/%2 (%3)")
-        .arg(QString::number(pageIndex + 1), QString::number(pageCount), BookNameOf(bookPath));
+    return PageCounterText(PagePair{pageIndex, 1}, pageCount, bookPath);
+}
+
+QString PageCounterText(PagePair shown, std::int32_t pageCount, const QString& bookPath)
+{
+    return QStringLiteral("PAGE : %1/%2 (%3)").arg(PairNumbers(shown), QString::number(pageCount), BookNameOf(bookPath));
 }

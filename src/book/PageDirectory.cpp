@@ -1,10 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/PageDirectory.h"
 
 #include "common/platform/DirectoryNames.h"
 
 #include <QFile>
 
-std::optional<PageNameList> ScanPageDirectory(const QString& dir)
+std::optional<PageNameList> ScanPageDirectory(const QString& dir, PageOrder order)
 {
     PageNameList pages;
     const bool listed = ListDirectoryNames(dir, [&pages](const char* name) {
@@ -16,6 +17,6 @@ std::optional<PageNameList> ScanPageDirectory(const QString& dir)
     });
     if (!listed)
         return std::nullopt;
-    pages.sort();
+    pages.sort(order);
     return pages;
 }

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The pages of the book open now, in reading order. Names sort byte-wise on their lowered form, with no
-// numeric awareness, so 'page10.jpg' comes before 'page2.jpg'. The file system here tells 'A.png' from
+// The pages of the book open now, in reading order. Names sort byte-wise on their lowered form, so
+// 'page10.jpg' comes before 'page2.jpg', unless the reader asks for the natural order, where digit runs
+// compare as numbers. The file system here tells 'A.png' from
 // 'a.png', so each page keeps the name it was found under for opening and the lowered one for ordering.
 
 #include <QByteArray>
@@ -28,6 +30,19 @@ bool IsPageName(QByteArrayView lowered);
 // Negative, zero or positive like strcmp.
 int ComparePageNames(QByteArrayView a, QByteArrayView b);
 
+// How a book's pages are ordered: byte-wise (the default), or with digit runs read as numbers.
+enum class PageOrder { Bytes, Natural };
+
+// Orders two lowered names with each run of digits read as one number ("p9a" before "p10", "2" before
+// "010"); other bytes compare as in ComparePageNames. Zero for names that differ only in leading zeros
+// (or not at all): the caller then breaks the tie byte-wise, so the order stays total.
+int CompareNaturalNames(QByteArrayView a, QByteArrayView b);
+
+// Reading order of two pages given their lowered names and their real bytes on disk: the order's own
+// comparison on the lowered names, then ComparePageNames on the lowered names, then on the real bytes.
+bool PageNameBefore(QByteArrayView loweredA, QByteArrayView realA, QByteArrayView loweredB, QByteArrayView realB,
+                    PageOrder order);
+
 // A page entry for a file name given as its bytes on disk.
 PageName MakePageName(QByteArrayView onDisk);
 
@@ -45,8 +60,8 @@ public:
     // The real name of page i (0-based); empty when i is outside the list.
     QString item(std::int32_t i) const;
     QByteArray lowered(std::int32_t i) const;
-    // Reading order: ComparePageNames on the lowered names; names lowered alike go by their real bytes.
-    void sort();
+    // Reading order: PageNameBefore, the real bytes being the names' encoded form.
+    void sort(PageOrder order = PageOrder::Bytes);
 
     const std::vector<PageName>& pages() const { return m_pages; }
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/Preload.h"
 
 PreloadState::PreloadState()
@@ -22,24 +23,42 @@ bool ArmPreload(PreloadState& preload, std::function<void()> whenDue)
 void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options,
                  QSize fitWithin)
 {
+    PreloadPair(preload, book, {book.pageIndex + 1, 1}, flipped, false, options, fitWithin);
+}
+
+void PreloadPair(PreloadState& preload, const BookState& book, PagePair pair, bool flipped, bool rightToLeft,
+                 const DecodeOptions& options, QSize fitWithin)
+{
     if (!book.bookLoaded)
         return;
-    const int next = book.pageIndex + 1;
-    if (next < 0 || next >= book.PageList.count())
+    if (pair.first < 0 || pair.first >= book.PageList.count())
         return;
-    preload.worker.submit({PagePath(book, next), flipped, options, next, fitWithin});
+    const bool both = pair.count == 2;
+    preload.worker.submit({PagePath(book, pair.first), flipped, options, pair.first,
+                           both ? PagePath(book, pair.first + 1) : QString(), both && rightToLeft,
+                           both ? QSize() : fitWithin});
+}
+
+std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped)
+{
+    std::optional<PreloadedPage> page = preload.worker.take();
+    if (!page)
+        return std::nullopt;
+    // Only the page the reader has just turned to, from this book and turned the same way, will do.
+    const PreloadRequest& made = page->request;
+    if (made.pageIndex != book.pageIndex || made.path != PagePath(book, book.pageIndex) || made.flipped != flipped)
+        return std::nullopt;
+    if (!made.secondPath.isEmpty() && made.secondPath != PagePath(book, book.pageIndex + 1))
+        return std::nullopt;
+    return page;
 }
 
 bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped, QSize fitWithin)
 {
-    if (std::optional<PreloadedPage> page = preload.worker.take()) {
-        // Only the page the reader has just turned to, from this book, turned the same way and fitted for
-        // the view as it is now, will do.
-        const PreloadRequest& made = page->request;
-        if (made.pageIndex == book.pageIndex && made.path == PagePath(book, book.pageIndex) && made.flipped == flipped
-            && made.fitWithin == fitWithin)
-            book.preloaded = std::move(page->image);
-    }
+    // Only a single page fitted for the view as it is now will do.
+    if (std::optional<PreloadedPage> page = TakePreloadedPair(preload, book, flipped);
+        page && page->pagesShown == 1 && page->request.fitWithin == fitWithin)
+        book.preloaded = std::move(page->image);
     if (book.preloaded.isNull())
         return false;
     book.current = std::move(book.preloaded);

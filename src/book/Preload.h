@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Preloading the page after the current one, on a worker thread, two seconds after each page change.
 //
@@ -7,6 +8,7 @@
 // the worker until a forward turn takes it; every other page change or book change throws it away.
 
 #include "book/BookState.h"
+#include "book/PagePairs.h"
 #include "book/PreloadWorker.h"
 
 #include <QTimer>
@@ -30,6 +32,15 @@ inline constexpr int kPreloadDelayMs = 2000;
 // `fitWithin` box it is decoded fitted within it, ready to be shown as it is.
 void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options,
                  QSize fitWithin = {});
+
+// The same for the two-page view: the pages of `pair`, joined (first on the right when `rightToLeft`);
+// a single page is fitted within `fitWithin` when given, a pair is decoded whole.
+void PreloadPair(PreloadState& preload, const BookState& book, PagePair pair, bool flipped, bool rightToLeft,
+                 const DecodeOptions& options, QSize fitWithin = {});
+
+// The preloaded page or pair whose first page is the current page, turned the `flipped` way; nothing
+// when there is none. The caller checks that the pair still fits.
+std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped);
 
 // Moves a completely decoded preloaded page into the current record; false when there is none, or when
 // the page that was preloaded is not the current page (turned the `flipped` way, fitted within the

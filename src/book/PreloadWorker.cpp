@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/PreloadWorker.h"
 
 #include "common/platform/ThreadPriority.h"
+#include "image/PairImage.h"
 
 namespace {
 PreloadWorker::Decoder orDecodePage(PreloadWorker::Decoder decoder)
@@ -10,6 +12,32 @@ PreloadWorker::Decoder orDecodePage(PreloadWorker::Decoder decoder)
     return [](PageImage& record, const QString& path, bool flipped, const DecodeOptions& options, QSize fitWithin) {
         return DecodePage(record, path, flipped, options, fitWithin);
     };
+}
+// A pair is decoded upright, joined and then turned whole, so its pages trade sides when flipped.
+bool decodeRequest(const PreloadWorker::Decoder& decode, PreloadedPage& page)
+{
+    const PreloadRequest& request = page.request;
+    if (request.secondPath.isEmpty()) {
+        const bool decoded = decode(page.image, request.path, request.flipped, request.options, request.fitWithin);
+        page.firstWide = IsWidePage(page.image);
+        return decoded;
+    }
+    if (!decode(page.image, request.path, false, request.options, QSize()))
+        return false;
+    page.firstWide = IsWidePage(page.image);
+    if (!page.firstWide) {
+        PageImage second;
+        if (!decode(second, request.secondPath, false, request.options, QSize()))
+            return false;
+        page.secondWide = IsWidePage(second);
+        if (!page.secondWide) {
+            JoinPair(page.image, second, request.rightToLeft);
+            page.pagesShown = 2;
+        }
+    }
+    if (request.flipped)
+        TurnHalfway(page.image);
+    return true;
 }
 } // namespace
 
@@ -97,7 +125,7 @@ void PreloadWorker::run()
         m_wake.wait(lock, [this] { return m_stopping || m_queued.has_value(); });
         if (m_stopping)
             break;
-        PreloadedPage page{std::move(*m_queued), {}};
+        PreloadedPage page{std::move(*m_queued), {}, 1, false, false};
         const Decoder decode = m_decoder;
         const std::uint64_t generation = m_queuedGeneration;
         m_queued.reset();
@@ -105,8 +133,7 @@ void PreloadWorker::run()
         lock.unlock();
 
         // The image is the worker's own until it is published, so the decode needs no lock.
-        const bool decoded = decode(page.image, page.request.path, page.request.flipped, page.request.options,
-                                    page.request.fitWithin);
+        const bool decoded = decodeRequest(decode, page);
 
         lock.lock();
         m_running = false;

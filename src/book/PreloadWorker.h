@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The background half of preloading: one worker thread that decodes one page file at a time into an
 // image of its own and publishes it, under a lock, only once it is complete.
@@ -23,12 +24,19 @@ struct PreloadRequest {
     bool flipped = false;
     DecodeOptions options;
     std::int32_t pageIndex = 0; // which page it is, so a hand-over can check it still fits
-    QSize fitWithin;            // non-empty: decoded fitted within this box, the view's (see DecodePage)
+    // The two-page view: the page after it, joined beside it unless either is wide (then the first
+    // stands alone); the pair is turned whole when `flipped`.
+    QString secondPath;
+    bool rightToLeft = false;
+    QSize fitWithin; // non-empty: a single page decoded fitted within this box, the view's (see DecodePage)
 };
 
 struct PreloadedPage {
     PreloadRequest request;
     PageImage image;
+    std::int32_t pagesShown = 1; // 2 when `image` is the joined pair
+    bool firstWide = false;
+    bool secondWide = false; // known only when the first page is narrow
 };
 
 class PreloadWorker {

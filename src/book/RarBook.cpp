@@ -1,41 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/RarBook.h"
 
 #include "book/archive/ArchiveNames.h"
 #include "book/archive/ExtractionAllowance.h"
+#include "book/archive/FlatBookNames.h"
 #include "book/archive/RarListing.h"
 #include "book/archive/RarVolumes.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QHash>
 #include <algorithm>
 #include <climits>
 #include <memory>
 
 namespace {
-// The reader's pick. A broken header leaves the partial tree on screen for the reader, so no
-// branching check closes the dialog then.
+// The reader's pick. An archive whose headers are broken fails, so nobody is asked to choose in it.
 QString chooseRarBook(const RarListing& listing, const BookChooser& chooser)
 {
-    if (!listing.opened)
-        return {};
-    if (!listing.headerBroken && !FoldersBranch(listing.tree))
+    if (!listing.opened || listing.headerBroken || !FoldersBranch(listing.tree))
         return {};
     return BookChoiceText(ChooseBookFolder(chooser, listing.tree, ArchiveFamily::Rar), ArchiveFamily::Rar);
 }
 
-// The bare name an entry is written to, or empty when it must be skipped: not under the choice, not a
-// regular file, macOS metadata, no safe bare name, or a path longer than the system takes.
-QByteArray bareNameOf(const RarListedEntry& entry, const QString& BookChoice, const QString& workDir)
+// False for an entry that is never written: not under the choice, not a regular file, macOS metadata,
+// no safe bare name.
+bool isBookFile(const RarListedEntry& entry, const QString& BookChoice)
 {
     if (entry.folder || !entry.regularFile)
-        return {};
+        return false;
     if ((!BookChoice.isEmpty() && !entry.name.startsWith(BookChoice)) || IsAppleDoubleName(entry.name))
-        return {};
-    const QByteArray bare = QFile::encodeName(SafeBareName(entry.name));
-    if (bare.isEmpty() || bare.size() > NAME_MAX || QFile::encodeName(workDir).size() + bare.size() >= PATH_MAX)
-        return {};
-    return bare;
+        return false;
+    return !SafeBareName(entry.name).isEmpty();
+}
+
+// A name in WorkDir, or a path, longer than the system takes.
+bool tooLong(const QByteArray& name, const QString& workDir)
+{
+    return name.size() > NAME_MAX || QFile::encodeName(workDir).size() + name.size() >= PATH_MAX;
 }
 
 int stopIfCancelled(unsigned, std::intptr_t cancelled, std::intptr_t, std::intptr_t)
@@ -137,17 +138,19 @@ std::optional<ArchiveBookPlan> PlanRarArchiveBook(const QString& archivePath, co
     if (!listing.opened)
         return std::nullopt;
 
-    QHash<QByteArray, std::size_t> lastWithName;
+    std::vector<std::size_t> kept;
+    std::vector<QString> paths;
     for (std::size_t i = 0; i < listing.entries.size(); ++i) {
-        const QByteArray bare = bareNameOf(listing.entries[i], BookChoice, workDir);
-        if (!bare.isEmpty())
-            lastWithName[bare] = i;
+        if (isBookFile(listing.entries[i], BookChoice)) {
+            kept.push_back(i);
+            paths.push_back(listing.entries[i].name);
+        }
     }
+    const std::vector<QByteArray> names = FlatBookNames(paths);
     std::vector<ExtractionFile> files;
-    for (auto it = lastWithName.cbegin(); it != lastWithName.cend(); ++it)
-        files.push_back({it.key(), it.value()});
-    std::sort(files.begin(), files.end(),
-              [](const ExtractionFile& a, const ExtractionFile& b) { return a.entry < b.entry; });
+    for (std::size_t k = 0; k < kept.size(); ++k)
+        if (!names[k].isEmpty() && !tooLong(names[k], workDir))
+            files.push_back({names[k], kept[k], paths[k]});
     ArchiveBookPlan plan;
     plan.complete = !listing.headerBroken;
     SetBookFiles(plan, std::move(files));
@@ -160,9 +163,7 @@ bool ExtractRarBook(const QString& archivePath, const QString& workDir, const Bo
     std::optional<ArchiveBookPlan> plan = PlanRarArchiveBook(archivePath, workDir, chooser, messages);
     if (!plan)
         return false;
-    const bool complete = plan->complete;
+    const bool complete = plan->complete; // the listing has said why not
     ExtractWholeBook(*plan, workDir, messages);
-    if (!complete)
-        messages.push_back(RarHeaderBroken());
     return complete;
 }

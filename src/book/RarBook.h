@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rar-family books (rar, cbr): the chosen book's pages extracted flat into the scratch folder.
 

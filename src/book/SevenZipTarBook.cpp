@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/SevenZipTarBook.h"
 
 #include "book/archive/ArchiveNames.h"
+#include "book/archive/FlatBookNames.h"
 #include "book/archive/DiskSpace.h"
 #include "book/archive/ExtractionAllowance.h"
 #include "book/archive/OutputFile.h"
@@ -9,8 +11,8 @@
 #include <archive_entry.h>
 
 #include <QFile>
-#include <QHash>
 
+#include <atomic>
 #include <memory>
 #include <vector>
 
@@ -24,12 +26,19 @@ struct ArchiveDeleter {
 };
 using ArchivePtr = std::unique_ptr<archive, ArchiveDeleter>;
 
-ArchivePtr openArchive(const QString& path)
+// A 7z or tar book; or a zip read from its local headers, one after the other.
+enum class Reading { SevenZipTar, ZipLocalHeaders };
+
+ArchivePtr openArchive(const QString& path, Reading reading)
 {
     ArchivePtr a(archive_read_new());
-    archive_read_support_format_7zip(a.get());
-    archive_read_support_format_tar(a.get());
-    archive_read_support_filter_all(a.get()); // .tar.gz and friends named .cbt
+    if (reading == Reading::ZipLocalHeaders) {
+        archive_read_support_format_zip_streamable(a.get());
+    } else {
+        archive_read_support_format_7zip(a.get());
+        archive_read_support_format_tar(a.get());
+        archive_read_support_filter_all(a.get()); // .tar.gz and friends named .cbt
+    }
     if (archive_read_open_filename(a.get(), QFile::encodeName(path).constData(), 1 << 16) != ARCHIVE_OK)
         return nullptr;
     return a;
@@ -38,13 +47,15 @@ ArchivePtr openArchive(const QString& path)
 struct Entry {
     QString name; // as the program compares it
     bool regularFile = false;
-    std::int64_t size = 0; // declared
+    std::int64_t size = 0; // declared; -1: not before its data (a zip entry with a data descriptor)
 };
 
 // Every entry's name, kind and size, in archive order; nullopt when the archive can't be read at all.
-std::optional<std::vector<Entry>> listEntries(const QString& path, bool& broken)
+// Zip entries are listed only when their data can be passed over: a cut-short archive lists the entries
+// before the cut.
+std::optional<std::vector<Entry>> listEntries(const QString& path, Reading reading, bool& broken)
 {
-    ArchivePtr a = openArchive(path);
+    ArchivePtr a = openArchive(path, reading);
     if (!a)
         return std::nullopt;
     std::vector<Entry> entries;
@@ -56,7 +67,13 @@ std::optional<std::vector<Entry>> listEntries(const QString& path, bool& broken)
         Entry entry;
         entry.name = utf8 ? QString::fromUtf8(utf8) : ArchiveNameText(QByteArray(raw ? raw : ""), false);
         entry.regularFile = archive_entry_filetype(header) == AE_IFREG;
-        entry.size = archive_entry_size_is_set(header) ? std::max<std::int64_t>(archive_entry_size(header), 0) : 0;
+        entry.size = archive_entry_size_is_set(header) ? std::max<std::int64_t>(archive_entry_size(header), 0)
+            : reading == Reading::ZipLocalHeaders           ? -1
+                                                            : 0;
+        if (reading == Reading::ZipLocalHeaders && archive_read_data_skip(a.get()) < ARCHIVE_WARN) {
+            r = ARCHIVE_FATAL;
+            break;
+        }
         entries.push_back(std::move(entry));
     }
     broken = r != ARCHIVE_EOF;
@@ -74,107 +91,180 @@ QString chooseBook(const std::vector<Entry>& entries, const BookChooser& chooser
     return BookChoiceText(ChooseBookFolder(chooser, tree, ArchiveFamily::Zip), ArchiveFamily::Zip);
 }
 
-// The bare name each entry is written to, empty for entries that are not written: every bare name
-// once, from the last entry that provides it.
-std::vector<QByteArray> planBook(const std::vector<Entry>& entries, const QString& BookChoice,
-                                 std::uint64_t& unpackedBytes)
+// The files of the chosen book, in archive order, each under its own name in WorkDir (the later
+// entry of a path wins); `unpackedBytes` is what they declare together.
+std::vector<ExtractionFile> planBook(const std::vector<Entry>& entries, const QString& BookChoice,
+                                     std::uint64_t& unpackedBytes)
 {
-    std::vector<QByteArray> plan(entries.size());
-    QHash<QByteArray, std::size_t> lastWithName;
+    std::vector<std::size_t> kept;
+    std::vector<QString> paths;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const Entry& entry = entries[i];
         if (!entry.regularFile || entry.name.toUtf8().size() > kLongestName || IsAppleDoubleName(entry.name))
             continue;
         if (!BookChoice.isEmpty() && !entry.name.startsWith(BookChoice))
             continue;
-        const QString bare = SafeBareName(entry.name);
-        if (!bare.isEmpty())
-            lastWithName[QFile::encodeName(bare)] = i;
+        if (SafeBareName(entry.name).isEmpty())
+            continue;
+        kept.push_back(i);
+        paths.push_back(entry.name);
     }
+    const std::vector<QByteArray> names = FlatBookNames(paths);
+    std::vector<ExtractionFile> files;
     unpackedBytes = 0;
-    for (auto it = lastWithName.cbegin(); it != lastWithName.cend(); ++it) {
-        plan[it.value()] = it.key();
-        unpackedBytes += std::uint64_t(entries[it.value()].size);
+    for (std::size_t k = 0; k < kept.size(); ++k) {
+        if (names[k].isEmpty())
+            continue;
+        files.push_back({names[k], kept[k], paths[k]});
+        unpackedBytes += std::uint64_t(std::max<std::int64_t>(entries[kept[k]].size, 0));
     }
-    return plan;
+    return files;
 }
 
 enum class Written { Ok, Damaged, DiskFull };
 
-// Copies the current entry's data to `bareName`, never more than its declared size; a file that isn't
-// whole is removed.
+// Copies the current entry's data to `bareName`, never more than `declared`, which it must reach unless
+// the size was not declared (`exact` false: `declared` is then what is left of the allowance); a file
+// that isn't whole is removed.
 Written writeEntry(archive* a, OutputFile& output, const DirectoryHandle& dir, const QByteArray& bareName,
-                   std::uint64_t declared, const QString& workDir)
+                   std::uint64_t declared, bool exact, const QString& workDir, const std::atomic<bool>& cancelled,
+                   std::uint64_t& total)
 {
+    total = 0;
     if (!output.open(dir, bareName, WritableBudget(workDir)))
         return Written::Damaged;
-    std::uint64_t total = 0;
     for (;;) {
         char* space = output.space(OutputFile::kBufferSize / 4);
         const la_ssize_t n = space ? archive_read_data(a, space, OutputFile::kBufferSize / 4) : -1;
         if (n == 0)
             break;
         total += n > 0 ? std::uint64_t(n) : 0;
-        if (n < 0 || total > declared || !output.commit(std::size_t(n))) {
+        if (n < 0 || total > declared || !output.commit(std::size_t(n)) || cancelled) {
             const bool full = output.status() == OutputFile::Status::DiskFull;
             output.discard();
             return full ? Written::DiskFull : Written::Damaged;
         }
     }
-    if (total != declared || !output.close()) {
+    if ((exact && total != declared) || !output.close()) {
         const bool full = output.status() == OutputFile::Status::DiskFull;
         output.discard();
         return full ? Written::DiskFull : Written::Damaged;
     }
     return Written::Ok;
 }
+
+// Writes the planned entries by reading the archive from its start to its end: a solid 7z can only be
+// read that way, and a tar has nothing else. An entry behind the last one read starts the pass again.
+class SevenZipTarWriter : public ArchiveFileWriter {
+public:
+    SevenZipTarWriter(const QString& archivePath, Reading reading, const QString& workDir,
+                      std::vector<std::int64_t> sizes, std::uint64_t undeclaredAllowance)
+        : m_path(archivePath), m_reading(reading), m_workDir(workDir), m_sizes(std::move(sizes)),
+          m_undeclaredAllowance(undeclaredAllowance)
+    {
+    }
+    bool inArchiveOrder() const override { return true; }
+
+    FileResult write(const ExtractionFile& file, const DirectoryHandle& dir, const QByteArray& tempName,
+                     const std::atomic<bool>& cancelled) override
+    {
+        if (m_archive && file.entry < m_position)
+            m_archive.reset();
+        if (!m_archive) {
+            m_archive = openArchive(m_path, m_reading);
+            m_position = 0;
+        }
+        if (!m_archive || !m_output.allocate())
+            return {false, true, {{kDamaged, kZipError}}};
+        archive_entry* header = nullptr;
+        while (m_position <= file.entry) {
+            if (archive_read_next_header(m_archive.get(), &header) < ARCHIVE_WARN) {
+                m_archive.reset();
+                return {false, true, {{kDamaged, kZipError}}}; // the pages written so far open
+            }
+            ++m_position;
+        }
+        const bool declared = m_sizes[file.entry] >= 0;
+        std::uint64_t copied = 0;
+        const Written written = writeEntry(m_archive.get(), m_output, dir, tempName,
+                                           declared ? std::uint64_t(m_sizes[file.entry]) : m_undeclaredAllowance,
+                                           declared, m_workDir, cancelled, copied);
+        if (written == Written::Ok) {
+            if (!declared) // what entries without a declared size unpack to shares one allowance
+                m_undeclaredAllowance -= std::min(m_undeclaredAllowance, copied);
+            return {true, false, {}};
+        }
+        m_archive.reset(); // its data was read part way: a later entry starts a new pass
+        if (cancelled)
+            return {};
+        return {false, written == Written::DiskFull, {{kDamaged, kZipError, file.path}}};
+    }
+
+private:
+    QString m_path;
+    Reading m_reading;
+    QString m_workDir;
+    std::vector<std::int64_t> m_sizes; // declared, per entry; -1: not declared
+    std::uint64_t m_undeclaredAllowance;
+    ArchivePtr m_archive;
+    std::size_t m_position = 0; // headers read
+    OutputFile m_output;
+};
 } // namespace
+
+namespace {
+std::optional<ArchiveBookPlan> planSequentialBook(const QString& archivePath, Reading reading, const QString& workDir,
+                                                  const BookChooser& chooser, Messages& messages)
+{
+    const Message zipFailed{QStringLiteral("Zip failed"), QStringLiteral("Error")};
+    bool broken = false;
+    const std::optional<std::vector<Entry>> entries = listEntries(archivePath, reading, broken);
+    if (!entries || (entries->empty() && broken)) {
+        messages.push_back(zipFailed);
+        return std::nullopt;
+    }
+    const QString BookChoice = chooseBook(*entries, chooser);
+    std::uint64_t unpacked = 0;
+    std::vector<ExtractionFile> files = planBook(*entries, BookChoice, unpacked);
+    const std::uint64_t allowance = ExtractionAllowance(ArchiveBytes({archivePath}));
+    if (unpacked > allowance) {
+        messages.push_back(
+            {QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"), kZipError});
+        return std::nullopt;
+    }
+    std::vector<std::int64_t> sizes;
+    for (const Entry& entry : *entries)
+        sizes.push_back(entry.size);
+    ArchiveBookPlan plan;
+    SetBookFiles(plan, std::move(files));
+    if (reading == Reading::ZipLocalHeaders) {
+        // The directory is gone (a download cut short): said once, with what could be found.
+        messages.push_back({QStringLiteral("ZIP file is damaged, %1 pages could be read").arg(plan.pages.count()),
+                            kZipError});
+    } else if (broken) {
+        // An archive cut short (a tar ends anywhere) still opens with the pages before the damage.
+        messages.push_back({kDamaged, kZipError});
+    }
+    plan.writer = std::make_unique<SevenZipTarWriter>(archivePath, reading, workDir, std::move(sizes), allowance - unpacked);
+    return plan;
+}
+} // namespace
+
+std::optional<ArchiveBookPlan> PlanSevenZipTarBook(const QString& archivePath, const QString& workDir,
+                                                   const BookChooser& chooser, Messages& messages)
+{
+    return planSequentialBook(archivePath, Reading::SevenZipTar, workDir, chooser, messages);
+}
+
+std::optional<ArchiveBookPlan> PlanZipByLocalHeaders(const QString& archivePath, const QString& workDir,
+                                                     const BookChooser& chooser, Messages& messages)
+{
+    return planSequentialBook(archivePath, Reading::ZipLocalHeaders, workDir, chooser, messages);
+}
 
 bool ExtractSevenZipTarBook(const QString& archivePath, const QString& workDir, const BookChooser& chooser,
                             Messages& messages)
 {
-    const Message zipFailed{QStringLiteral("Zip failed"), QStringLiteral("Error")};
-    bool broken = false;
-    const std::optional<std::vector<Entry>> entries = listEntries(archivePath, broken);
-    if (!entries || (entries->empty() && broken)) {
-        messages.push_back(zipFailed);
-        return false;
-    }
-    const QString BookChoice = chooseBook(*entries, chooser);
-    std::uint64_t unpacked = 0;
-    const std::vector<QByteArray> plan = planBook(*entries, BookChoice, unpacked);
-    if (unpacked > ExtractionAllowance(ArchiveBytes({archivePath}))) {
-        messages.push_back(
-            {QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"), kZipError});
-        return false;
-    }
-
-    ArchivePtr a = openArchive(archivePath);
-    const DirectoryHandle dir = DirectoryHandle::open(workDir);
-    OutputFile output;
-    if (!a || !dir.isOpen() || !output.allocate()) {
-        messages.push_back(zipFailed);
-        return false;
-    }
-    // One pass in archive order: a solid 7z can only be read that way, and a tar has nothing else.
-    archive_entry* header = nullptr;
-    bool damaged = broken;
-    for (std::size_t i = 0; i < plan.size(); ++i) {
-        if (archive_read_next_header(a.get(), &header) < ARCHIVE_WARN) {
-            damaged = true;
-            break;
-        }
-        if (plan[i].isEmpty())
-            continue; // skipped: libarchive passes over its data on the next header
-        const Written written = writeEntry(a.get(), output, dir, plan[i], std::uint64_t((*entries)[i].size), workDir);
-        if (written == Written::Ok)
-            continue;
-        messages.push_back({kDamaged, kZipError, (*entries)[i].name});
-        if (written == Written::DiskFull)
-            break; // one message; the pages written so far open
-    }
-    // An archive cut short (a tar ends anywhere) still opens with the pages before the damage.
-    if (damaged)
-        messages.push_back({kDamaged, kZipError});
-    return true;
+    std::optional<ArchiveBookPlan> plan = PlanSevenZipTarBook(archivePath, workDir, chooser, messages);
+    return plan && ExtractWholeBook(*plan, workDir, messages);
 }

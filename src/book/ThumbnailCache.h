@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The books' small pages kept on disk: one folder per book under the thumbnail root (see
 // BookCacheFolder.h), page 1 as cover.png (the recent books show it), the others as p<number>.png, and a

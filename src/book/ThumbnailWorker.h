@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The thumbnails of one book's pages, made on a worker thread: the page nearest to the one in focus
 // first, each read from the book's thumbnail folder when it is there, otherwise decoded at a reduced

@@ -1,5 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/ZipBook.h"
 
+#include "book/SevenZipTarBook.h"
 #include "book/archive/ExtractionAllowance.h"
 #include "book/archive/ZipEntry.h"
 #include "book/archive/ZipFallback.h"
@@ -42,10 +44,11 @@ public:
     {
         m_walk.workDirHandle = &dir;
         m_walk.cancelled = &cancelled;
-        const PlannedEntry planned{file.entry, tempName, bool(m_overruns[file.entry])};
+        const PlannedEntry planned{file.entry, tempName, bool(m_overruns[file.entry]), {}};
         FileResult result;
-        result.written = ExtractZipEntry(m_zip, m_walk, m_directory.entries[file.entry], planned) == UNZ_OK;
-        if (!result.written && !cancelled) {
+        const int code = ExtractZipEntry(m_zip, m_walk, m_directory.entries[file.entry], planned);
+        result.written = code == UNZ_OK || code == UNZ_CRCERROR; // the latter still said below
+        if (code != UNZ_OK && !cancelled) {
             const QString name = ZipEntryText(m_directory.entries[file.entry]);
             if (m_walk.outOfMemory)
                 result.messages.push_back({QStringLiteral("Error allocating memory\n"), kZipError, name});
@@ -78,23 +81,23 @@ std::optional<ArchiveBookPlan> PlanZipArchiveBook(const QString& archivePath, co
         messages.push_back(bombRefused());
         return std::nullopt;
     }
-    const QString BookChoice = chooseZipBook(archivePath, chooser, messages);
     if (!zip) {
         // This minizip refuses an archive without entries; that one is a book without pages, not a fault.
+        // Without a directory it can find (a download cut short) the entries are read from their local
+        // headers; "Zip failed" when there are none either.
         if (ZipFallback::isEmptyArchive(archivePath))
             return ArchiveBookPlan{};
-        messages.push_back({QStringLiteral("Zip failed"), QStringLiteral("Error")});
-        return std::nullopt;
+        return PlanZipByLocalHeaders(archivePath, workDir, chooser, messages);
     }
+    if (!directory || !directory->complete) {
+        unzClose(zip); // a directory that breaks off: the local headers tell more
+        return PlanZipByLocalHeaders(archivePath, workDir, chooser, messages);
+    }
+    const QString BookChoice = chooseZipBook(archivePath, chooser, messages);
     unz_global_info64 global{};
     if (const int r = unzGetGlobalInfo64(zip, &global); r != UNZ_OK) {
         messages.push_back({QStringLiteral("error %1 with zipfile in unzGetGlobalInfo \n").arg(r), kZipError});
         unzClose(zip);
-        return std::nullopt;
-    }
-    if (!directory) {
-        unzClose(zip);
-        messages.push_back({QStringLiteral("Zip failed"), QStringLiteral("Error")});
         return std::nullopt;
     }
     const ZipPlan zipPlan = PlanZipBook(*directory, BookChoice);
@@ -104,12 +107,9 @@ std::optional<ArchiveBookPlan> PlanZipArchiveBook(const QString& archivePath, co
         return std::nullopt;
     }
     ArchiveBookPlan plan;
-    // A directory that breaks off before its last entry fails the book, as a walk that can't move on
-    // to the next entry always has.
-    plan.complete = directory->complete;
     std::vector<ExtractionFile> files;
     for (const PlannedEntry& planned : zipPlan.entries)
-        files.push_back({planned.bareName, planned.entry});
+        files.push_back({planned.bareName, planned.entry, planned.path});
     SetBookFiles(plan, std::move(files));
     plan.writer = std::make_unique<ZipFileWriter>(zip, archivePath, workDir, std::move(*directory), zipPlan);
     return plan;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the small pages of one book are kept between runs (the overview's thumbnails, the covers): a
 // folder per book under the thumbnail root, named by a digest of the book's canonical path, so a book

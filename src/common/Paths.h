@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Path texts as the program keeps them: native separators, and every directory path ends in "/".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading the small files the program is pointed at (layout.cor, info.bdi, language modules,
 // mimeapps.list), which may be anything under their name.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A replaceable function behind one of the program's seams (where message boxes go, how free disk space
 // is measured, the dialogs the commands open). Tests put their own in and restore the previous one

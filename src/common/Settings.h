@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings variables, one per key of the settings file and named after it. Every layer reads the
 // ones it works with; the file itself is read and written by the app (app/SettingsFile.h).
@@ -9,6 +10,7 @@ struct Settings {
     using Int = std::int32_t;
     using Short = std::int16_t;
     using Flag = bool;
+    using Switch = bool;
     using Text = QString;
     using LongText = QString;
     using DirText = QString;

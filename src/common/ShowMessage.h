@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The one way the program shows a message box. Texts and captions are the program's own and are never
 // translated. The box itself belongs to the app, which installs it as the sink at start-up; tests install

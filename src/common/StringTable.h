@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's numbered texts (ids 1 to 38): the language's own name, the dialogs' page names and
 // column headers, the gesture and key-slot names, "None" and the popup menu's page line. They come

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Multiple Book Found" dialog: the folder tree of an archive, from which the reader picks one book.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lists a reader picks from with a double click (languages, skins) take Enter as the same choice.
 

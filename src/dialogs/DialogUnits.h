@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog units: sizes counted in the dialog font's character cell, so that a dialog grows with the font
 // it is drawn in and with the screen's scale, and its texts keep their room in every language. A

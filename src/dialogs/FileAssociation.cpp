@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/FileAssociation.h"
 
 #include "common/RegularFile.h"
@@ -132,7 +133,7 @@ bool isInstalledEntry(const QByteArray& desktopId)
 
 QStringList AssociableExtensions()
 {
-    return {QStringLiteral(".BDz"), QStringLiteral(".cbz"), QStringLiteral(".cbr")};
+    return {QStringLiteral(".BDz"), QStringLiteral(".cbz"), QStringLiteral(".cbr"), QStringLiteral(".pdf")};
 }
 
 bool IsAssociated(const QString& className, const QString& extension)

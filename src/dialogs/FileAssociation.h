@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Making the program the desktop's handler of the book types the General page lists. The "class" is the
 // program's desktop entry; an extension is associated when the program is the default application of
@@ -8,7 +9,8 @@
 
 inline constexpr const char* kBookClassName = "Bullevista";
 
-// The extensions the General page lists, in its order: ".BDz", ".cbz", ".cbr".
+// The extensions the General page lists, in its order: ".BDz", ".cbz", ".cbr", ".pdf" (none ticked
+// until the reader associates it).
 QStringList AssociableExtensions();
 
 // True exactly when `className` is the default application of `extension`'s type, as the desktop finds

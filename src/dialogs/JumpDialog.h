@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Jump to..." dialog: a page number typed or picked with a slider.
 

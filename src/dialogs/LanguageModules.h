@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Language modules: translated sets of the program's texts, kept as bundles in the lang folders.
 // `langfile` names the module in use: "none" before the first choice, "default" for the built-in

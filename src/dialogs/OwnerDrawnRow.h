@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The background the owner-drawn lists (the Preferences page list, the language list) give a row.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // AVIF through libavif (AV1 by dav1d or whichever decoder libavif was built with). The first image of a
 // sequence is shown; deeper sources (10 and 12 bits, HDR) come down to 8 bits per channel; alpha is
 // dropped as for PNG.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // BMP, our own reader: every header generation (OS/2 core and 2.x, Windows 3 to V5), 1/2/4/8-bit
 // palettes, 16/24/32-bit colour, bit fields, RLE4/RLE8, top-down rows, and JPEG or PNG wrapped in a
 // BMP header. Reading never trusts a size or offset from the file before checking it against the

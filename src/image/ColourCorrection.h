@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The two colour corrections of the display settings, as tables over byte values, and their
 // application to 32-bit pixels (bytes blue, green, red, and a fourth byte left as it is).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The decoders behind the image layer, one per format. Each reads a whole file held in memory and
 // writes the picture into the canvas. True when there is a picture to show: for a file cut short

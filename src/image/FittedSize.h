@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The size a picture is shown at when it must fit within a box: reduced keeping its proportions,
 // never enlarged. An empty box means no limit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // GIF through giflib: the first frame only, on a canvas the size of the logical screen.
 
 #include "image/Decoders.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reading an image file whole. Only regular files are read (a directory or a pipe named like a page
 // is not an image); files whose first bytes are no known image format, and files beyond any image the

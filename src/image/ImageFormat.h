@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which decoder a file needs, told from its first bytes; the file name plays no part.
 

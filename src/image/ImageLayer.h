@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The image layer the decoding path calls: open a file as an image object, convert it to 32-bit
 // blue-green-red-alpha pixels, turn it. Inside are real decoders (TurboJPEG, libpng, giflib, libwebp,

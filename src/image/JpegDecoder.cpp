@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG through TurboJPEG, decompressing straight into the canvas.
 
 #include "image/Decoders.h"

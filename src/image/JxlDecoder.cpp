@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG XL through libjxl. The first frame (an animation's first, composed) comes as 8-bit RGBA straight
 // into the canvas and is turned into blue-green-red there; HDR and deeper sources are brought down to
 // 8 bits by the decoder; alpha is dropped as for PNG.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A decoded image: 32-bit pixels, top-down rows, bytes blue, green, red and an unread fourth byte.
 // Pages, the preloaded page and the skin bitmaps all use this one type.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a decoder writes: 32-bit pixels (bytes blue, green, red, 0xff), rows top-down, each row exactly
 // width x 4 bytes. The decoder states the size once it has read the header; the canvas refuses sizes

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Pixel memory for decoded images. A full page is about 35 MB; the first write to each 4 KB page of a
 // fresh mapping costs a page fault, which for a page that size takes longer than the decoding itself.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // PNG through libpng, row by row into the canvas. Every colour type and depth is brought to 8-bit
 // blue-green-red with a fourth byte; the alpha channel, which the page never shows, becomes 0xff.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WebP through libwebp. A still picture decodes straight into the canvas; an animation shows its first
 // frame, composed on its canvas by the animation decoder. Alpha is dropped as for PNG: the page shows
 // the colours, opaque.

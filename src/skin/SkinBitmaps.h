@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The skin's three bitmaps: background.bmp (the regions), elements.bmp (buttons and sliders) and
 // font.bmp (the glyph strips), with an optional double-size set for high-density screens.

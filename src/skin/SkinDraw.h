@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing the skin: the background regions, then the buttons, sliders and bitmap-font texts. Every
 // piece is an opaque rectangle copied from one of the three bitmaps; a piece that reaches outside its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the skin's rectangles fall on a window of a given size, and the arithmetic of sliders, tiles
 // and text cells. Values from a layout file can be anything a 32-bit number holds, so every sum is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The parsed layout of the active skin (layout.cor): three named rectangles and the four element tables.
 // Coordinates are window pixels from the top-left corner; a negative one counts from the right or bottom

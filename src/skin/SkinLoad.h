@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loading a skin by name, as start-up does: the configured skin, or "default" when it fails.
 

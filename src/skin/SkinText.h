@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The skin's bitmap-font texts. The program names its texts ("main" carries the product title or the
 // page counter); every TEXT element of that name shows the text through its glyph strip.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The alternative navigation mode: while the left button is held, the page scrolls toward the
 // pointer by a fifth of its distance from the press point on every tick of timer 11, and the cursor

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The nine auto-scroll cursors, drawn in code: a centre mark with arrows toward where the page moves.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the page view's mouse input runs: the gestures' configured actions (the `dblleftm`, `rightm`,
 // `middlem` and `leftrightm` codes) and the turn to the next page after holding the left button. They

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small value rules of page navigation, kept apart from the widgets so they can be tested directly.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the page view's navigation input keeps between events: the left-button press and the smooth
 // wheel scrolling. The timer that runs the scrolling belongs to the page view.

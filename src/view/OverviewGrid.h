@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the page overview puts its cells: as many columns of equal cells as the view's width takes,
 // centred, one row after another down a scrolled column; which cell a point is in; where the arrow keys

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "view/PageGeometry.h"
 
 #include <algorithm>
@@ -121,6 +122,29 @@ PageLayout LayoutPage(QSize page, QSize view, const PageViewMode& mode, std::int
     if (!mode.stretched)
         return LayoutNormalView(page, view, mode.zoom, scrollX, scrollY);
     return mode.wstretched ? LayoutFitWidth(page, view, scrollX, scrollY) : LayoutFitPage(page, view, scrollX, scrollY);
+}
+
+ViewStep StepOneView(QSize page, QSize view, const PageViewMode& mode, std::int32_t scrollX, std::int32_t scrollY,
+                     bool down)
+{
+    if (isEmpty(page) || isEmpty(view))
+        return {true, scrollY};
+    const PageLayout now = LayoutPage(page, view, mode, scrollX, scrollY);
+    if (now.source.height() >= page.height())
+        return {true, now.scrollY}; // the whole height is shown (a fitted page keeps any offset)
+    // The offset counts page rows: one view is the band of rows it shows.
+    const std::int64_t band = std::max(now.source.height(), 1);
+    const std::int64_t wanted = std::int64_t(now.scrollY) + (down ? band : -band);
+    const std::int32_t target = std::int32_t(std::clamp<std::int64_t>(wanted, 0, page.height()));
+    const PageLayout next = LayoutPage(page, view, mode, scrollX, target);
+    if (next.scrollY == now.scrollY)
+        return {true, now.scrollY};
+    return {false, next.scrollY};
+}
+
+std::int32_t QuarterTurnsAfter(std::int32_t turns, std::int32_t delta)
+{
+    return std::int32_t(((std::int64_t(turns) + delta) % 4 + 4) % 4);
 }
 
 QSize ScaledPageCacheSize(QSize page, QSize view, bool wstretched)

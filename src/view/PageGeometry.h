@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the page lands in the page view in each display mode, and which part of it is shown. Integer
 // arithmetic throughout; every division truncates toward zero, so the layout is pixel-exact.
@@ -38,6 +39,18 @@ PageLayout LayoutNormalView(QSize page, QSize view, std::int32_t zoom, std::int3
 
 // The layout of the current mode. `page` must not be empty.
 PageLayout LayoutPage(QSize page, QSize view, const PageViewMode& mode, std::int32_t scrollX, std::int32_t scrollY);
+
+// Space and its reverse: the offset one view further down (`down`) or up, or `turn` when the page's end
+// (its top) is shown already and the page turns instead.
+struct ViewStep {
+    bool turn = false;
+    std::int32_t scrollY = 0;
+};
+ViewStep StepOneView(QSize page, QSize view, const PageViewMode& mode, std::int32_t scrollX, std::int32_t scrollY,
+                     bool down);
+
+// The quarter turns (0..3) after turning by `delta` quarter turns (positive: clockwise).
+std::int32_t QuarterTurnsAfter(std::int32_t turns, std::int32_t delta);
 
 // The size the scaled-page cache holds the whole page at: W x Hw when fitting the width (even when Hw is
 // below H); the fit-page destination size otherwise (IW x IH when the page fits unscaled).

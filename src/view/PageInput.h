@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page view's mouse handling: the left-button press in its two styles (dragging the page, or
 // auto-scrolling toward the pointer), holding the button to turn the page, and the button gestures.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page overview: a grid of the open book's page thumbnails over the whole page view, the page being
 // read framed, a selection moved by the arrow keys (Page Up/Down, Home, End) and the wheel; Enter or a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drawing the page view's picture, and building the scaled copy of the page that the stretched views
 // copy from.

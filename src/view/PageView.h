@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page view: the child window inside the main window that shows the current page. It paints the
 // layout of the current display mode and keeps the scaled-page cache that the stretched views copy from.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The page view's mouse input as a filter on the page view widget: it turns the widget's mouse
 // events and its auto-scroll timer (timer 11) into PageInput calls, and gives PageInput the real

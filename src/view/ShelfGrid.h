@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the recent books' covers go when no book is open: a band of two hints at the top ("Open a
 // book..." and "Open a folder..."), then a grid of cells, each a cover with the book's name and page

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the page view shows while no book is open: the recent books as a grid of covers, and two hints
 // to open a book or a folder. Arrows move the selection, Enter or a click opens; what opening means is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Smooth wheel scrolling: every notch moves a target, and a 15 ms timer walks the page toward it by
 // 6 pixels a tick. Notches in the same direction extend the target instead of starting over.

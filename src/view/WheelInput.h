@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The mouse wheel over the main window: zoom, turn pages or scroll, as `mousewheelact` says.
 // The commands themselves run in the app (WheelTurned).

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Key slots to accelerators, matching a key stroke, and Qt keys to the stored key codes.
 
 #include "app/AccelTable.h"
+#include "app/FixedKeys.h"
 #include "app/SettingsFile.h"
 #include "app/SettingsReader.h"
 #include "dialogs/keys/VirtualKeys.h"
@@ -36,6 +38,33 @@ TEST(AccelTable, StrokesMatchTheirSlotWithExactlyItsModifiers)
     };
     for (const auto& [stroke, command] : strokes)
         EXPECT_EQ(MatchAccelerator(table, stroke), command) << stroke.virtualKey << " " << stroke.character;
+}
+
+// The fixed keys act while no slot holds their key (with Ctrl and Alt up); Shift tells Space from
+// Shift+Space, and the main keyboard's + and - take either.
+TEST(AccelTable, FixedKeysGiveWayToTheSlots)
+{
+    Settings s = ReadSettings(SettingsReader(), QStringLiteral("/"));
+    using C = Command;
+    constexpr std::nullopt_t none = std::nullopt;
+    const auto fixed = [&](KeyStroke stroke) { return MatchFixedKey(BuildAccelTable(s), stroke); };
+    EXPECT_EQ(fixed({32}), C::ScrollOrForward);
+    EXPECT_EQ(fixed({32, 0, true}), C::ScrollOrBack);
+    EXPECT_EQ(fixed({8}), C::ScrollOrBack);
+    EXPECT_EQ(fixed({34}), C::Forward);
+    EXPECT_EQ(fixed({187, 0, true}), C::ZoomIn);
+    EXPECT_EQ(fixed({189}), C::ZoomOut);
+    EXPECT_EQ(fixed({27}), C::LeaveFullscreen);
+    EXPECT_EQ(fixed({122}), C::Fullscreen);
+    EXPECT_EQ(fixed({32, 0, false, true}), none);
+    EXPECT_EQ(fixed({88}), none) << "X is a slot's key, not a fixed one";
+    s.vk(4) = 32; // "next page" on Space: the slot wins, Shift+Space too gives way
+    s.sk(12) = 0;
+    s.vk(12) = 27;
+    EXPECT_EQ(fixed({32}), none);
+    EXPECT_EQ(fixed({32, 0, true}), none);
+    EXPECT_EQ(fixed({27}), none);
+    EXPECT_EQ(fixed({8}), C::ScrollOrBack);
 }
 
 TEST(VirtualKeys, QtKeysMapToTheStoredCodes)

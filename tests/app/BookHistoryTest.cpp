@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Books opened by the program resume at their page through the history; the last session's book keeps
 // its own page; a history that can't be used is said once and reading goes on.
 

@@ -1,8 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commands: action words, key slots, gestures and popup items reaching their commands, the page
 // commands at the book's edges, the open commands with their dialogs replaced, zoom and the views.
 
 #include "app/Commands.h"
 #include "app/KeyRepeat.h"
+#include "app/OpenBooks.h"
 #include "app/OpenDialogs.h"
 #include "app/PopupMenu.h"
 #include "support/TestState.h"
@@ -131,6 +133,33 @@ TEST_F(Commands, PageCommandsAndJumpStayWithinTheBook)
     EXPECT_EQ(dialogs.size(), 5);
 }
 
+// Quarter turns from the key, the word and the popup add up with the flip; turning pages keeps them,
+// the next book starts upright.
+TEST_F(Commands, RotationTurnsThePagesOfTheOpenBookOnly)
+{
+    QImage page(2, 1, QImage::Format_RGB32); // red on the left, blue on the right
+    page.fill(Qt::blue);
+    page.setPixel(0, 0, qRgb(255, 0, 0));
+    page.save(dir.file("a.png"));
+    page.save(dir.file("b.png"));
+    OpenPagesIn(state, dir, {"a.png", "b.png"});
+    run(Command::RotateRight);
+    EXPECT_EQ(state.book.current.pixels.size(), QSize(1, 2));
+    EXPECT_EQ(shownGrey(), 255) << "turned clockwise, the red end is on top";
+    RunAction(state, u"rotl");
+    choose(QStringLiteral("Rotate Left"));
+    EXPECT_EQ(std::pair(state.view.quarterTurns, shownGrey()), std::pair(3, 0)) << "anticlockwise: blue on top";
+    run(Command::Flip);
+    EXPECT_EQ(shownGrey(), 255);
+    run(Command::Forward);
+    EXPECT_EQ(std::pair(state.book.pageIndex, state.book.current.pixels.size()), std::pair(1, QSize(1, 2)));
+    run(Command::Flip);
+    state.settings.currentdir = dir.path();
+    state.book.BookDir = dir.path();
+    OpenBookDir(state);
+    EXPECT_EQ(std::pair(state.view.quarterTurns, state.book.current.pixels.size()), std::pair(0, QSize(2, 1)));
+}
+
 TEST_F(Commands, FlipTurnsTheSamePageAndTwiceTurnsItBack)
 {
     QImage page(2, 1, QImage::Format_RGB32); // red on the left, blue on the right
@@ -195,6 +224,32 @@ TEST_F(Commands, TurningTheStretchedViewOnOrFullscreenWhileStretchedRebuildsTheS
     EXPECT_TRUE(!state.view.fullscreen && state.view.rerenderPending);
 }
 
+// Without a view to scroll, Space turns at once; going back lands at the previous page's end. A zoom
+// change leaves the fitted view so it shows; Esc leaves full screen only.
+TEST_F(Commands, SpaceTurnsAtThePagesEndAndZoomLeavesTheFittedView)
+{
+    openBook(3, 1);
+    run(Command::ScrollOrForward);
+    EXPECT_EQ(state.book.pageIndex, 2);
+    run(Command::ScrollOrBack);
+    EXPECT_EQ(std::pair(state.book.pageIndex, state.book.scrollY), std::pair(1, 3));
+
+    for (Command zoom : {Command::ZoomIn, Command::ZoomOut, Command::Zoom150}) {
+        state.view.stretched = true;
+        state.view.zoom = 50;
+        run(zoom);
+        EXPECT_FALSE(state.view.stretched) << int(zoom);
+    }
+    run(Command::Stretch);
+    EXPECT_TRUE(state.view.stretched) << "W brings the fitted view back";
+
+    run(Command::LeaveFullscreen);
+    EXPECT_FALSE(state.view.fullscreen);
+    run(Command::Fullscreen);
+    run(Command::LeaveFullscreen);
+    EXPECT_FALSE(state.view.fullscreen);
+}
+
 TEST_F(Commands, OpenCommandsRememberWhereTheyWereAndCancelOrAVanishedBookChangesNothing)
 {
     openBook(2);
@@ -207,10 +262,15 @@ TEST_F(Commands, OpenCommandsRememberWhereTheyWereAndCancelOrAVanishedBookChange
     EXPECT_TRUE(state.book.bookLoaded);
     EXPECT_EQ(state.settings.currentdir + state.settings.currentdirdir, "/start/files//start/dirs/");
 
-    fileChosen = QStringLiteral("/books/vol1/p001.jpg");
+    fileChosen = QStringLiteral("/books/vol1/p001.jpg"); // gone by now: named, and the book stays
     RunAction(state, u"open");
-    EXPECT_EQ(state.settings.currentdir, QStringLiteral("/books/"));
-    EXPECT_FALSE(state.book.bookLoaded || !state.book.current.isNull()) << "the old book is closed";
+    EXPECT_EQ(messages.texts().last(), "\"/books/vol1/p001.jpg\" does not exist");
+    EXPECT_TRUE(state.book.bookLoaded);
+    ScratchDir books;
+    fileChosen = books.write("vol1/p001.jpg", "no image");
+    RunAction(state, u"open");
+    EXPECT_EQ(state.settings.currentdir, books.path());
+    EXPECT_EQ(state.book.BookDir, books.file("vol1/")) << "the old book is replaced";
     folderChosen = dir.path().chopped(1);
     RunAction(state, u"opendir");
     EXPECT_EQ(QStringList({state.book.BookDir, state.settings.currentdirdir}), QStringList(2, dir.path()))
@@ -236,8 +296,9 @@ TEST(OpenDialogs, WhereTheNextOpenStartsAndTheFilterPatterns)
     for (const auto& [chosen, expected] : cases)
         EXPECT_EQ(CurrentDirAfterOpen(QString::fromLatin1(chosen)), QString::fromLatin1(expected)) << chosen;
     // The dialog's filters: the name as written, then the patterns for the dialog; "*.*" means every file.
-    EXPECT_EQ(QStringList({OpenFileNameFilters().at(2), OpenFileNameFilters().at(5)}),
-              QStringList({"Cbz and Cbr files (*.cbz;*.cbr) (*.cbz *.cbr)", "All files (*.*) (*)"}));
+    EXPECT_EQ(QStringList({OpenFileNameFilters().at(2), OpenFileNameFilters().at(5), OpenFileNameFilters().at(6)}),
+              QStringList({"Cbz and Cbr files (*.cbz;*.cbr) (*.cbz *.cbr)", "PDF files (*.pdf) (*.pdf)",
+                           "All files (*.*) (*)"}));
 }
 
 TEST(KeyRepeatThrottle, DropsOnlyRepeatsMadeWhileTheLastCommandRan)
@@ -248,4 +309,48 @@ TEST(KeyRepeatThrottle, DropsOnlyRepeatsMadeWhileTheLastCommandRan)
     EXPECT_FALSE(throttle.drop(1040, false) || throttle.drop(1100, true)) << "a fresh press, or a repeat after it";
     throttle.ran(1100, -5);
     EXPECT_FALSE(throttle.drop(1100, true)) << "a clock step back is no time spent";
+}
+
+// Two pages: the cover alone, then pairs, a wide page alone; turns go by the pages shown, "shift" moves
+// the pairs, manga order puts the first page on the right, flip turns the pair whole, the counter follows.
+TEST_F(Commands, TwoPagesTurnByThePairsShown)
+{
+    QStringList names = WriteGreyPages(dir, 6, QSize(3, 4), 10);
+    QImage wide(8, 4, QImage::Format_RGB32);
+    wide.fill(QColor(40, 40, 40));
+    wide.save(dir.file(names[4]));
+    OpenPagesIn(state, dir, names);
+    state.book.BookPath = dir.path();
+    const auto shown = [this] {
+        return std::tuple(state.book.pageIndex, state.view.pagesShown, state.book.current.width());
+    };
+    RunAction(state, u"double");
+    EXPECT_EQ(shown(), std::tuple(0, 1, 3)) << "the cover alone";
+    run(Command::Forward);
+    EXPECT_EQ(shown(), std::tuple(1, 2, 6));
+    EXPECT_EQ(std::pair(shownGrey(), qRed(state.book.current.pixels.pixel(5, 0))), std::pair(10, 20));
+    EXPECT_TRUE(state.windows.main == nullptr || state.windows.main->windowTitle().startsWith("PAGE : 2-3/6"));
+    run(Command::MangaOrder);
+    EXPECT_EQ(std::pair(shownGrey(), qRed(state.book.current.pixels.pixel(5, 0))), std::pair(20, 10));
+    run(Command::Flip);
+    EXPECT_EQ(std::pair(shownGrey(), qRed(state.book.current.pixels.pixel(5, 3))), std::pair(10, 20))
+        << "a flipped pair trades its sides";
+    run(Command::Flip);
+    run(Command::Forward);
+    EXPECT_EQ(shown(), std::tuple(3, 1, 3)) << "page 4 alone: page 5 is wide";
+    run(Command::Forward);
+    EXPECT_EQ(shown(), std::tuple(4, 1, 8));
+    run(Command::Forward);
+    EXPECT_EQ(shown(), std::tuple(5, 1, 3));
+    run(Command::Back);
+    run(Command::Back);
+    run(Command::Back);
+    EXPECT_EQ(shown(), std::tuple(1, 2, 6));
+    run(Command::ShiftPairs);
+    EXPECT_EQ(shown(), std::tuple(1, 1, 3)) << "shifted: page 2 alone too";
+    run(Command::Forward);
+    EXPECT_EQ(shown(), std::tuple(2, 2, 6));
+    run(Command::TwoPages);
+    EXPECT_EQ(shown(), std::tuple(2, 1, 3));
+    EXPECT_EQ(std::pair(state.settings.doublepage, state.settings.mangaorder), std::pair(false, true));
 }

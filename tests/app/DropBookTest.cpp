@@ -1,4 +1,6 @@
-// Books dropped on the main window: only local files are taken, one item opens as a book, more say so.
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Books dropped on the main window: only local files are taken, one item opens as a book, more say so,
+// and so does a path that can be no book.
 
 #include "app/MainWindow.h"
 #include "support/TestState.h"
@@ -46,4 +48,13 @@ TEST(DropBook, OneLocalFolderOrFileOpensItsBookAndTwoItemsKeepTheOpenOne)
     EXPECT_EQ(messages.messages()[0].caption, "Error");
     EXPECT_EQ(state.book.BookDir, two.path());
     EXPECT_FALSE(state.book.current.isNull());
+
+    // A path that can't be a book is named in one message and the open book stays.
+    const QString missing = one.file("gone.cbz");
+    const QString notes = one.write("notes.txt", "x");
+    EXPECT_TRUE(drop({QUrl::fromLocalFile(missing)}) && drop({QUrl::fromLocalFile(notes)}));
+    EXPECT_EQ(messages.texts(), (QStringList{"Only drag one file at once", "\"" + missing + "\" does not exist",
+                                             "\"" + notes + "\" is not a book"}));
+    EXPECT_TRUE(state.book.bookLoaded);
+    EXPECT_EQ(state.book.BookDir, two.path());
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reading history's database: rows kept and found again, shared by two copies, and refused whole
 // when the file is damaged, read-only or from a newer program.
 

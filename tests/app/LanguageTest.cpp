@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // With the French module applied, the Preferences window and its pages, the jump, info and book-choice
 // dialogs and both menus speak French: every text a reader sees differs from its English one, but for
 // the few that both languages write alike.

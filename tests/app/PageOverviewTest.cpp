@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page overview as the reader uses it: G opens it over the page, the thumbnails arrive and page 1's
 // is kept as the book's cover, arrows and Enter turn to a page, Esc leaves, a new book closes it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The popup menu's prepared parts (the previous-run items, the view checks, the keys), the window menu,
 // the skin window's tooltips and its drag area's double-click.
 
@@ -19,7 +20,7 @@ TEST(PopupMenu, ThePreviousRunItemsAndTheViewChecks)
     AppState state;
     UseDefaultSettings(state);
     const std::unique_ptr<QMenu> bare = BuildPopupMenu(state, nullptr);
-    const QAction* last = bare->actions().at(5)->menu()->actions().value(3);
+    const QAction* last = bare->actions().at(10)->menu()->actions().value(3);
     ASSERT_TRUE(last && last->text().startsWith(QStringLiteral("Book from last session\t")));
     EXPECT_FALSE(last->isEnabled() || bare->actions().at(2)->isChecked()) << "no previous book, no stretching";
 
@@ -29,7 +30,7 @@ TEST(PopupMenu, ThePreviousRunItemsAndTheViewChecks)
     const std::unique_ptr<QMenu> menu = BuildPopupMenu(state, nullptr);
     EXPECT_TRUE(menu->actions().at(2)->isChecked() && menu->actions().at(3)->isChecked());
     const std::unique_ptr<QMenu> alone = BuildOpenMenu(state, nullptr); // the skin's "open" button shows it
-    for (const QMenu* open : {menu->actions().at(5)->menu(), alone.get()}) {
+    for (const QMenu* open : {menu->actions().at(10)->menu(), alone.get()}) {
         const QList<QAction*> items = open->actions();
         ASSERT_EQ(items.size(), 6);
         EXPECT_EQ(items[4]->text() + u'|' + items[5]->text(), QStringLiteral("vol1/|Page number : 5"));

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Preferences window over a running AppState: one window at most, the key slots reaching the
 // keyboard when the Controls page goes, the contrast decode, and a broken skin falling back.
 

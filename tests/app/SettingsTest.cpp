@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file: how its lines become entries (reads of at most 275 bytes, NUL bytes, files that
 // are missing, huge or garbage), the values a hand-edited file gives, the previous-run group, the round
 // trip, and writing the file whole or not at all.
@@ -73,6 +74,15 @@ TEST(SettingsFile, HandEditedValues)
     EXPECT_EQ(std::tuple(s.wndxpos, s.halftone, s.norm, s.mousewheelval, s.contrastval, s.dblleftm, s.rightm),
               std::tuple(0, false, false, 999, 127, Settings::Short(4464), Settings::Short(-1)));
     EXPECT_EQ(read("mousewheelval=-3\ncontrastval=-900\n").contrastval, -127);
+    // The reading options take "true" or "false"; anything else, or no line at all, is the default.
+    EXPECT_FALSE(read("").naturalorder);
+    EXPECT_TRUE(read("naturalorder=true\n").naturalorder);
+    EXPECT_FALSE(read("naturalorder=yes\n").naturalorder);
+    const Settings none = read("");
+    EXPECT_EQ(std::tuple(none.doublepage, none.coveralone, none.mangaorder), std::tuple(false, true, false));
+    const Settings odd = read("doublepage=true\ncoveralone=yes\nmangaorder=TRUE\n");
+    EXPECT_EQ(std::tuple(odd.doublepage, odd.coveralone, odd.mangaorder), std::tuple(true, true, false));
+    EXPECT_FALSE(read("coveralone=false\n").coveralone);
     const QByteArray longText(270, 'x');
     const Settings cut = read("currentdir=" + longText + "\nskinname=" + longText + "\n");
     // Texts are cut to 259 characters, the skin's name only to what one 275-byte read holds.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending a run: Ctrl+Q in the window writes the settings and removes the scratch folder; the viewer
 // itself, ended as a session ends, starts from any settings file and leaves a clean one behind.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where a run keeps its files: the settings file beside the program or in the user's folders, a
 // scratch folder that never takes over or empties anything it doesn't own, the book named on the
 // command line, and the window placement.
@@ -6,6 +7,7 @@
 #include "app/CommandLine.h"
 #include "app/ViewPlacement.h"
 #include "app/WorkDir.h"
+#include "common/platform/FolderLock.h"
 
 #include "TestSupport.h"
 
@@ -107,4 +109,38 @@ TEST(ViewPlacement, PageAreaAndStoredPlacementStayWithinReach)
     };
     for (const auto& [placement, usable] : stored)
         EXPECT_EQ(UsablePlacement(placement, {screen, second}, screen), usable) << placement.x();
+}
+
+TEST(WorkDir, AtStartTheFoldersOfCrashedRunsGoAndNothingElse)
+{
+    ScratchDir dir;
+    const auto folderWithLock = [&](const QString& name) {
+        dir.write(name + "/p1.jpg", "page");
+        dir.write(name + "/.p2.jpg.part", "half a page");
+        dir.write(name + ".lock", "");
+    };
+    folderWithLock("ABCDE"); // a crashed run's: goes
+    folderWithLock("BBBBB"); // held by a running copy
+    folderWithLock("CCCCC");
+    dir.write("CCCCC/sub/x.txt", "not ours"); // holds a folder the program never writes
+    dir.write("DDDDD/p1.jpg", "");            // no lock file: not made by the program
+    dir.write("ABCDZ/p1.jpg", "");            // Z is never drawn
+    dir.write("ABCDEF/p1.jpg", "");
+    dir.write("EEEEE.lock", "");              // a lock without its folder
+    const FolderLock running = FolderLock::take(dir.file("BBBBB.lock"));
+    ASSERT_TRUE(running.isHeld());
+
+    EXPECT_EQ(RemoveStaleWorkDirs(dir.path()), 1);
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot, QDir::Name),
+              (QStringList{"ABCDEF", "ABCDZ", "BBBBB", "BBBBB.lock", "CCCCC", "CCCCC.lock", "DDDDD", "EEEEE.lock"}));
+
+    // A run's own folder is held while it runs, and leaves nothing behind.
+    std::mt19937 random(3);
+    AppPaths paths;
+    ASSERT_TRUE(CreateWorkDir(paths, dir.path(), random));
+    const QString lockFile = paths.WorkDir.chopped(1) + ".lock";
+    EXPECT_FALSE(FolderLock::take(lockFile).isHeld());
+    EXPECT_EQ(RemoveStaleWorkDirs(dir.path()), 0);
+    RemoveWorkDir(paths);
+    EXPECT_FALSE(QFileInfo::exists(paths.WorkDir) || QFileInfo::exists(lockFile));
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Shared by the archive tests: a scratch folder with an empty work folder inside, a chooser that answers
 // without a window and remembers what it was shown, a recorder of message boxes, and one runner for the

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/archive/ArchiveNames.h"
+#include "book/archive/FlatBookNames.h"
 
+#include <QStringList>
 #include <gtest/gtest.h>
 
 TEST(ArchiveNameText, LegacyNamesFoldDosLettersThenReadAsWindows1252AndUtf8NamesStayAsTheyAre)
@@ -45,4 +48,34 @@ TEST(SafeBareName, FlattensEveryNameToABareNameThatStaysInside)
     for (const auto& row : rows)
         EXPECT_EQ(SafeBareName(QString::fromUtf8(row.name)), QString::fromUtf8(row.bare)) << row.name;
     EXPECT_EQ(SafeBareName(QStringLiteral("a") + QChar(0) + QStringLiteral("b.jpg")), QString());
+}
+
+TEST(FlatBookNames, EveryPageKeepsAFileOfItsOwnAndTheLaterOfEqualPathsWins)
+{
+    using Names = std::vector<QByteArray>;
+    // One folder: the bare names, as ever.
+    EXPECT_EQ(FlatBookNames({"Book/02.jpg", "Book/01.jpg"}), Names({"02.jpg", "01.jpg"}));
+    // The same path twice: the later entry; chapters that restart their numbering: named after their
+    // folders, never taking the name of another file ('Ch1_01.jpg' is already a page).
+    EXPECT_EQ(FlatBookNames({"Book/Ch1/01.jpg", "Book\\Ch2\\01.jpg", "Book_Ch1_01.jpg", "Book/Ch1/01.jpg",
+                             "../x/02.jpg", "y/02.jpg"}),
+              Names({"", "Book_Ch2_01.jpg", "Book_Ch1_01.jpg", "Book_Ch1~2_01.jpg", "x_02.jpg", "y_02.jpg"}));
+    // Files that are not pages keep their bare name, from the last entry that has it.
+    EXPECT_EQ(FlatBookNames({"a/info.bdi", "b/info.bdi"}), Names({"", "info.bdi"}));
+    // A name too long for the file system loses the front of its folders.
+    const QString longFolder(300, u'f');
+    const Names longNames = FlatBookNames({longFolder + "/p.jpg", "g/p.jpg"});
+    EXPECT_EQ(longNames[0].size(), 255);
+    EXPECT_TRUE(longNames[0].endsWith("f_p.jpg"));
+}
+
+TEST(CompareBookPaths, FolderByFolderEachByThePageNameRule)
+{
+    const QStringList inOrder{"Book/Ch1/10.jpg", "Book/Ch1/9.jpg", "Book/ch1.5/1.jpg", "Book/Ch2/01.jpg",
+                              "Book/Ch2/Extra/01.jpg", "Book/cover.jpg"};
+    for (qsizetype i = 0; i + 1 < inOrder.size(); ++i) {
+        EXPECT_LT(CompareBookPaths(inOrder[i], inOrder[i + 1]), 0) << inOrder[i].toStdString();
+        EXPECT_GT(CompareBookPaths(inOrder[i + 1], inOrder[i]), 0) << inOrder[i].toStdString();
+    }
+    EXPECT_EQ(CompareBookPaths("A\\b.jpg", "a/B.JPG"), 0);
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged archives of every kind must open partly or fail with a message: never crash, hang, or write
 // anything but plain files inside the work folder. Each byte position is hit in turn (flipped, or the
 // archive cut there), on a zip and on RAR 4 and RAR 5 archives with folders and several entries.

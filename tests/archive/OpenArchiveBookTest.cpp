@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Archives opened the way the reader opens them: OpenFileBook empties WorkDir, extracts, and opens the
 // pages as a directory book.
 
@@ -90,7 +91,7 @@ TEST_F(OpenArchiveBook, BooksOfBothFamiliesOpenAtTheirFirstPageAndReplaceThePrev
     broken[broken.indexOf("p1.png")] = 'q'; // the header's checksum no longer matches
     OpenBookFile(state, scratch.write(QStringLiteral("broken.cbr"), broken));
     EXPECT_FALSE(state.book.bookLoaded);
-    EXPECT_EQ(boxes.texts(), (QStringList{"Header is broken", "Header is broken"}));
+    EXPECT_EQ(boxes.texts(), (QStringList{"Header is broken"})); // once, and no chooser
 }
 
 // What the listing finds is said before the reader is asked for a book and before a page is written, as

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes small RAR 4 and RAR 5 archives with stored entries, so the rar family is tested on archives
 // made at test time. Only what the tests need: stored data, folder entries, Unicode or legacy names,

@@ -1,6 +1,7 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // 7z and tar books, written with libarchive at test time, under the zip family's rules: the choice of
-// a book when the folders branch, flat bare names, the later entry winning, macOS metadata and hostile
-// names, damage.
+// a book when the folders branch, flat names, the later entry of a path winning, macOS metadata and
+// hostile names, damage.
 
 #include "ArchiveFixture.h"
 
@@ -64,9 +65,10 @@ TEST_F(SevenZipTarBook, NamesFlattenTheLaterEntryWinsAndTheChosenBookAloneIsWrit
                                           {"/abs/p3.jpg", "three"},
                                           {"__MACOSX/Book/._p1.jpg", "meta"},
                                           {"Book/._p2.png", "meta"},
-                                          {"Other/p1.jpg", "new"}})));
-        EXPECT_EQ(written(), QStringList({"evil.jpg", "p1.jpg", "p2.png", "p3.jpg"}));
-        EXPECT_EQ(page("p1.jpg"), "new");
+                                          {"Other/p1.jpg", "other"},
+                                          {"Book/p1.jpg", "new"}})));
+        EXPECT_EQ(written(), QStringList({"Book_p1.jpg", "Other_p1.jpg", "evil.jpg", "p2.png", "p3.jpg"}));
+        EXPECT_EQ(page("Book_p1.jpg"), "new");
         EXPECT_EQ(asked, QStringList({"Book", "Other"})); // asked once, in the zip form
         EXPECT_EQ(askedFamily, ArchiveFamily::Zip);
 
@@ -95,4 +97,26 @@ TEST_F(SevenZipTarBook, DamageGivesTheZipMessagesAndKeepsNoPartialPage)
         EXPECT_FALSE(extract(sevenZip, "not an archive at all"));
         EXPECT_EQ(messages.back().text, "Zip failed");
     }
+}
+
+TEST_F(SevenZipTarBook, ChaptersAreReadFolderByFolder)
+{
+    for (const bool sevenZip : {true, false}) {
+        freshWorkDir();
+        const QString path = scratch.write(sevenZip ? "ch.cb7" : "ch.cbt",
+                                           writeArchive(sevenZip, {{"B/Ch2/01.jpg", "4"},
+                                                                   {"B/Ch1/02.jpg", "2"},
+                                                                   {"B/Ch1/01.jpg", "1"},
+                                                                   {"B/Ch2/02.jpg", "5"},
+                                                                   {"B/Ch1/03.jpg", "3"}}));
+        std::optional<ArchiveBookPlan> plan = PlanSevenZipTarBook(path, workDir(), chooser(), messages);
+        ASSERT_TRUE(plan);
+        QStringList pages;
+        for (const PageName& name : plan->pages.pages())
+            pages << name.name;
+        EXPECT_EQ(pages, QStringList({"B_Ch1_01.jpg", "B_Ch1_02.jpg", "03.jpg", "B_Ch2_01.jpg", "B_Ch2_02.jpg"}));
+        ASSERT_TRUE(ExtractWholeBook(*plan, workDir(), messages));
+        EXPECT_EQ(page("B_Ch2_01.jpg"), "4");
+    }
+    EXPECT_TRUE(messages.empty());
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Zip archives for the tests, put together field by field so an entry can say whatever the test wants
 // it to say, plus minizip's own writer for a book laid out as real tools lay it out.

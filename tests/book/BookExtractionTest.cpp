@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extraction worker with a writer the test holds back: the order files are written in, the reader's
 // wish, messages in the archive's order, and a prompt cancel.
 
@@ -17,7 +18,7 @@ protected:
     {
         std::vector<ExtractionFile> files;
         for (std::size_t k = 0; k < entries.size(); ++k)
-            files.push_back({"f" + QByteArray::number(qulonglong(k)), entries[k]});
+            files.push_back({"f" + QByteArray::number(qulonglong(k)), entries[k], {}});
         auto writer = std::make_unique<HeldWriter>(
             shared, [](std::size_t entry) { return QByteArray::number(qulonglong(entry)); });
         return std::make_unique<BookExtraction>(dir.path(), std::move(files), std::move(writer), first, [] {});

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a book's path tells: its kind by the extension, and its name in the page counter.
 
 #include "book/BookKind.h"
@@ -20,7 +21,7 @@ TEST(BookKind, ExtensionIsTheLoweredTextAfterTheLastDotOfTheLastComponent)
         {"/books.d/cbz", "cbz", BookKind::Zip},     {"/books/x.", "", BookKind::None},
         {"comic", "comic", BookKind::None},         {"/b/x.Cb7", "cb7", BookKind::SevenZipTar},
         {"/b/x.tar", "tar", BookKind::SevenZipTar}, {"/b/p.WebP", "webp", BookKind::Image},
-        {"/b/p.jxl", "jxl", BookKind::Image},
+        {"/b/p.jxl", "jxl", BookKind::Image},      {"/b/Comic.PDF", "pdf", BookKind::Pdf},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(BookFileExtension(c.path), c.extension) << c.path;

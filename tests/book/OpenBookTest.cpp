@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Opening a book: a folder of pages, or a file (an image opens its folder); what a failure leaves.
 
 #include "book/OpenBook.h"
@@ -71,7 +72,7 @@ TEST_F(OpenBook, FailuresLeaveNoBook)
         {other.file("text/"), false, {}},
         {other.file("missing/"), false, {}},
         {other.write("notes.txt", "x"), true, "Unsupported extension file"},
-        {other.write("x.cbz", "not an archive"), true, "Zip failed|Zip failed"}, // the listing, then the walk
+        {other.write("x.cbz", "not an archive"), true, "Zip failed"}, // said once
         {other.write("x.CBR", "not an archive"), true, {}},
     };
     for (const auto& c : cases) {

@@ -1,7 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages of a book: the scan of its folder, their reading order, and the list read like a list of
 // names. (A folder that can't be listed or holds no pages is no book; OpenBookTest has those.)
 
 #include "book/PageList.h"
+#include "book/ArchiveBook.h"
 #include "book/PageDirectory.h"
 
 #include "support/TestSupport.h"
@@ -51,6 +53,41 @@ TEST(PageList, KeepsTheRealNameAndLowersOnlyAToZ)
     EXPECT_EQ(list.lowered(1), "c.jpg");
     for (int outside : {-1, 2})
         EXPECT_TRUE(list.item(outside).isEmpty() && list.lowered(outside).isEmpty()) << outside;
+}
+
+// Digit runs as numbers, case-free, and still a total order: names equal as numbers ("01" and "1") and
+// names lowered alike go byte-wise, so no two names tie and the directory's order never shows.
+TEST(PageList, NaturalOrderReadsDigitRunsAsNumbers)
+{
+    ScratchDir dir;
+    const char* shuffled[] = {"10.jpg", "p10.jpg", "P9a.jpg", "2.jpg", "01.jpg", "1.jpg", "P9.jpg", "p9.jpg",
+                              "a.jpg",  "100000000000000000000001.png", "99999999999999999999.png", "1b.jpg",
+                              "1a.jpg", "-1.jpg"};
+    for (const char* name : shuffled)
+        dir.write(QString::fromUtf8(name), "x");
+    const std::optional<PageNameList> pages = ScanPageDirectory(dir.path(), PageOrder::Natural);
+    ASSERT_TRUE(pages);
+    QStringList names;
+    for (const PageName& page : pages->pages())
+        names << page.name;
+    EXPECT_EQ(names.join(u'|').toStdString(),
+              "-1.jpg|01.jpg|1.jpg|1a.jpg|1b.jpg|2.jpg|10.jpg|99999999999999999999.png|"
+              "100000000000000000000001.png|a.jpg|P9.jpg|p9.jpg|P9a.jpg|p10.jpg");
+
+    EXPECT_EQ(CompareNaturalNames("p007", "p7"), 0) << "equal numbers leave the tie to the byte order";
+    EXPECT_LT(CompareNaturalNames("p7", "p7x"), 0);
+    EXPECT_TRUE(PageNameBefore("p007", "p007", "p7", "p7", PageOrder::Natural));
+    EXPECT_TRUE(PageNameBefore("p10", "p10", "p9", "p9", PageOrder::Bytes));
+
+    // An archive's pages are put in the same order, each keeping its file; the other files stay last.
+    ArchiveBookPlan plan;
+    SetBookFiles(plan, {{"10.jpg", 0}, {"info.bdi", 1}, {"9.jpg", 2}, {"P2.jpg", 3}});
+    OrderBookPages(plan, PageOrder::Natural);
+    QStringList planned;
+    for (std::int32_t k = 0; k < plan.pages.count(); ++k)
+        planned << plan.pages.item(k) + u'=' + QString::fromUtf8(plan.files[size_t(k)].bareName);
+    EXPECT_EQ(planned, QStringList({"9.jpg=9.jpg", "10.jpg=10.jpg", "P2.jpg=P2.jpg"}));
+    EXPECT_EQ(plan.files.back().bareName, "info.bdi");
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The next page decoded in the background: published only when complete, thrown away by every page
 // change but a forward turn, and never outliving its book or the program. These run under
 // ThreadSanitizer in CI.
@@ -68,7 +69,7 @@ struct GreyBook {
         SetPages(book, names);
         book.bookLoaded = true;
     }
-    PreloadRequest request(int index) const { return {dir.file(names[index]), false, {}, index, {}}; }
+    PreloadRequest request(int index) const { return {dir.file(names[index]), false, {}, index, {}, false, {}}; }
 };
 
 } // namespace
@@ -103,7 +104,7 @@ TEST(PreloadWorker, PublishesOnlyCompleteDecodesOfTheNewestRequestAndDropsOldOrF
     worker.waitIdle();
     EXPECT_EQ(worker.decodesFinished(), 3);
     EXPECT_FALSE(worker.take());
-    worker.submit({QStringLiteral("/nonexistent/page.png"), false, {}, 1, {}});
+    worker.submit({QStringLiteral("/nonexistent/page.png"), false, {}, 1, {}, false, {}});
     worker.waitIdle();
     EXPECT_FALSE(worker.take());
 }
@@ -230,4 +231,19 @@ TEST_F(PreloadCommands, ShutDownWaitsForTheRunningDecodeAndFreesBothPages)
     EXPECT_TRUE(state.book.preloaded.isNull());
     PreloadNextPage(state); // a late timer after the end does nothing
     EXPECT_TRUE(state.preload.worker.idle());
+}
+
+// The two-page view preloads the next pair, joined on the worker: the turn shows it without its files.
+TEST_F(PreloadCommands, TheTwoPageViewPreloadsTheNextPairJoined)
+{
+    OpenGreyBook(state, dir, 4, QSize(6, 8), 1);
+    state.view.twoPages = true;
+    PreloadNextPage(state);
+    state.preload.worker.waitIdle();
+    for (int page : {1, 2})
+        QFile::remove(dir.file(state.book.PageList.item(page)));
+    RunAction(state, u"foward");
+    EXPECT_EQ(std::tuple(state.book.pageIndex, state.view.pagesShown, greyOf(state.book.current),
+                         state.book.current.width()),
+              std::tuple(1, 2, 1, 12));
 }

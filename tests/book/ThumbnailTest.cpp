@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The overview's thumbnails: the order they are made in, the pages not written yet left for later, the
 // folder they are kept in (stamped with the book, pruned to its size) and a quick stop.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every dialog at every screen scale, in English and in French: no visible control overlaps a visible
 // sibling or leaves its parent, and every text fits the control that shows it. Qt fixes the scale when
 // the application starts, so each scale runs this program again with QT_SCALE_FACTOR set.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dialogs' rules as plain functions: fields and sliders, the page-list icon, key capture and the
 // one-clash rule, key names, info.bdi lines and the skin folders listed.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // File association: the mimeapps.list edits as a table, the open command, the General page's three
 // buttons against the desktop's own lookup (xdg-mime, when installed) in folders of the test's own, and
 // lists that must be left as they are.

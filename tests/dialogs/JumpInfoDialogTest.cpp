@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The jump-to and info dialogs, opened as the commands open them.
 
 #include "common/StringTable.h"

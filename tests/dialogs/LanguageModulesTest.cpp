@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Language modules: which files load (never one outside the lang folders), what each row of the
 // selection list shows, and the dialog's double click and close.
 

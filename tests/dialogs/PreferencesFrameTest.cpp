@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Preferences window driven as a reader would: one page at a time, the Display and General fields,
 // the Controls page's key capture and assignment, and "Select language".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The colour corrections of a page: worked cases of normalisation and contrast, and the fast
 // normalisation against the table it stands for.
 

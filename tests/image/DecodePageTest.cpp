@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DecodePage and DecodePlainImage: the record they fill, the turn, the corrections, and the reuse of
 // the record's memory. That a range found while decoding is the finished picture's, samples::decode
 // checks for every file the decoder tests read.

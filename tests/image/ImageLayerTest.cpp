@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The image layer: every variant of the four formats shows its picture (JPEG, PNG and GIF through
 // their libraries, as Qt's reader shows it; BMP through our own reader, as written); files cut short,
 // declaring impossible sizes or misnamed fail or show cleanly.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // WebP, AVIF and JPEG XL pages, written by the libraries' own encoders: told from their content whatever
 // their name, alpha dropped, the first frame of an animation, deeper sources brought to 8 bits, the
 // pixel limit checked before the pixels, and damaged files failing cleanly.

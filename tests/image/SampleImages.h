@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Image files the decoders must read, written at test time: JPEG, PNG and GIF by their own libraries,
 // BMP byte by byte (Qt writes none of its unusual headers, depths or compressions). Not a test file.

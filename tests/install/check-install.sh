@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks it as a desktop and a user would: the files in their
 # places, the desktop entry, the metainfo and the MIME package through the desktop's own tools (each
 # skipped when not installed), then the installed viewer run from the prefix made read-only with a

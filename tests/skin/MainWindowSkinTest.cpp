@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window with a skin: its pointer gestures, the text it shows, and the grip and the window
 // manager sizing it.
 
@@ -98,6 +99,15 @@ TEST_F(MainWindowSkin, TheGripSnapsAndTheWindowManagerIsFollowed)
     }
     EXPECT_EQ(QSize(state.settings.wndwidth, state.settings.wndheight), QSize(450, 180));
     EXPECT_EQ(window->pageView()->geometry(), QRect(0, 20, 450, 130));
+
+    // A move by the window manager is followed too, but not one into full screen.
+    window->move(window->pos() + QPoint(7, 9));
+    EXPECT_EQ(QPoint(state.settings.wndxpos, state.settings.wndypos), window->pos());
+    const QPoint kept = window->pos();
+    state.view.fullscreen = true;
+    window->move(kept + QPoint(50, 50));
+    state.view.fullscreen = false;
+    EXPECT_EQ(QPoint(state.settings.wndxpos, state.settings.wndypos), kept);
 }
 
 TEST_F(MainWindowSkin, TheZoomSliderAndTheTextFollowTheProgram)

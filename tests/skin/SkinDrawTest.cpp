@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the skin's pieces land on a window and which bitmap pixels they copy.
 
 #include "skin/SkinDraw.h"

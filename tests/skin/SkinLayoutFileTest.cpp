@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The layout.cor parser: the INIT rule, the element lines and their reports, the line rules, and files
 // no one should write.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Loading a skin by name with the fall back to "default", and the skins the build draws.
 
 #include "skin/SkinLoad.h"

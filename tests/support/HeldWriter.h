@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An archive writer the test holds back: each file is written only when the test allows one more, with
 // the bytes `bytesOf` gives for its entry; entries in `failing` fail with the file's name as their

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test programs run with a QApplication on Qt's offscreen platform, so widgets and images work
 // without a display.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An AppState for tests, with every setting at its default as a missing settings file gives them.
 

@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "TestSupport.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QStringList>
 
 ScratchDir::ScratchDir() : m_dir(QDir::tempPath() + QStringLiteral("/bullevista-test-XXXXXX")) {}
@@ -78,4 +81,29 @@ QStringList MessageRecorder::texts() const
     for (const ShownMessage& m : m_messages)
         list << m.text;
     return list;
+}
+
+QString WriteTestPdf(const ScratchDir& dir, const QString& name, int heavyPages, int strokes)
+{
+    const QString path = dir.file(name);
+    QPdfWriter writer(path);
+    writer.setTitle(QStringLiteral("Le Titre"));
+    writer.setResolution(72);
+    writer.setPageSize(QPageSize(QSizeF(400, 600), QPageSize::Point));
+    writer.setPageMargins({});
+    QPainter painter(&writer);
+    painter.fillRect(QRectF(0, 0, 400, 300), Qt::red);
+    painter.drawText(QPointF(20, 400), QStringLiteral("Page one"));
+    writer.newPage();
+    QImage scan(40, 60, QImage::Format_RGB32);
+    scan.fill(Qt::blue);
+    painter.drawImage(QRectF(0, 0, 400, 600), scan);
+    for (int page = 0; page < heavyPages; ++page) {
+        writer.newPage();
+        painter.setPen(QPen(Qt::black, 0.3));
+        for (int k = 0; k < strokes; ++k)
+            painter.drawLine(QPointF(k % 400, 0), QPointF(400 - k % 397, 600));
+    }
+    painter.end();
+    return path;
 }

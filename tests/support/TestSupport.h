@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers shared by the tests: a scratch folder, file writing, made-up bytes, images and skins, and a
 // recorder of message boxes.
@@ -34,6 +35,11 @@ QString WriteSkin(const ScratchDir& dir, const QString& name, const QByteArray& 
 
 // The texts of `messages`, in order.
 QStringList MessageTexts(const Messages& messages);
+
+// A PDF titled "Le Titre" of pages of 400 x 600 points: a red block over the top half with a line of
+// text, a full-page blue picture (a scan), then `heavyPages` pages of `strokes` thin lines each (slow to
+// render). Returns its path.
+QString WriteTestPdf(const ScratchDir& dir, const QString& name, int heavyPages = 0, int strokes = 0);
 
 // Records the message boxes shown while it lives, instead of showing them.
 class MessageRecorder {

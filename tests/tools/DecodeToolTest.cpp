@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bullevista-decode: decodes one file to a PPM through the viewer's path, and says by its exit status
 // whether it could.
 

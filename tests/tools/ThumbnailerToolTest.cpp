@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // bullevista-thumbnailer: the cover of a built cbz as the desktop asks for it, and clean refusals of
 // hostile or unusable input.
 

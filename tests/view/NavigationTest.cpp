@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Moving around a page: the auto-scroll steps, periods and cursors, dragging, holding the button to
 // turn, and the smooth wheel scrolling's motion.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page overview's grid: columns for the width, the cell under a point, the selection's moves and the
 // scroll that shows it.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the page lands in each display mode, pixel-exact: every division truncates, so the cases sit
 // on the edges where a rounding or an off-by-one would show.
 
@@ -81,4 +82,25 @@ TEST(PageGeometry, EmptyViewsStripsOfAPageAndTheScaledCopy)
     EXPECT_EQ(ScaledPageBandTop({1000, 3000}, {400, 1200}, 700, 600), 280);
     // 3 x 7 into 10 x 5: Hw = 23, the last band starts at row 6, 23 * 6 / 7 = 19 would read past the copy.
     EXPECT_EQ(ScaledPageBandTop({3, 7}, {10, 23}, 6, 5), 18);
+}
+
+// Space and its reverse move by the band the view shows and turn only once the page's end (or top) is
+// shown; a page shown whole turns at once, whatever offset a fitted view kept.
+TEST(PageGeometry, OneViewStepsThenTheTurn)
+{
+    const QSize page(100, 1000), view(100, 400);
+    const PageViewMode normal{false, false, 0};
+    const auto step = [&](const PageViewMode& mode, std::int32_t y, bool down) {
+        const ViewStep s = StepOneView(page, view, mode, 0, y, down);
+        return std::pair(s.turn, s.scrollY);
+    };
+    EXPECT_EQ(step(normal, 0, true), std::pair(false, 400));
+    EXPECT_EQ(step(normal, 400, true), std::pair(false, 600)) << "the last step stops at the page's end";
+    EXPECT_EQ(step(normal, 600, true), std::pair(true, 600));
+    EXPECT_EQ(step(normal, 600, false), std::pair(false, 200));
+    EXPECT_EQ(step(normal, 200, false), std::pair(false, 0));
+    EXPECT_EQ(step(normal, 0, false), std::pair(true, 0));
+    EXPECT_EQ(step({false, false, 100}, 0, true), std::pair(false, 200)) << "at 200 % a view is 200 page rows";
+    EXPECT_TRUE(step({true, false, 0}, 300, true).first) << "the fitted page is shown whole";
+    EXPECT_TRUE(StepOneView(QSize(), view, normal, 0, 0, true).turn);
 }

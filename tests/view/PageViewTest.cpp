@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page view in an (offscreen) main window. Its picture, pixel by pixel: black around the page, the
 // visible part of it, the offsets written back, fast or smooth zooming, and the scaled copy built once,
 // after a resize drag, and never shown for another page. Its mouse input: the auto-scroll timer, the

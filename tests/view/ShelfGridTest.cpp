@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recent books' grid: as many columns and rows as fit, centred under the hints, cells found again
 // by a point, and arrow steps that stop at the edges.
 

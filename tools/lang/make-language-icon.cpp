@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws a language module's icon: three upright bands of colour in a rounded frame, 32 x 32, written as
 // PNG. Run by the build for each language, with that language's colours.
 //   make-language-icon <out.png> <colour> <colour> <colour>     (colours as "#rrggbb" or "rrggbb")

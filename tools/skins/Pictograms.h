@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The pictograms of the skins' buttons and decorations, drawn as lines on a 24-unit grid so they come out
 // sharp at any size.

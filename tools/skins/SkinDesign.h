@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A skin as the generator sees it: horizontal bands of colour, and the buttons, sliders, texts and
 // decorations that sit in them. Coordinates are the layout file's: window pixels from the top-left

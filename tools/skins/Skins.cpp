@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two skins the program ships: "default", light and quiet, with a tool bar at the top and a status
 // bar at the bottom; and "nocturne", dark with an amber accent, a slim title bar and a reading dock.
 // Both keep their groups apart, and the page counter's numbers in view, down to the smallest window, 400

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the skins the program ships into OUTPUT_DIR/<name>/: layout.cor, background.bmp, elements.bmp
 // and font.bmp, and the double-size set (background@2x.bmp ...) for high-density screens.
 //

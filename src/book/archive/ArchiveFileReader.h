@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads ranges of an archive file through a 1 MiB buffer: the steps may be small (8 KiB), the system
 // calls are not.

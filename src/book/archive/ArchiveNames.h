@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Entry names as archives store them, turned into the names the program compares, shows and writes.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the archive code asks the reader to pick a book: a function the caller passes in with the opening.
 // The program passes its book-choice dialog, tests pass their own, and a tool without a window passes

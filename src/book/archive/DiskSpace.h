@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How much an extraction may still write before the disk gets too full. An archive can hold far more
 // than its own size (a zip bomb, or an entry whose data never ends), so writing stops while at least

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How much one archive may unpack to. Comic pages barely compress, so an archive that unpacks to
 // hundreds of times its own size is a bomb, not a book; a small archive still has room for a few

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One extracted file, written through a large buffer so that a book of many megabytes costs a few
 // hundred system calls rather than one per 8 KiB copy step.

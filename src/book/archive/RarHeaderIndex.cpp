@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/archive/RarHeaderIndex.h"
 
 #include <QFile>
@@ -57,7 +58,10 @@ bool walkRar4(QFile& file, std::vector<RarEntryFacts>& index)
                 dataSize |= std::uint64_t(little(whole, 32, 4)) << 32;
             addPart(index, flags & 0x0001, flags & 0x0002, flags & 0x0004, little(whole, 16, 4), flags & 0x0010);
         }
-        position += qint64(size) + qint64(dataSize);
+        const std::optional<qint64> next = NextRarBlock(position, size, dataSize, file.size());
+        if (!next)
+            return false;
+        position = *next;
     }
 }
 
@@ -123,7 +127,8 @@ bool walkRar5(QFile& file, std::vector<RarEntryFacts>& index)
         const QByteArray prefix = file.read(4 + 3);
         qsizetype at = 4;
         const auto headerSize = vint(prefix, at);
-        if (!headerSize || *headerSize == 0 || *headerSize > kMaxHeader || !file.seek(position + at))
+        if (!headerSize || *headerSize == 0 || *headerSize > kMaxHeader
+            || !NextRarBlock(position, std::uint64_t(at) + *headerSize, 0, file.size()) || !file.seek(position + at))
             return false;
         const QByteArray header = file.read(qint64(*headerSize));
         if (header.size() != qsizetype(*headerSize))
@@ -154,10 +159,24 @@ bool walkRar5(QFile& file, std::vector<RarEntryFacts>& index)
             const bool encrypted = extraSize > 0 && hasEncryptionRecord(header.right(qsizetype(extraSize)));
             addPart(index, *flags & 0x0008, *flags & 0x0010, encrypted, rar5Crc(header, h), rar5Solid(header, h));
         }
-        position += at + qint64(*headerSize) + qint64(dataSize);
+        const std::optional<qint64> next = NextRarBlock(position, std::uint64_t(at) + *headerSize, dataSize, file.size());
+        if (!next)
+            return false;
+        position = *next;
     }
 }
 } // namespace
+
+std::optional<qint64> NextRarBlock(qint64 position, std::uint64_t headerBytes, std::uint64_t dataBytes,
+                                   qint64 fileSize)
+{
+    if (position < 0 || position > fileSize)
+        return std::nullopt;
+    const auto left = std::uint64_t(fileSize - position);
+    if (headerBytes > left || dataBytes > left - headerBytes)
+        return std::nullopt;
+    return position + qint64(headerBytes + dataBytes);
+}
 
 std::vector<RarEntryFacts> ReadRarHeaderIndex(const QStringList& volumes)
 {

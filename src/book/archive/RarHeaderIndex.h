@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What libarchive 3.6 doesn't tell about rar entries, read from their headers once when an archive is
 // opened: whether an entry is encrypted (it reads RAR 5's encryption record not at all and hands back
@@ -5,6 +6,7 @@
 // stored data, so a damaged page would be written as if it were sound).
 
 #include <QStringList>
+#include <QtGlobal>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -19,3 +21,9 @@ struct RarEntryFacts {
 // across volumes are not entries of their own). Shorter than the entry list, or empty, when the headers
 // can't be walked to the end; entries past it are left to libarchive alone.
 std::vector<RarEntryFacts> ReadRarHeaderIndex(const QStringList& volumes);
+
+// Where the block after one at `position` starts, its header and data sizes as read from the header;
+// nothing when they reach past the end of the file (a damaged or hostile header), so no size read from
+// a header is ever used to seek beyond the file.
+std::optional<qint64> NextRarBlock(qint64 position, std::uint64_t headerBytes, std::uint64_t dataBytes,
+                                   qint64 fileSize);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The folder tree of a rar-family archive, listed before the reader chooses a book, and the
 // name helpers both rar walks share.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The volumes of a multi-volume rar set, in the order they continue one another.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Rar-family archives through the call shape of the UnRAR library: open an archive, read one header
 // after another, and skip or extract the entry each header names. libarchive does the reading.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The central directory of a zip archive, read once before anything is extracted: every entry with
 // the place of its local header and its data, and where the directory itself starts. minizip keeps

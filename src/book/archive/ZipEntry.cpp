@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/archive/ZipEntry.h"
 
 #include "book/archive/DiskSpace.h"
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
+#include <zlib.h>
 
 namespace {
 constexpr uLong kNameBuffer = 256;
@@ -133,6 +136,37 @@ int copyData(EntryReader& reader, OutputFile& output, std::uint64_t declared, co
             return -1;
     }
 }
+// True when the deflated data between `start` and `start` + `compressed` ends its stream exactly at
+// `declared` bytes: the sizes agree, so a failing checksum means changed bytes, not a page cut or padded.
+bool deflatedSizeAgrees(ArchiveFileReader& file, std::uint64_t start, std::uint64_t compressed, std::uint64_t declared)
+{
+    z_stream stream{};
+    if (inflateInit2(&stream, -MAX_WBITS) != Z_OK)
+        return false;
+    std::vector<char> in(kZipCopyStep), out(4 * kZipCopyStep);
+    std::uint64_t read = 0, produced = 0;
+    int r = Z_OK;
+    while (r == Z_OK && produced <= declared) {
+        if (stream.avail_in == 0 && read < compressed) {
+            const long n = file.readAt(start + read, in.data(), std::size_t(std::min<std::uint64_t>(in.size(), compressed - read)));
+            if (n <= 0)
+                break;
+            read += std::uint64_t(n);
+            stream.next_in = reinterpret_cast<Bytef*>(in.data());
+            stream.avail_in = uInt(n);
+        }
+        stream.next_out = reinterpret_cast<Bytef*>(out.data());
+        stream.avail_out = uInt(out.size());
+        r = inflate(&stream, Z_NO_FLUSH);
+        produced += out.size() - stream.avail_out;
+        if (r == Z_BUF_ERROR && stream.avail_in == 0 && read >= compressed)
+            break; // the data ends before its stream does
+        if (r == Z_BUF_ERROR)
+            r = Z_OK;
+    }
+    inflateEnd(&stream);
+    return r == Z_STREAM_END && produced == declared;
+}
 } // namespace
 
 int ExtractZipEntry(unzFile zip, ZipWalk& walk, const ZipDirectoryEntry& entry, const PlannedEntry& planned)
@@ -172,10 +206,16 @@ int ExtractZipEntry(unzFile zip, ZipWalk& walk, const ZipDirectoryEntry& entry, 
     } else if (code == UNZ_OK && walk.output.status() != OutputFile::Status::Ok) {
         code = -1;
     }
-    const int verdict = reader.close();
+    int verdict = reader.close();
+    if (verdict == UNZ_CRCERROR && entry.method == Z_DEFLATED
+        && !(entry.dataStart && walk.storedData.isOpen()
+             && deflatedSizeAgrees(walk.storedData, entry.dataStart, entry.compressedSize, entry.uncompressedSize)))
+        verdict = UNZ_BADZIPFILE; // inflated past or short of its declared size: no page
     if (code == UNZ_OK)
         code = verdict;
-    if (code != UNZ_OK)
-        walk.output.discard(); // half a page, or a page with foreign bytes, is no page
+    // Half a page, or a page with foreign bytes, is no page. Data of the declared size whose checksum
+    // fails keeps its file: one flipped byte seldom stops a picture from showing, and its decoder decides.
+    if (code != UNZ_OK && code != UNZ_CRCERROR)
+        walk.output.discard();
     return code;
 }

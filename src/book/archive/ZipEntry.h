@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Extracting one planned zip entry flat into the work folder.
 
@@ -34,6 +35,7 @@ inline constexpr int kZipCopyStep = 8192;
 
 // Writes `planned`, whose central record is `entry`, to its bare name. Returns 0 when it was written
 // whole, else minizip's code (-104 when memory is short, -1 when the output can't be written, -103
-// when the entry's data doesn't match what its record says); a file that isn't whole is removed.
+// when the entry's data doesn't match what its record says); a file that isn't whole is removed. One
+// whose checksum alone fails (-105) keeps its file.
 // Links, devices and unsafe names never reach here: the plan leaves them out. Runs on either walk.
 int ExtractZipEntry(unzFile zip, ZipWalk& walk, const ZipDirectoryEntry& entry, const PlannedEntry& planned);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Reads the zip entries minizip can't: zip64 entries (this minizip trips over their local sizes) and
 // methods it doesn't inflate (bzip2, LZMA...), for which it would hand back the raw compressed bytes.

@@ -1,6 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "book/archive/ZipPlan.h"
 
 #include "book/archive/ArchiveNames.h"
+#include "book/archive/FlatBookNames.h"
 
 #include <QFile>
 #include <QHash>
@@ -50,7 +52,7 @@ ZipPlan PlanZipBook(const ZipDirectory& directory, const QString& BookChoice)
 {
     const std::vector<ZipDirectoryEntry>& entries = directory.entries;
     std::vector<PlannedEntry> candidates;
-    QHash<QByteArray, std::size_t> lastWithName;
+    std::vector<QString> paths;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const ZipDirectoryEntry& entry = entries[i];
         if (entry.rawName.size() > kLongestName || isSpecialFile(entry))
@@ -61,14 +63,15 @@ ZipPlan PlanZipBook(const ZipDirectory& directory, const QString& BookChoice)
         const QString bare = SafeBareName(text);
         if (bare.isEmpty() || IsAppleDoubleName(text))
             continue;
-        PlannedEntry planned{i, QFile::encodeName(bare), rangeEnd(entry) > directory.centralStart};
-        lastWithName[planned.bareName] = candidates.size();
-        candidates.push_back(std::move(planned));
+        candidates.push_back({i, {}, rangeEnd(entry) > directory.centralStart, text});
+        paths.push_back(text);
     }
+    const std::vector<QByteArray> names = FlatBookNames(paths);
     ZipPlan plan;
     for (std::size_t c = 0; c < candidates.size(); ++c) {
-        if (lastWithName.value(candidates[c].bareName) != c)
-            continue; // a later entry provides this name
+        if (names[c].isEmpty())
+            continue; // a later entry provides this file
+        candidates[c].bareName = names[c];
         // An entry whose data overruns is never written, so what it claims to unpack to doesn't count.
         const std::uint64_t size = candidates[c].overruns ? 0 : entries[candidates[c].entry].uncompressedSize;
         plan.unpackedBytes = addClamped(plan.unpackedBytes, size);

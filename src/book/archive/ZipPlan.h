@@ -1,7 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which entries of a zip book are written, decided from the central directory before anything is:
-// every bare name once, from the last entry that provides it, so the later entry wins however the
-// work is shared out; and whether the entries' data ranges are sound at all.
+// every path once, from the last entry that provides it, so the later entry wins however the work is
+// shared out, each file under its own name in WorkDir; and whether the entries' data ranges are sound.
 
 #include "book/archive/ZipDirectory.h"
 
@@ -14,6 +15,7 @@ struct PlannedEntry {
     std::size_t entry = 0; // its place in the directory
     QByteArray bareName;   // the file it is written to, as the file system spells it
     bool overruns = false; // its declared data reaches past the central directory's start
+    QString path;          // its path inside the archive
 };
 
 struct ZipPlan {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Memory blocks at an alignment of the caller's choice, for decoded pixels.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A folder held open. Files are made, renamed and removed by their names inside it, so they land in
 // this folder even when its path is replaced meanwhile, and a name that is a link is never followed.

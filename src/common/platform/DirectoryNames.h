@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names in one folder, in one pass over it: nothing is opened or looked up.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // An open file, held by the system's handle: read at any position, or written from its start on.
 // The file is closed with the object; close() says whether everything written arrived.

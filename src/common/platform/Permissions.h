@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What this user may do with a path, as the system decides it (permission bits, access lists, a
 // read-only mount), and a folder made for this user alone.

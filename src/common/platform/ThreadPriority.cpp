@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "common/platform/ThreadPriority.h"
 
 #if defined(__linux__)

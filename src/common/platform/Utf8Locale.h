@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The calling thread's character set switched to UTF-8 for a scope. libarchive converts entry names
 // through it; under a "C" locale it gives no name at all for Japanese, Cyrillic or accented names, so

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Wakes the user-interface thread from another thread, or from a signal handler: notify() writes a
 // byte into a pipe whose reading end a socket notifier watches on the thread that made the WakePipe.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/association/DesktopFiles.h"
 
 #include <array>
@@ -8,17 +9,19 @@ struct BookType {
     const char* mimeType;
     const char* comment;
     const char* subClassOf;
-    bool associable; // listed on the General page
+    bool associable;      // listed on the General page
+    bool declared = true; // our MIME package declares it; the desktop knows the others already
 };
 
 // What the desktop knows the books by; the program's own type last. The comic-book types are also
 // declared by shared-mime-info itself, with the same globs and parents.
-constexpr std::array<BookType, 5> kBookTypes = {{
+constexpr std::array<BookType, 6> kBookTypes = {{
     {"*.cbz", "application/vnd.comicbook+zip", "comic book archive (zip container)", "application/zip", true},
     {"*.cbr", "application/vnd.comicbook-rar", "comic book archive (rar container)", "application/vnd.rar", true},
     {"*.cb7", "application/x-cb7", "comic book archive (7z container)", "application/x-7z-compressed", false},
     {"*.cbt", "application/x-cbt", "comic book archive (tar container)", "application/x-tar", false},
     {"*.bdz", "application/x-bdz", "Bullevista file", "application/zip", true},
+    {"*.pdf", "application/pdf", "PDF document", "", true, false},
 }};
 
 const QByteArray kMimeTypeKey = QByteArrayLiteral("MimeType=");
@@ -146,6 +149,8 @@ QByteArray MimePackageXml()
     QByteArray xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                      "<mime-info xmlns=\"http://www.freedesktop.org/standards/shared-mime-info\">\n";
     for (const BookType& type : kBookTypes) {
+        if (!type.declared)
+            continue;
         xml += QByteArray("  <mime-type type=\"") + type.mimeType + "\">\n";
         xml += QByteArray("    <comment>") + type.comment + "</comment>\n";
         xml += QByteArray("    <sub-class-of type=\"") + type.subClassOf + "\"/>\n";

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts the desktop reads about the program: its desktop entry and the MIME types of the books it
 // opens. The same texts are installed with the program and written for a copy that runs where it was

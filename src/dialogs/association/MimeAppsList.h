@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The desktop's list of default applications (mimeapps.list), read and edited as bytes: whatever the
 // file holds that isn't ours to change (other types, other groups, comments, stray lines, text that

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The "Info..." dialog: the book and page being read, and the book's info.bdi as keys and values.
 

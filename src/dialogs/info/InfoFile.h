@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A book's info.bdi: "key=value" lines shown by the Info dialog as a two-column table.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Controls page's capture field: every key pressed in it is captured, Tab, Enter, Escape and the
 // program's own shortcuts included, and nothing typed or pasted changes its text.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How a key slot's key reads on the Controls page: "ALT + Enter", "CTRL + Q", "None".
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The edits the Controls page makes to the key slots, as plain functions over values.
 

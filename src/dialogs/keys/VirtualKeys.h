@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Virtual-key codes: the settings file keeps key slots in these numbers, so a table maps Qt's keys to
 // them (US layout for the punctuation keys).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The rows of the language selection list: the built-in language first, then one row per module file
 // found, each judged only by whether it loads.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A language module's file: a Qt binary resource bundle with the catalogue "catalogue.qm" and the icon
 // "icon.png" at its root. A module "loads" when its bundle registers and its catalogue loads. Qt reads a

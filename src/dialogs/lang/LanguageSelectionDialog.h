@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The language selection dialog: always in English, whatever language is active, since it is where a
 // reader who can't read the active one gets out of it. One 40-pixel row per language; a double click

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/preferences/ControlsPage.h"
 
 #include "common/StringTable.h"
@@ -64,6 +65,16 @@ ControlsPage::ControlsPage(Settings& settings, const PreferencesHooks& hooks, Co
     layout->addLayout(gestures);
     layout->addWidget(m_slots, 1);
     layout->addLayout(keyRow);
+    // The fixed keys act only while no slot above holds the same key; they are listed, not chosen.
+    if (!m_names.fixedKeys.isEmpty()) {
+        auto* fixed = WithId(new QListWidget, "1071");
+        fixed->setSelectionMode(QAbstractItemView::NoSelection);
+        fixed->setFocusPolicy(Qt::NoFocus);
+        for (const FixedKeyRow& row : m_names.fixedKeys)
+            fixed->addItem(row.action + QStringLiteral(" (") + row.key + QStringLiteral(", ") + tr("fixed") + u')');
+        layout->addWidget(new QLabel(tr("Fixed keys (when no key above is the same):")));
+        layout->addWidget(fixed);
+    }
 
     showPending();
     connect(m_capture, &KeyCaptureField::keyPressed, this, &ControlsPage::keyPressed);

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Controls page: the key slots with their keys, the field that captures a new key, and what the
 // four mouse gestures do. Gestures change at once; the key slots change in the settings at once but

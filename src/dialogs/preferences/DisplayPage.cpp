@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/preferences/DisplayPage.h"
 
 #include "common/Settings.h"
@@ -27,6 +28,13 @@ DisplayPage::DisplayPage(Settings& settings, const PreferencesHooks& hooks, QWid
                                       settings.halftonezoom, hooks.redrawPage));
     // Normalisation applies to the pages decoded from now on; the page shown stays as it is.
     layout->addWidget(SettingCheckBox("1029", tr("Use basic color normalisation"), settings.norm));
+    // The order applies to the books opened from now on; the book open now keeps its page numbers.
+    layout->addWidget(
+        SettingCheckBox("1070", tr("natural order (page 2 before page 10)"), settings.naturalorder));
+    layout->addWidget(SettingCheckBox("1071", tr("two pages side by side (books opened from now on)"),
+                                      settings.doublepage));
+    layout->addWidget(SettingCheckBox("1072", tr("first page alone in two-page view"), settings.coveralone));
+    layout->addWidget(SettingCheckBox("1073", tr("manga order (right to left)"), settings.mangaorder));
 
     layout->addWidget(new QLabel(tr("Basic contrast slider (0 =disabled)")));
     auto* contrastRow = new QHBoxLayout;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Display page: full screen at start, colour corrections (normalisation and contrast) and how pages
 // are stretched.

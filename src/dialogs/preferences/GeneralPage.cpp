@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/preferences/GeneralPage.h"
 
 #include "common/Settings.h"
@@ -60,7 +61,7 @@ GeneralPage::GeneralPage(Settings& settings, QWidget* parent) : QWidget(parent)
         auto* item = new QListWidgetItem(extension, m_extensions);
         item->setSelected(IsAssociated(QString::fromLatin1(kBookClassName), extension));
     }
-    // Three rows, as tall as the font makes them.
+    // One row per extension, as tall as the font makes them.
     m_extensions->setMaximumHeight(m_extensions->sizeHintForRow(0) * m_extensions->count()
                                    + 2 * m_extensions->frameWidth());
     auto* buttons = new QVBoxLayout;

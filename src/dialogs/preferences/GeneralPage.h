@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The General page: the mouse wheel, navigation and preloading settings, the file association and the
 // language.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Small helpers the Preferences pages build their controls with: each control carries its numeric id
 // as its object name, so tests and translations can find it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the Preferences page list draws its entries: 66 pixels high, the page icon above the page name,
 // the selected entry on a rounded rectangle.

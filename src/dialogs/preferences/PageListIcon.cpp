@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "dialogs/preferences/PageListIcon.h"
 
 QPoint PageIconPosition(int left, int top, int right, int bottom)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the Preferences page list draws its 48 x 48 icon in an entry.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The modeless "Preferences" window: a list of five pages on the left, the chosen page on the right.
 // Only one page exists at a time: it is made when its entry is chosen and destroyed when another is

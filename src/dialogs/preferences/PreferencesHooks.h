@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Preferences pages need from the running program, filled in by the app. An empty member does
 // nothing.

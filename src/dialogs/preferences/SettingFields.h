@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the Preferences pages' fields and sliders store, as plain functions over values.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The Skins page: the installed skins, one of which "Load" (or a double click, or Enter) makes the
 // running one. The skin in use is marked, and selected when the page opens.
