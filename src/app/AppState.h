@@ -5,7 +5,7 @@
 // a path), and reach back up only through the hooks the app installs (AppHooks).
 
 #include "app/AccelTable.h"
-#include "app/BookHistory.h"
+#include "app/HistoryStore.h"
 #include "app/ExtractionWaits.h"
 #include "book/BookState.h"
 #include "book/ThumbnailWorker.h"

@@ -13,20 +13,6 @@
 
 struct AppState;
 
-// A book as the history names it: its canonical path, and the size and time that tell it was replaced.
-struct BookIdentity {
-    QString path; // empty: the book can't be named (it is gone)
-    std::int64_t size = 0;
-    std::int64_t mtime = 0;
-};
-
-// The history's record in AppState.
-struct HistoryState {
-    std::unique_ptr<HistoryStore> store; // none: no history is kept this run
-    BookIdentity book;                   // the book open now; empty path while none is
-    bool told = false;                   // the reader was told the history is unavailable
-};
-
 // A folder is named by its path alone (pages added to it keep it the same book); a file also by its size
 // and modification time.
 BookIdentity IdentifyBook(const QString& path);

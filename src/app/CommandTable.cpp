@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/CommandTable.h"
 
-#include "app/FixedKeys.h"
 #include "common/Settings.h"
 
 #include <algorithm>
@@ -140,6 +139,5 @@ ControlNames CommandControlNames()
             names.gestures[c.gesture.code] = c.gesture.name;
         }
     }
-    names.fixedKeys = FixedKeyRows();
     return names;
 }

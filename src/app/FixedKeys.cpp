@@ -65,3 +65,10 @@ QList<FixedKeyRow> FixedKeyRows()
     }
     return rows;
 }
+
+ControlNames ControlsPageNames()
+{
+    ControlNames names = CommandControlNames();
+    names.fixedKeys = FixedKeyRows();
+    return names;
+}

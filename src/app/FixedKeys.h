@@ -23,6 +23,9 @@ const QList<FixedKey>& FixedKeys();
 // The rows of the Controls page's fixed keys, in the active language.
 QList<FixedKeyRow> FixedKeyRows();
 
+// All the Controls page names: the command table's key slots and gestures, and the fixed keys.
+ControlNames ControlsPageNames();
+
 // The command of the fixed key `stroke` presses (Ctrl and Alt up); none when a key slot of `table`
 // holds that key, or for any other key.
 std::optional<Command> MatchFixedKey(const AccelTable& table, const KeyStroke& stroke);

@@ -5,6 +5,7 @@
 // write to end. Every call reports failure as a value, so the caller can go on without history.
 
 #include <QString>
+#include <memory>
 #include <cstdint>
 #include <optional>
 #include <vector>
@@ -53,4 +54,18 @@ private:
     QString connection; // this store's own Qt SQL connection name
     bool opened = false;
     QString lastError;
+};
+
+// A book as the history names it: its canonical path, and the size and time that tell it was replaced.
+struct BookIdentity {
+    QString path; // empty: the book can't be named (it is gone)
+    std::int64_t size = 0;
+    std::int64_t mtime = 0;
+};
+
+// The history's record in AppState.
+struct HistoryState {
+    std::unique_ptr<HistoryStore> store; // none: no history is kept this run
+    BookIdentity book;                   // the book open now; empty path while none is
+    bool told = false;                   // the reader was told the history is unavailable
 };

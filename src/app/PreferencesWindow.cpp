@@ -4,6 +4,7 @@
 #include "app/AppPaths.h"
 #include "app/AppState.h"
 #include "app/CommandTable.h"
+#include "app/FixedKeys.h"
 #include "app/PageTurn.h"
 #include "app/SelectLanguage.h"
 #include "app/SwitchSkin.h"
@@ -43,7 +44,7 @@ void OpenPreferences(AppState& state)
     if (state.preferences || state.shutDown)
         return;
     auto* frame = new PreferencesFrame(
-        {state.settings, SkinRoots(state.paths.ExeDir), hooksFor(state), CommandControlNames()}, state.windows.main);
+        {state.settings, SkinRoots(state.paths.ExeDir), hooksFor(state), ControlsPageNames()}, state.windows.main);
     state.preferences = frame;
     frame->show();
 }

@@ -70,26 +70,28 @@ bool ElementContains(const QRect& element, QPoint p)
         && p.y() < element.y() + element.height();
 }
 
-int ButtonAt(const SkinLayout& layout, QSize window, QPoint point)
+namespace {
+// The last element of a table (in file order) that holds the point, or -1.
+template <typename Element> int lastElementAt(const std::vector<Element>& elements, QSize window, QPoint point)
 {
     int hot = -1;
-    for (int i = 0; i < int(layout.buttons.records.size()); ++i) {
-        const SkinButton& b = layout.buttons.records[i];
-        if (ElementContains(ResolveElement(b.x, b.y, b.width, b.height, window), point))
+    for (int i = 0; i < int(elements.size()); ++i) {
+        const Element& e = elements[i];
+        if (ElementContains(ResolveElement(e.x, e.y, e.width, e.height, window), point))
             hot = i;
     }
     return hot;
 }
+} // namespace
+
+int ButtonAt(const SkinLayout& layout, QSize window, QPoint point)
+{
+    return lastElementAt(layout.buttons.records, window, point);
+}
 
 int SliderAt(const SkinLayout& layout, QSize window, QPoint point)
 {
-    int hot = -1;
-    for (int i = 0; i < int(layout.sliders.records.size()); ++i) {
-        const SkinSlider& s = layout.sliders.records[i];
-        if (ElementContains(ResolveElement(s.x, s.y, s.width, s.height, window), point))
-            hot = i;
-    }
-    return hot;
+    return lastElementAt(layout.sliders.records, window, point);
 }
 
 std::int32_t SliderKnobFor(std::int32_t value, std::int32_t width)

@@ -4,6 +4,7 @@
 // the few that both languages write alike.
 
 #include "app/OpenDialogs.h"
+#include "app/FixedKeys.h"
 #include "app/PopupMenu.h"
 #include "app/WindowMenu.h"
 #include "dialogs/BookChoiceDialog.h"
@@ -64,7 +65,7 @@ void addMenuTexts(const QMenu& menu, QStringList& texts)
 std::map<QString, QStringList> everyText(AppState& state)
 {
     std::map<QString, QStringList> shown;
-    PreferencesFrame frame({state.settings, {}, {}, CommandControlNames()});
+    PreferencesFrame frame({state.settings, {}, {}, ControlsPageNames()});
     for (int page = 0; page < PreferencesFrame::PageCount; ++page) {
         frame.pageList()->setCurrentRow(page);
         shown[QString::number(page)] = readableTexts(frame);

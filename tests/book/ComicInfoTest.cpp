@@ -11,26 +11,26 @@ namespace {
 
 TEST(ComicInfo, OnlyAWholeDocumentSayingRightToLeftCounts)
 {
-    const char* head = "<?xml version=\"1.0\"?>\n<ComicInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">";
+    const QByteArray head = "<?xml version=\"1.0\"?>\n<ComicInfo xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">";
     const struct {
-        std::string xml;
+        QByteArray xml;
         bool rightToLeft;
     } cases[] = {
-        {std::string(head) + "<Title>A</Title><Manga>YesAndRightToLeft</Manga></ComicInfo>", true},
-        {std::string(head) + "<Manga> YesAndRightToLeft </Manga></ComicInfo>", true},
-        {std::string(head) + "<Manga>Yes</Manga></ComicInfo>", false},
-        {std::string(head) + "<Manga>No</Manga></ComicInfo>", false},
-        {std::string(head) + "<Manga>YesAndRightToLeft</Manga>", false},             // never closed
-        {std::string(head) + "<Manga>YesAndRightToLeft</Manga></ComicInfo><x", false}, // junk after
-        {"<Other><Manga>YesAndRightToLeft</Manga></Other>", false},
-        {"", false},
+        {head + "<Title>A</Title><Manga>YesAndRightToLeft</Manga></ComicInfo>", true},
+        {head + "<Manga> YesAndRightToLeft </Manga></ComicInfo>", true},
+        {head + "<Manga>Yes</Manga></ComicInfo>", false},
+        {head + "<Manga>No</Manga></ComicInfo>", false},
+        {head + "<Manga>YesAndRightToLeft</Manga>", false},             // never closed
+        {head + "<Manga>YesAndRightToLeft</Manga></ComicInfo><x", false}, // junk after
+        {QByteArray("<Other><Manga>YesAndRightToLeft</Manga></Other>"), false},
+        {QByteArray(), false},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(ComicInfoReadsRightToLeft(QByteArray::fromStdString(c.xml)), c.rightToLeft) << c.xml;
+        EXPECT_EQ(ComicInfoReadsRightToLeft(c.xml), c.rightToLeft) << c.xml.toStdString();
 
     ScratchDir dir;
     EXPECT_FALSE(BookReadsRightToLeft(dir.path())) << "no file";
-    const QByteArray xml = QByteArray(head) + "<Manga>YesAndRightToLeft</Manga></ComicInfo>";
+    const QByteArray xml = head + "<Manga>YesAndRightToLeft</Manga></ComicInfo>";
     dir.write(kComicInfoName, xml);
     EXPECT_TRUE(BookReadsRightToLeft(dir.path()));
     dir.write(kComicInfoName, xml + QByteArray(kComicInfoLimit, ' '));

@@ -79,14 +79,16 @@ TEST(PageList, NaturalOrderReadsDigitRunsAsNumbers)
     EXPECT_TRUE(PageNameBefore("p007", "p007", "p7", "p7", PageOrder::Natural));
     EXPECT_TRUE(PageNameBefore("p10", "p10", "p9", "p9", PageOrder::Bytes));
 
-    // An archive's pages are put in the same order, each keeping its file; the other files stay last.
+    // An archive's pages are put in the same order, folder by folder, each keeping its file; the other
+    // files stay last.
     ArchiveBookPlan plan;
-    SetBookFiles(plan, {{"10.jpg", 0}, {"info.bdi", 1}, {"9.jpg", 2}, {"P2.jpg", 3}});
+    SetBookFiles(plan, {{"10.jpg", 0, "b/10.jpg"}, {"info.bdi", 1, "info.bdi"}, {"9.jpg", 2, "b/9.jpg"},
+                        {"P2.jpg", 3, "a/P2.jpg"}});
     OrderBookPages(plan, PageOrder::Natural);
     QStringList planned;
     for (std::int32_t k = 0; k < plan.pages.count(); ++k)
         planned << plan.pages.item(k) + u'=' + QString::fromUtf8(plan.files[size_t(k)].bareName);
-    EXPECT_EQ(planned, QStringList({"9.jpg=9.jpg", "10.jpg=10.jpg", "P2.jpg=P2.jpg"}));
+    EXPECT_EQ(planned, QStringList({"P2.jpg=P2.jpg", "9.jpg=9.jpg", "10.jpg=10.jpg"}));
     EXPECT_EQ(plan.files.back().bareName, "info.bdi");
 }
 

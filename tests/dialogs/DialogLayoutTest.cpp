@@ -4,6 +4,7 @@
 // the application starts, so each scale runs this program again with QT_SCALE_FACTOR set.
 
 #include "app/CommandTable.h"
+#include "app/FixedKeys.h"
 #include "dialogs/BookChoiceDialog.h"
 #include "dialogs/JumpDialog.h"
 #include "dialogs/LanguageModules.h"
@@ -144,7 +145,7 @@ QStringList everyDialogsFaults(AppState& state, const QString& language)
     const QString info = book.write(QStringLiteral("info.bdi"), "Title=Les Aventures\nAuthor=Someone\n");
 
     QStringList faults;
-    PreferencesFrame frame({state.settings, {skins.path()}, {}, CommandControlNames()});
+    PreferencesFrame frame({state.settings, {skins.path()}, {}, ControlsPageNames()});
     for (int page = 0; page < PreferencesFrame::PageCount; ++page) {
         frame.pageList()->setCurrentRow(page);
         faults << faultsOf(frame, language + QStringLiteral(" Preferences ") + QString::number(page));

@@ -3,6 +3,7 @@
 // one-clash rule, key names, info.bdi lines and the skin folders listed.
 
 #include "app/CommandTable.h"
+#include "app/FixedKeys.h"
 #include "dialogs/JumpField.h"
 #include "dialogs/info/InfoFile.h"
 #include "dialogs/keys/KeyNames.h"
@@ -64,7 +65,7 @@ TEST(KeySlots, CaptureTogglesModifiersAndAssigningClearsOneClash)
     };
     for (const auto& [key, modifiers, text] : names)
         EXPECT_EQ(FormatKeyName(key, modifiers), QString::fromLatin1(text)) << key << " " << modifiers;
-    EXPECT_EQ(KeySlotEntryText(CommandControlNames().keySlots[4], 88, 0), QStringLiteral("Go to next page (X)"));
+    EXPECT_EQ(KeySlotEntryText(ControlsPageNames().keySlots[4], 88, 0), QStringLiteral("Go to next page (X)"));
 
     AppState state;
     UseDefaultSettings(state);

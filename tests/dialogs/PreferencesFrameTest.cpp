@@ -3,6 +3,7 @@
 // the Controls page's key capture and assignment, and "Select language".
 
 #include "dialogs/preferences/PreferencesFrame.h"
+#include "app/FixedKeys.h"
 #include "app/CommandTable.h"
 #include "dialogs/keys/KeyCaptureField.h"
 #include "support/TestState.h"
@@ -29,7 +30,7 @@ protected:
         hooks.rebuildScaledPage = [this] { calls << "rebuild"; };
         hooks.rebuildAccelerators = [this] { calls << "accelerators"; };
         hooks.selectLanguage = [this] { calls << "language"; };
-        frame = new PreferencesFrame({state.settings, {}, hooks, CommandControlNames()});
+        frame = new PreferencesFrame({state.settings, {}, hooks, ControlsPageNames()});
         frame->show();
     }
     void TearDown() override { delete frame.data(); }
