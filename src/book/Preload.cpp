@@ -35,18 +35,19 @@ void PreloadPair(PreloadState& preload, const BookState& book, PagePair pair, bo
         return;
     const bool both = pair.count == 2;
     preload.worker.submit({PagePath(book, pair.first), flipped, options, pair.first,
-                           both ? PagePath(book, pair.first + 1) : QString(), both && rightToLeft,
-                           both ? QSize() : fitWithin});
+                           both ? PagePath(book, pair.first + 1) : QString(), both && rightToLeft, fitWithin});
 }
 
-std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped)
+std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped,
+                                               QSize fitWithin)
 {
     std::optional<PreloadedPage> page = preload.worker.take();
     if (!page)
         return std::nullopt;
     // Only the page the reader has just turned to, from this book and turned the same way, will do.
     const PreloadRequest& made = page->request;
-    if (made.pageIndex != book.pageIndex || made.path != PagePath(book, book.pageIndex) || made.flipped != flipped)
+    if (made.pageIndex != book.pageIndex || made.path != PagePath(book, book.pageIndex) || made.flipped != flipped
+        || made.fitWithin != fitWithin)
         return std::nullopt;
     if (!made.secondPath.isEmpty() && made.secondPath != PagePath(book, book.pageIndex + 1))
         return std::nullopt;
@@ -56,8 +57,8 @@ std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const Book
 bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped, QSize fitWithin)
 {
     // Only a single page fitted for the view as it is now will do.
-    if (std::optional<PreloadedPage> page = TakePreloadedPair(preload, book, flipped);
-        page && page->pagesShown == 1 && page->request.fitWithin == fitWithin)
+    if (std::optional<PreloadedPage> page = TakePreloadedPair(preload, book, flipped, fitWithin);
+        page && page->pagesShown == 1)
         book.preloaded = std::move(page->image);
     if (book.preloaded.isNull())
         return false;

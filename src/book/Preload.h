@@ -33,14 +33,15 @@ inline constexpr int kPreloadDelayMs = 2000;
 void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options,
                  QSize fitWithin = {});
 
-// The same for the two-page view: the pages of `pair`, joined (first on the right when `rightToLeft`);
-// a single page is fitted within `fitWithin` when given, a pair is decoded whole.
+// The same for the two-page view: the pages of `pair`, joined (first on the right when `rightToLeft`)
+// and fitted within `fitWithin` when given.
 void PreloadPair(PreloadState& preload, const BookState& book, PagePair pair, bool flipped, bool rightToLeft,
                  const DecodeOptions& options, QSize fitWithin = {});
 
-// The preloaded page or pair whose first page is the current page, turned the `flipped` way; nothing
-// when there is none. The caller checks that the pair still fits.
-std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped);
+// The preloaded page or pair whose first page is the current page, turned the `flipped` way and fitted
+// within the same box; nothing when there is none. The caller checks that the pair still fits.
+std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped,
+                                               QSize fitWithin = {});
 
 // Moves a completely decoded preloaded page into the current record; false when there is none, or when
 // the page that was preloaded is not the current page (turned the `flipped` way, fitted within the

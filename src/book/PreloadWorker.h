@@ -28,7 +28,7 @@ struct PreloadRequest {
     // stands alone); the pair is turned whole when `flipped`.
     QString secondPath;
     bool rightToLeft = false;
-    QSize fitWithin; // non-empty: a single page decoded fitted within this box, the view's (see DecodePage)
+    QSize fitWithin; // non-empty: the page or pair decoded fitted within this box, the view's (see DecodePage)
 };
 
 struct PreloadedPage {
@@ -85,3 +85,8 @@ private:
     int m_decodesFinished = 0;
     std::thread m_thread; // started with the first request
 };
+
+// Decodes what `page.request` asks for into `page.image` (reusing its memory when it can): one page, or
+// a pair joined side by side unless either page is wide (then the first stands alone). `decoder` is
+// DecodePage when empty. False when a page could not be decoded.
+bool DecodeRequested(PreloadedPage& page, const PreloadWorker::Decoder& decoder = {});

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 namespace {
 
 constexpr QSize kPage(2400, 1800); // larger than the view
@@ -82,6 +84,53 @@ TEST(QuickTurn, FitPageTurnsShowThePageAtTheViewsSizeAndZoomGetsTheFullPage)
     state.settings.halftone = false;
     TurnToPage(state, 0, false);
     EXPECT_EQ(state.book.current.pixels.size(), kPage);
+}
+
+TEST(QuickTurn, PairsAreJoinedAtTheViewsSizeAndZoomGetsTheWholePair)
+{
+    ScratchDir dir;
+    AppState state;
+    UseDefaultSettings(state);
+    state.settings.norm = false;
+    state.settings.preloadnextpage = false;
+    state.settings.coveralone = false;
+    MainWindow window(state);
+    state.windows = {&window, window.pageView(), window.shelfView()};
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    PageView* view = window.pageView();
+    const QSize page = kPage.transposed(); // narrow pages pair
+    OpenGreyBook(state, dir, 4, page, 10);
+    state.view.stretched = true;
+    state.view.twoPages = true;
+    const QSize whole(2 * page.width(), page.height());
+    const QSize fitted = FittedSize(whole, view->viewPixels());
+    // Each page is reduced before the pair is, so a side may come out a pixel short.
+    const auto fittedForTheView = [&] {
+        const QSize size = state.book.current.pixels.size();
+        return std::abs(size.width() - fitted.width()) <= 1 && std::abs(size.height() - fitted.height()) <= 1;
+    };
+
+    TurnToPage(state, 0, false);
+    EXPECT_EQ(std::tuple(state.view.pagesShown, state.book.current.reduced), std::tuple(2, true));
+    EXPECT_TRUE(fittedForTheView());
+    EXPECT_FALSE(view->cacheTimerActive());
+
+    // The next pair preloaded for this view is taken as it is.
+    PreloadNextPage(state);
+    state.preload.worker.waitIdle();
+    for (int index : {2, 3})
+        QFile::remove(dir.file(state.book.PageList.item(index)));
+    TurnForward(state);
+    EXPECT_EQ(std::tuple(state.book.pageIndex, state.view.pagesShown, greyOf(state.book.current)),
+              std::tuple(2, 2, 20));
+    EXPECT_TRUE(fittedForTheView());
+
+    // Zoom needs the whole pair.
+    TurnToPage(state, 0, false);
+    ToggleStretchedView(state);
+    EXPECT_EQ(std::tuple(state.view.pagesShown, state.book.current.pixels.size(), state.book.current.reduced),
+              std::tuple(2, whole, false));
 }
 
 } // namespace
