@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 
 namespace {
 
@@ -24,18 +25,29 @@ int greyOf(const PageImage& page)
     return page.isNull() ? -1 : qRed(page.pixels.pixel(0, 0));
 }
 
-TEST(QuickTurn, FitPageTurnsShowThePageAtTheViewsSizeAndZoomGetsTheFullPage)
-{
+// A shown main window in the smooth fit-page view, turning by hand (no preload unless asked).
+class QuickTurn : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UseDefaultSettings(state);
+        state.settings.norm = false; // pages are compared by their pixels
+        state.settings.preloadnextpage = false;
+        state.settings.coveralone = false;
+        window = std::make_unique<MainWindow>(state);
+        state.windows = {window.get(), window->pageView(), window->shelfView()};
+        window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        view = window->pageView();
+    }
     ScratchDir dir;
     AppState state;
-    UseDefaultSettings(state);
-    state.settings.norm = false;
-    state.settings.preloadnextpage = false;
-    MainWindow window(state);
-    state.windows = {&window, window.pageView(), window.shelfView()};
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    PageView* view = window.pageView();
+    std::unique_ptr<MainWindow> window;
+    PageView* view = nullptr;
+};
+
+TEST_F(QuickTurn, FitPageTurnsShowThePageAtTheViewsSizeAndZoomGetsTheFullPage)
+{
     OpenGreyBook(state, dir, 4, kPage, 10);
     state.view.stretched = true;
     const QSize fitted = FittedSize(kPage, view->viewPixels());
@@ -86,19 +98,8 @@ TEST(QuickTurn, FitPageTurnsShowThePageAtTheViewsSizeAndZoomGetsTheFullPage)
     EXPECT_EQ(state.book.current.pixels.size(), kPage);
 }
 
-TEST(QuickTurn, PairsAreJoinedAtTheViewsSizeAndZoomGetsTheWholePair)
+TEST_F(QuickTurn, PairsAreJoinedAtTheViewsSizeAndZoomGetsTheWholePair)
 {
-    ScratchDir dir;
-    AppState state;
-    UseDefaultSettings(state);
-    state.settings.norm = false;
-    state.settings.preloadnextpage = false;
-    state.settings.coveralone = false;
-    MainWindow window(state);
-    state.windows = {&window, window.pageView(), window.shelfView()};
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    PageView* view = window.pageView();
     const QSize page = kPage.transposed(); // narrow pages pair
     OpenGreyBook(state, dir, 4, page, 10);
     state.view.stretched = true;
