@@ -96,6 +96,8 @@ void ExtractionProgressed(AppState& state)
     ResumeWaitingTurn(state);
     if (state.overview.worker)
         state.overview.worker->pagesProgressed();
+    if (state.overview.cover)
+        state.overview.cover->pagesProgressed();
     updateStrip(state);
     showDueMessages(state);
 }
@@ -103,6 +105,7 @@ void ExtractionProgressed(AppState& state)
 void StopExtraction(AppState& state)
 {
     ClosePageOverview(state); // its worker reads the pages being written
+    state.overview.cover.reset(); // and so does the cover's
     state.book.extraction.reset();
     state.extractionWaits.page = -1;
     state.extractionWaits.preload = -1;

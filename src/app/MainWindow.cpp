@@ -5,6 +5,7 @@
 #include "app/Commands.h"
 #include "app/DropBook.h"
 #include "app/FixedKeys.h"
+#include "app/PageTurn.h"
 #include "app/PopupMenu.h"
 #include "app/ShutDown.h"
 #include "app/SkinToolTips.h"
@@ -56,6 +57,7 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     setGeometry(savedPlacement());
     m_pageView = new PageView(viewRecords(state), this);
     new PageViewInput(viewRecords(state), m_pageView);
+    connect(m_pageView, &PageView::fullPageWanted, this, [&state] { DecodeFullPage(state); });
     m_shelf = new ShelfView(m_pageView);
     m_shelf->hide();
     placePageView();

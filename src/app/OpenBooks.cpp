@@ -5,6 +5,7 @@
 #include "app/BookHistory.h"
 #include "app/ExtractionProgress.h"
 #include "app/OpenDialogs.h"
+#include "app/PageOverviewCommand.h"
 #include "app/PageTurn.h"
 #include "app/PresentPage.h"
 #include "app/WorkDir.h"
@@ -72,6 +73,7 @@ void showOpened(AppState& state, bool opened)
     }
     DiscardPreloadedPage(state.preload, state.book);
     ArmPreloadIfWanted(state);
+    MakeCoverIfMissing(state);
     // The rest of an archive book is written once the first page is painted: queued behind its paint.
     if (!state.extractionWaits.receiver)
         return;
