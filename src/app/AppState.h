@@ -48,10 +48,12 @@ struct AppWindows {
     QPointer<ShelfView> shelf; // the recent books, over the page view while no book is open
 };
 
-// The page overview while it is open: its grid over the page view and the worker making its thumbnails.
+// The page overview while it is open: its grid over the page view and the worker making its thumbnails;
+// and the worker making the cover of a book just opened that had none.
 struct OverviewState {
     std::unique_ptr<ThumbnailWorker> worker;
     QPointer<PageOverview> widget;
+    std::unique_ptr<ThumbnailWorker> cover;
 };
 
 struct AppState {

@@ -5,7 +5,10 @@
 #include "app/PageOverviewCommand.h"
 #include "app/PageTurn.h"
 #include "app/PagesForView.h"
+#include "app/PresentPage.h"
 #include "book/BookExtraction.h"
+#include "book/OpenBook.h"
+#include "book/Preload.h"
 #include "common/ShowMessage.h"
 #include "view/PageView.h"
 
@@ -25,14 +28,43 @@ void updateStrip(AppState& state)
         gone ? view->update() : view->update(view->progressStripRect()); // the page again where the strip was
 }
 
+// True once a page of the book is written. Until then what the files say waits, so a book none of
+// whose pages can be written says so in one message rather than one per page.
+bool pageWritten(AppState& state, const BookExtraction& extraction)
+{
+    ExtractionWaits& waits = state.extractionWaits;
+    const std::size_t pages = std::min(std::size_t(state.book.PageList.count()), extraction.fileCount());
+    for (std::size_t k = 0; k < pages && !waits.pageWritten; ++k)
+        waits.pageWritten = extraction.state(k) == FileWrite::Written;
+    return waits.pageWritten || pages == 0 || extraction.stoppedEarly(); // a full disk says so itself
+}
+
+// Every page failed: one message, and no book.
+void closeUnreadableBook(AppState& state, BookExtraction& extraction)
+{
+    const Messages said = extraction.takeMessages();
+    const QString caption = said.empty() ? QStringLiteral("Error") : said.front().caption;
+    CancelPreload(state.preload, state.book);
+    StopExtraction(state);
+    CloseBook(state.book);
+    state.history.book = {};
+    ShowMessage(QStringLiteral("No page of this book could be read: the file is damaged"), caption);
+    ShowNoBook(state);
+}
+
 void showDueMessages(AppState& state)
 {
     // A message box runs its own event loop, in which more notifications arrive; they leave the
     // messages to this loop, so they stay in order.
-    if (state.extractionWaits.showingMessages)
-        return;
+    if (state.extractionWaits.showingMessages || !state.book.bookLoaded)
+        return; // a book still opening says what it found once its first page is shown
     state.extractionWaits.showingMessages = true;
     while (BookExtraction* extraction = state.book.extraction.get()) {
+        if (!pageWritten(state, *extraction)) {
+            if (extraction->finished())
+                closeUnreadableBook(state, *extraction);
+            break;
+        }
         const Messages due = extraction->takeMessages();
         if (due.empty())
             break;
@@ -67,6 +99,8 @@ void ExtractionProgressed(AppState& state)
     ShowPagesMadeAgain(state);
     if (state.overview.worker)
         state.overview.worker->pagesProgressed();
+    if (state.overview.cover)
+        state.overview.cover->pagesProgressed();
     updateStrip(state);
     showDueMessages(state);
 }
@@ -74,9 +108,11 @@ void ExtractionProgressed(AppState& state)
 void StopExtraction(AppState& state)
 {
     ClosePageOverview(state); // its worker reads the pages being written
+    state.overview.cover.reset(); // and so does the cover's
     state.book.extraction.reset();
     state.extractionWaits.page = -1;
     state.extractionWaits.preload = -1;
     state.extractionWaits.comicInfo = -1;
+    state.extractionWaits.pageWritten = false;
     updateStrip(state);
 }

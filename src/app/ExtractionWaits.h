@@ -17,4 +17,7 @@ struct ExtractionWaits {
     std::int32_t preload = -1; // the page to preload once it is written; -1: none
     std::int32_t comicInfo = -1; // the file ComicInfo.xml, read once it is written; -1: none
     bool showingMessages = false;
+    // Counts the openings begun: the wait of an opening that another one followed gives up.
+    std::uint32_t opening = 0;
+    bool pageWritten = false; // a page of the book is written: what the files say is shown as it comes
 };

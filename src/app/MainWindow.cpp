@@ -6,6 +6,7 @@
 #include "app/DropBook.h"
 #include "app/FixedKeys.h"
 #include "app/PagesForView.h"
+#include "app/PageTurn.h"
 #include "app/PopupMenu.h"
 #include "app/ShutDown.h"
 #include "app/SkinToolTips.h"
@@ -58,6 +59,7 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     m_pageView = new PageView(viewRecords(state), this);
     new PageViewInput(viewRecords(state), m_pageView);
     connect(m_pageView, &PageView::scaledPageRebuilt, this, [&state] { MakePagesForView(state); });
+    connect(m_pageView, &PageView::fullPageWanted, this, [&state] { DecodeFullPage(state); });
     m_shelf = new ShelfView(m_pageView);
     m_shelf->hide();
     placePageView();

@@ -5,6 +5,7 @@
 #include "app/BookHistory.h"
 #include "app/ExtractionProgress.h"
 #include "app/OpenDialogs.h"
+#include "app/PageOverviewCommand.h"
 #include "app/PageTurn.h"
 #include "app/PresentPage.h"
 #include "app/WorkDir.h"
@@ -17,6 +18,8 @@
 #include "view/PageView.h"
 
 #include <QDir>
+#include <QEventLoop>
+#include <QTimer>
 
 namespace {
 // A rotation, a shift and the widths found belong to the book they were found in; the two-page view and
@@ -70,6 +73,7 @@ void showOpened(AppState& state, bool opened)
     }
     DiscardPreloadedPage(state.preload, state.book);
     ArmPreloadIfWanted(state);
+    MakeCoverIfMissing(state);
     // The rest of an archive book is written once the first page is painted: queued behind its paint.
     if (!state.extractionWaits.receiver)
         return;
@@ -80,6 +84,26 @@ void showOpened(AppState& state, bool opened)
                 state.book.extraction->release();
         },
         Qt::QueuedConnection);
+}
+
+// While an archive is listed and its first page written the window is drawn and answers: its events
+// are handled here until `done`. Another opening begun meanwhile, or the end of the program, gives the
+// wait up.
+bool waitAnswering(AppState& state, std::uint32_t opening, const std::function<bool()>& done)
+{
+    const auto current = [&state, opening] { return !state.shutDown && state.extractionWaits.opening == opening; };
+    // What is pending is handled first, however soon the wait ends. The timer wakes the loop to look
+    // again; the loop is run step by step, so a quit already asked for (which ends a nested exec() at
+    // once) doesn't end the wait early.
+    QEventLoop loop;
+    loop.processEvents();
+    QTimer poll;
+    poll.setInterval(5);
+    QObject::connect(&poll, &QTimer::timeout, [] {});
+    poll.start();
+    while (current() && !done())
+        loop.processEvents(QEventLoop::WaitForMoreEvents);
+    return current();
 }
 
 // The book at `bookPath` starts at its remembered page, unless the last session's book is being reopened
@@ -126,7 +150,10 @@ BookOpening BookOpeningOf(AppState& state)
                 [&state](const BookTree& tree, ArchiveFamily family) {
                     return ChooseBookInArchive(state.windows.main, tree, family);
                 },
-            .showNow = ShowMessages};
+            .showNow = ShowMessages,
+            .waitUntil = [&state, opening = ++state.extractionWaits.opening](const std::function<bool()>& done) {
+                return waitAnswering(state, opening, done);
+            }};
 }
 
 void OpenBookDir(AppState& state)
@@ -155,11 +182,26 @@ void OpenBookFile(AppState& state, const QString& path)
     // An image opens its folder as the book.
     const bool image = BookKindOfExtension(BookFileExtension(fullPath)) == BookKind::Image;
     const bool fromHistory = resumeFromHistory(state, image ? paths::directoryOf(fullPath) : fullPath, how);
+    const std::uint32_t opening = state.extractionWaits.opening;
     const bool opened = OpenFileBook(state.book, fullPath, state.paths.WorkDir, how, messages);
+    if (state.shutDown || state.extractionWaits.opening != opening)
+        return; // given up: the book is the next opening's, or the program ends
     settleResume(state, fromHistory, opened);
-    ShowMessages(messages); // before the page, as the opening found them
+    if (!opened) {
+        ShowMessages(messages);
+        showOpened(state, opened);
+        return;
+    }
+    // What is left to say (an archive cut short that still opens) goes over the page, which its box's own
+    // events paint; the writing's messages wait behind it.
     showOpened(state, opened);
-    if (opened)
+    if (!messages.empty()) {
+        state.extractionWaits.showingMessages = true;
+        ShowMessages(messages);
+        state.extractionWaits.showingMessages = false;
+        ExtractionProgressed(state); // what the writing said meanwhile
+    }
+    if (state.book.bookLoaded)
         askComicInfo(state);
 }
 

@@ -5,16 +5,13 @@
 #include "app/CommandTable.h"
 #include "app/PageTurn.h"
 #include "book/BookExtraction.h"
+#include "book/ThumbnailCache.h"
 #include "common/BookCacheFolder.h"
 #include "view/PageOverview.h"
 #include "view/PageView.h"
 
 #include <QEvent>
 #include <QFileInfo>
-
-namespace {
-
-} // namespace
 
 ThumbnailJob ThumbnailJobOf(const AppState& state)
 {
@@ -62,6 +59,20 @@ private:
 
 } // namespace
 
+void MakeCoverIfMissing(AppState& state)
+{
+    const BookState& book = state.book;
+    if (!book.bookLoaded || book.PageList.isEmpty() || state.paths.thumbnailRoot.isEmpty())
+        return;
+    ThumbnailJob job = ThumbnailJobOf(state);
+    if (job.folder.isEmpty() || QFileInfo::exists(ThumbnailFile(job.folder, 0)))
+        return;
+    job.pages.resize(1);
+    job.focus = 0;
+    // The recent books read cover.png when they are shown: nothing to tell anyone.
+    state.overview.cover = std::make_unique<ThumbnailWorker>(std::move(job), nullptr);
+}
+
 void ClosePageOverview(AppState& state)
 {
     OverviewState& overview = state.overview;
@@ -80,6 +91,7 @@ void ShowPageOverview(AppState& state)
 {
     if (state.overview.widget || !state.book.bookLoaded || state.book.PageList.isEmpty() || !state.windows.pageView)
         return;
+    state.overview.cover.reset(); // the overview makes page 1's too, into the same folder
     PageView* view = state.windows.pageView;
     PageOverview::Hooks hooks;
     hooks.thumbnail = [&state](int page) {

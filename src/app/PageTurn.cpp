@@ -9,46 +9,49 @@
 #include "book/Preload.h"
 #include "image/PairImage.h"
 #include "common/ShowMessage.h"
+#include "view/PageView.h"
 #include "view/PageGeometry.h"
 #include "view/SmoothScroll.h"
 
+#include <algorithm>
+
 namespace {
-void noteWidth(ViewState& view, std::int32_t index, const PageImage& page)
+// The widths learnt while decoding the pages from `first` on, kept for pairing.
+void noteWidths(ViewState& view, std::int32_t first, const PreloadedPage& page)
 {
-    if (index < 0 || page.isNull())
+    if (first < 0)
         return;
-    if (view.widePages.size() <= std::size_t(index))
-        view.widePages.resize(std::size_t(index) + 1, false);
-    view.widePages[std::size_t(index)] = IsWidePage(page);
+    if (view.widePages.size() <= std::size_t(first) + 1)
+        view.widePages.resize(std::size_t(first) + 2, false);
+    if (!page.image.isNull() || page.firstWide)
+        view.widePages[std::size_t(first)] = page.firstWide;
+    if (page.pagesShown == 2 || page.secondWide)
+        view.widePages[std::size_t(first) + 1] = page.secondWide;
+}
+
+// What the view shows at `first` now: that page, or in the two-page view the pair it starts.
+PreloadRequest shownPagesRequest(const AppState& state, std::int32_t first, std::int32_t count, QSize fitWithin)
+{
+    const BookState& book = state.book;
+    return {PagePath(book, first), state.view.flipped, DecodeOptionsOf(state), first,
+            count == 2 ? PagePath(book, first + 1) : QString(), state.view.rightToLeft, fitWithin};
 }
 
 // Decodes the page `pageIndex` names into the current record, with the page beside it in the two-page
-// view (`pageIndex` then goes to the pair's first page); shown even when this fails. A pair is decoded
-// upright, joined and turned whole when flipped, so its pages trade sides as on paper.
-void decodeCurrentPage(AppState& state)
+// view (`pageIndex` then goes to the pair's first page), fitted within `fitWithin` when given; shown
+// even when this fails.
+void decodeCurrentPage(AppState& state, QSize fitWithin)
 {
     BookState& book = state.book;
-    ViewState& view = state.view;
-    view.pagesShown = 1;
-    if (!view.twoPages) {
-        DecodePage(book.current, PagePath(book, book.pageIndex), view.flipped, DecodeOptionsOf(state));
-        return;
-    }
-    const PagePair pair = PairShownAt(state, book.pageIndex);
+    const PagePair pair = state.view.twoPages ? PairShownAt(state, book.pageIndex) : PagePair{book.pageIndex, 1};
     book.pageIndex = pair.first;
-    DecodePage(book.current, PagePath(book, pair.first), false, DecodeOptionsOf(state));
-    noteWidth(view, pair.first, book.current);
-    if (pair.count == 2 && !IsWidePage(book.current)) {
-        PageImage second;
-        DecodePage(second, PagePath(book, pair.first + 1), false, DecodeOptionsOf(state));
-        noteWidth(view, pair.first + 1, second);
-        if (!second.isNull() && !IsWidePage(second) && !book.current.isNull()) {
-            JoinPair(book.current, second, view.rightToLeft);
-            view.pagesShown = 2;
-        }
-    }
-    if (view.flipped)
-        TurnHalfway(book.current);
+    PreloadedPage page{shownPagesRequest(state, pair.first, pair.count, fitWithin), std::move(book.current), 1,
+                       false, false};
+    DecodeRequested(page);
+    if (state.view.twoPages)
+        noteWidths(state.view, pair.first, page);
+    book.current = std::move(page.image);
+    state.view.pagesShown = page.pagesShown;
 }
 
 // The preloaded page or pair, when it is what the view shows at `pageIndex` now.
@@ -58,16 +61,12 @@ bool takePreloaded(AppState& state)
     ViewState& view = state.view;
     if (!view.twoPages) {
         view.pagesShown = 1;
-        return TakePreloadedPage(state.preload, book, view.flipped);
+        return TakePreloadedPage(state.preload, book, view.flipped, FittedViewBox(state));
     }
-    std::optional<PreloadedPage> page = TakePreloadedPair(state.preload, book, view.flipped);
+    std::optional<PreloadedPage> page = TakePreloadedPair(state.preload, book, view.flipped, FittedViewBox(state));
     if (!page || page->request.rightToLeft != view.rightToLeft)
         return false;
-    if (view.widePages.size() <= std::size_t(book.pageIndex) + 1)
-        view.widePages.resize(std::size_t(book.pageIndex) + 2, false);
-    view.widePages[std::size_t(book.pageIndex)] = page->firstWide;
-    if (page->pagesShown == 2 || page->secondWide)
-        view.widePages[std::size_t(book.pageIndex) + 1] = page->secondWide;
+    noteWidths(view, book.pageIndex, *page); // they decide the pair
     const PagePair pair = PairShownAt(state, book.pageIndex);
     if (pair.first != book.pageIndex || pair.count != page->pagesShown)
         return false;
@@ -115,6 +114,38 @@ DecodeOptions DecodeOptionsOf(const AppState& state)
     return {state.settings.norm, state.settings.contrastval};
 }
 
+QSize FittedViewBox(const AppState& state)
+{
+    const PageView* view = state.windows.pageView;
+    // The smooth fit-page view shows an area-averaged copy of the whole page: a page decoded at that size
+    // looks the same, and so does a pair joined from pages decoded that size. Fitting the width scrolls
+    // by rows of the full page, so that view gets it whole, and so do pages turned by a quarter, which
+    // are turned after decoding.
+    if (!view || !state.view.stretched || state.settings.wstretched || !state.settings.halftone
+        || state.view.quarterTurns != 0)
+        return {};
+    return view->viewPixels();
+}
+
+void DecodeFullPage(AppState& state)
+{
+    BookState& book = state.book;
+    if (!book.current.reduced)
+        return;
+    PreloadedPage full{shownPagesRequest(state, book.pageIndex, state.view.pagesShown, {}), {}, 1, false, false};
+    if (!DecodeRequested(full) || full.pagesShown != state.view.pagesShown) {
+        book.current.reduced = false; // the fitted page stays; asked once
+        return;
+    }
+    // The offsets count the page's pixels: the same place on the larger page.
+    const QSize from = book.current.pixels.size(), to = full.image.pixels.size();
+    book.scrollX = std::int32_t(std::int64_t(book.scrollX) * to.width() / std::max(1, from.width()));
+    book.scrollY = std::int32_t(std::int64_t(book.scrollY) * to.height() / std::max(1, from.height()));
+    book.current = std::move(full.image);
+    if (state.view.stretched && state.windows.pageView)
+        state.windows.pageView->startCacheTimer();
+}
+
 void TurnToPage(AppState& state, std::int32_t index, bool forward)
 {
     // Pages made on demand are made around this one from now on, before its state is asked.
@@ -126,14 +157,14 @@ void TurnToPage(AppState& state, std::int32_t index, bool forward)
     book.pageIndex = PairShownAt(state, index).first;
     if (forward) {
         if (!takePreloaded(state))
-            decodeCurrentPage(state);
+            decodeCurrentPage(state, FittedViewBox(state));
         showNewPage(state);
         ArmPreloadIfWanted(state);
         return;
     }
     DiscardPreloadedPage(state.preload, book);
     ArmPreloadIfWanted(state);
-    decodeCurrentPage(state);
+    decodeCurrentPage(state, FittedViewBox(state));
     showNewPage(state);
 }
 
@@ -290,5 +321,6 @@ void PreloadNextPage(AppState& state)
             state.extractionWaits.preload = page;
             return;
         }
-    PreloadPair(state.preload, state.book, pair, state.view.flipped, state.view.rightToLeft, DecodeOptionsOf(state));
+    PreloadPair(state.preload, state.book, pair, state.view.flipped, state.view.rightToLeft, DecodeOptionsOf(state),
+                FittedViewBox(state));
 }

@@ -7,6 +7,7 @@
 
 #include "book/PagePairs.h"
 
+#include <QSize>
 #include <cstdint>
 
 struct AppState;
@@ -14,6 +15,14 @@ struct DecodeOptions;
 
 // How pages are decoded, from the settings.
 DecodeOptions DecodeOptionsOf(const AppState& state);
+
+// The box a page is decoded fitted within, for a turn or a preload: the page view's size in device
+// pixels while the smooth fit-page view shows it; empty (the full page) otherwise.
+QSize FittedViewBox(const AppState& state);
+
+// The page shown, when it was decoded fitted for the view, decoded again at its full size (zoom, another
+// mode, a larger view), its offsets moved to the same place; the page view asks for it before a paint.
+void DecodeFullPage(AppState& state);
 
 // Shows page `index` (0-based, inside the book): taken from the preload when `forward`, otherwise decoded
 // with the preload discarded. A page not written yet goes to the front of the extraction and the turn is

@@ -17,7 +17,7 @@ void PresentPage(AppState& state)
     const bool rebuild = ApplyPageShown(state.book, state.view, state.settings);
     if (PageView* view = state.windows.pageView) {
         if (rebuild)
-            view->startCacheTimer();
+            view->scalePageShown();
         view->update();
     }
     if (state.windows.main)

@@ -68,29 +68,20 @@ void ScrollToEnd(AppState& state)
     repaintPageView(state);
 }
 
-void ScrollOrTurnForward(AppState& state)
+namespace {
+// One view on (`down`) or back, or the page turn when the page's end in that direction is shown.
+// Turned back, the reader goes on reading upwards from the previous page's end.
+void scrollOrTurn(AppState& state, bool down)
 {
     BookState& book = state.book;
     if (!book.bookLoaded)
         return;
     const ViewStep step = StepOneView(book.current.pixels.size(), pageViewSize(state), pageViewMode(state), book.scrollX,
-                                      book.scrollY, true);
-    if (step.turn) {
+                                      book.scrollY, down);
+    if (step.turn && down) {
         RunCommand(state, Command::Forward);
         return;
     }
-    StopSmoothScroll(state.navigation);
-    book.scrollY = step.scrollY;
-    repaintPageView(state);
-}
-
-void ScrollOrTurnBack(AppState& state)
-{
-    BookState& book = state.book;
-    if (!book.bookLoaded)
-        return;
-    const ViewStep step = StepOneView(book.current.pixels.size(), pageViewSize(state), pageViewMode(state), book.scrollX,
-                                      book.scrollY, false);
     StopSmoothScroll(state.navigation);
     if (!step.turn) {
         book.scrollY = step.scrollY;
@@ -100,7 +91,18 @@ void ScrollOrTurnBack(AppState& state)
     const std::int32_t before = book.pageIndex;
     RunCommand(state, Command::Back);
     if (book.pageIndex != before)
-        ScrollToEnd(state); // the reader goes on reading upwards from the previous page's end
+        ScrollToEnd(state);
+}
+} // namespace
+
+void ScrollOrTurnForward(AppState& state)
+{
+    scrollOrTurn(state, true);
+}
+
+void ScrollOrTurnBack(AppState& state)
+{
+    scrollOrTurn(state, false);
 }
 
 void ZoomIn(AppState& state)

@@ -63,10 +63,28 @@ void OrderBookPages(ArchiveBookPlan& plan, PageOrder order)
     plan.files = std::move(sortedFiles);
 }
 
+std::optional<Message> NoReadablePage(const ArchiveBookPlan& plan, const QString& caption)
+{
+    const std::size_t count = std::min(std::size_t(plan.pages.count()), plan.files.size());
+    if (count == 0)
+        return Message{QStringLiteral("This archive holds no image"), caption};
+    bool encrypted = false;
+    for (std::size_t k = 0; k < count; ++k) {
+        if (plan.files[k].trouble == EntryTrouble::None)
+            return std::nullopt;
+        encrypted = encrypted || plan.files[k].trouble == EntryTrouble::Encrypted;
+    }
+    if (encrypted)
+        return Message{QStringLiteral("The pages of this archive are encrypted, and no password is asked for"), caption};
+    return Message{QStringLiteral("The pages of this archive are compressed with a method this program can't read"),
+                   caption};
+}
+
 bool ExtractWholeBook(ArchiveBookPlan& plan, const QString& workDir, Messages& messages)
 {
     if (!plan.writer)
         return false;
+    messages.insert(messages.end(), plan.afterFirstPage.begin(), plan.afterFirstPage.end());
     if (plan.files.empty())
         return true;
     BookExtraction extraction(workDir, std::move(plan.files), std::move(plan.writer), std::nullopt, {});

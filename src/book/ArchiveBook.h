@@ -8,6 +8,7 @@
 #include "book/PageList.h"
 
 #include <memory>
+#include <optional>
 #include <vector>
 
 struct ArchiveBookPlan {
@@ -15,6 +16,8 @@ struct ArchiveBookPlan {
     std::vector<ExtractionFile> files; // the pages, then the other files of the book (an info.bdi)
     std::unique_ptr<ArchiveFileWriter> writer;
     bool complete = true; // false: the directory broke off, the book fails once what can be written is
+    // Said once the page shown first is on screen, not before it: an archive cut short that still opens.
+    Messages afterFirstPage;
 };
 
 // Puts `files` (each bare name once) in the plan: the pages first, in reading order (folder by folder
@@ -23,6 +26,10 @@ void SetBookFiles(ArchiveBookPlan& plan, std::vector<ExtractionFile> files);
 
 // Puts the pages of a plan made by SetBookFiles in `order`, each page keeping its file.
 void OrderBookPages(ArchiveBookPlan& plan, PageOrder order);
+
+// Why the plan holds no page that can be read, in one message with `caption`: no image at all, or
+// every page encrypted or packed with a method no reader here knows. Nothing when a page may be read.
+std::optional<Message> NoReadablePage(const ArchiveBookPlan& plan, const QString& caption);
 
 // Writes every file of the plan into `workDir` and waits; then adds the messages to `messages`, in the
 // archive's order. False when there was nothing to write it with.

@@ -27,10 +27,15 @@
 #include <thread>
 #include <vector>
 
+// What the archive's directory already says against an entry: no password is ever asked for, and a
+// method no reader here knows gives no page.
+enum class EntryTrouble : std::uint8_t { None, Encrypted, UnknownMethod };
+
 struct ExtractionFile {
     QByteArray bareName;   // its name in WorkDir, as the file system spells it
     std::size_t entry = 0; // its place in the archive: messages are shown in this order
     QString path;          // its path inside the archive, which orders the pages folder by folder
+    EntryTrouble trouble = EntryTrouble::None;
 };
 
 struct FileResult {
@@ -54,6 +59,9 @@ public:
     virtual std::optional<PageWindow> pageWindow() const { return std::nullopt; }
     // The box the pages made from now on fit (device pixels; a height of 0 fits the width).
     virtual void setPageBox(QSize) {}
+    // True when, in the archive's order, the page shown first may still be written before the others:
+    // passing over the entries before it costs next to nothing (a tar file seeks past their data).
+    virtual bool writesFirstAhead() const { return false; }
 };
 
 class BookExtraction {

@@ -8,6 +8,9 @@ std::optional<std::size_t> NextFileToWrite(const std::vector<FileWrite>& files, 
 {
     const std::size_t count = files.size();
     if (inArchiveOrder) {
+        if (order.ahead && *order.ahead < count && files[*order.ahead] == FileWrite::Pending)
+            return order.ahead;
+        order.ahead.reset();
         // The lowest pending file; `scanned` counts from the start and never goes back.
         while (order.scanned < count && files[byEntry[order.scanned]] != FileWrite::Pending)
             ++order.scanned;

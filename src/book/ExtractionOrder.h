@@ -16,6 +16,7 @@ struct WriteOrder {
     std::size_t cursor = 0;
     std::optional<std::size_t> wanted;
     std::size_t scanned = 0; // files looked at since the cursor was set; each is passed once
+    std::optional<std::size_t> ahead; // in the archive's order, a file written before all others, once
 };
 
 // The next pending file, or nothing when every file is settled. `inArchiveOrder`: only the first pending

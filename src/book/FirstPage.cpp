@@ -2,7 +2,6 @@
 #include "book/FirstPage.h"
 
 #include "book/BookKind.h"
-#include "book/PageDirectory.h"
 #include "book/RarBook.h"
 #include "book/SevenZipTarBook.h"
 #include "book/ZipBook.h"
@@ -14,10 +13,12 @@ std::optional<QString> WriteFirstPage(const QString& archivePath, const QString&
                                       const std::atomic<bool>& cancelled, Messages& messages)
 {
     const BookKind kind = BookKindOfExtension(BookFileExtension(archivePath));
-    if (kind == BookKind::Zip || kind == BookKind::Rar) {
+    if (kind == BookKind::Zip || kind == BookKind::Rar || kind == BookKind::SevenZipTar) {
+        // Page 1 alone: a solid 7z of 600 pages is not unpacked whole for its cover.
         std::optional<ArchiveBookPlan> plan = kind == BookKind::Zip
             ? PlanZipArchiveBook(archivePath, folder, BookChooser(), messages)
-            : PlanRarArchiveBook(archivePath, folder, BookChooser(), messages);
+            : kind == BookKind::Rar ? PlanRarArchiveBook(archivePath, folder, BookChooser(), messages)
+                                    : PlanSevenZipTarBook(archivePath, folder, BookChooser(), messages);
         if (!plan || !plan->writer || plan->pages.isEmpty() || plan->files.empty() || cancelled)
             return std::nullopt;
         const DirectoryHandle dir = DirectoryHandle::open(folder);
@@ -29,14 +30,6 @@ std::optional<QString> WriteFirstPage(const QString& archivePath, const QString&
         if (!result.written || cancelled)
             return std::nullopt;
         return folder + QFile::decodeName(page.bareName);
-    }
-    if (kind == BookKind::SevenZipTar) {
-        if (!ExtractSevenZipTarBook(archivePath, folder, BookChooser(), messages) || cancelled)
-            return std::nullopt;
-        const std::optional<PageNameList> pages = ScanPageDirectory(folder);
-        if (!pages || pages->isEmpty())
-            return std::nullopt;
-        return folder + pages->item(0);
     }
     return std::nullopt;
 }

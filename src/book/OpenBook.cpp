@@ -58,9 +58,10 @@ BookChooser chooserAfterMessages(const BookOpening& how, Messages& messages)
 }
 
 // The page list comes from the archive's directory; the page shown first is written before anything
-// else, and the rest while the reader reads.
+// else, and the rest while the reader reads. False also when the wait for the first page was given up
+// (`givenUp`), leaving the book alone.
 bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& workDir, const BookOpening& how,
-                      Messages& messages)
+                      Messages& messages, bool& givenUp)
 {
     book.BookDir = workDir;
     book.pageBox = how.pageBox;
@@ -70,26 +71,61 @@ bool openArchivePages(BookState& book, ArchiveBookPlan plan, const QString& work
         return false;
     showDue(how, messages);
     book.pageIndex = firstPageShown(book, how);
-    book.extraction = std::make_unique<BookExtraction>(workDir, std::move(plan.files), std::move(plan.writer),
-                                                       std::size_t(book.pageIndex), how.extractionProgress, true);
-    book.extraction->waitFor(std::size_t(book.pageIndex));
+    const auto first = std::size_t(book.pageIndex);
+    book.extraction = std::make_unique<BookExtraction>(workDir, std::move(plan.files), std::move(plan.writer), first,
+                                                       how.extractionProgress, true);
+    if (how.waitUntil) {
+        BookExtraction* extraction = book.extraction.get();
+        extraction->prioritise(first);
+        givenUp = !how.waitUntil([&book, extraction, first] {
+            return book.extraction.get() != extraction || extraction->state(first) != FileWrite::Pending;
+        });
+        if (givenUp || book.extraction.get() != extraction)
+            return false;
+    } else {
+        book.extraction->waitFor(first);
+    }
     DecodePage(book.current, PagePath(book, book.pageIndex), how.flipped, how.decode);
     book.bookLoaded = true;
+    messages.insert(messages.end(), plan.afterFirstPage.begin(), plan.afterFirstPage.end());
     return true;
 }
 
 std::optional<ArchiveBookPlan> planArchiveBook(BookKind kind, const QString& fullPath, const QString& workDir,
-                                               const BookChooser& chooser, const BookOpening& how, Messages& messages)
+                                               const BookChooser& chooser, QSize pageBox, Messages& messages)
 {
     if (kind == BookKind::Pdf)
-        return PlanPdfBook(fullPath, workDir, how.pageBox, messages);
+        return PlanPdfBook(fullPath, workDir, pageBox, messages);
     std::optional<ArchiveBookPlan> plan = kind == BookKind::Zip ? PlanZipArchiveBook(fullPath, workDir, chooser, messages)
         : kind == BookKind::Rar ? PlanRarArchiveBook(fullPath, workDir, chooser, messages)
                                 : PlanSevenZipTarBook(fullPath, workDir, chooser, messages);
     if (plan && !plan->complete)
         return std::nullopt; // the listing has said why
-
+    if (!plan)
+        return plan;
+    // A book without a page that can be read says why, once: nothing is written for it. What the
+    // listing said already is the reason.
+    const QString caption = kind == BookKind::Rar ? kRarError : QStringLiteral("Zip Error");
+    if (const std::optional<Message> why = NoReadablePage(*plan, caption)) {
+        messages.insert(messages.end(), plan->afterFirstPage.begin(), plan->afterFirstPage.end());
+        if (messages.empty())
+            messages.push_back(*why);
+        return std::nullopt;
+    }
     return plan;
+}
+
+// The plan, made on a helper thread when the caller keeps its thread answering meanwhile.
+PlanningResult planBook(BookKind kind, const QString& fullPath, const QString& workDir, const BookOpening& how,
+                        Messages& messages)
+{
+    const BookChooser chooser = chooserAfterMessages(how, messages);
+    if (!how.waitUntil)
+        return {planArchiveBook(kind, fullPath, workDir, chooser, how.pageBox, messages), false};
+    MakePlan make = [kind, fullPath, workDir, pageBox = how.pageBox](const BookChooser& ask, Messages& said) {
+        return planArchiveBook(kind, fullPath, workDir, ask, pageBox, said);
+    };
+    return PlanOnHelperThread(std::move(make), chooser, how.waitUntil, messages);
 }
 } // namespace
 
@@ -127,11 +163,13 @@ bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workD
 {
     book.BookPath.clear();
     const BookKind kind = BookKindOfExtension(BookFileExtension(fullPath));
-    const BookChooser chooser = chooserAfterMessages(how, messages);
     if (kind == BookKind::Zip || kind == BookKind::Rar || kind == BookKind::SevenZipTar || kind == BookKind::Pdf) {
-        std::optional<ArchiveBookPlan> plan = planArchiveBook(kind, fullPath, workDir, chooser, how, messages);
-        if (!plan || !openArchivePages(book, std::move(*plan), workDir, how, messages))
-            return failOpen(book);
+        PlanningResult planning = planBook(kind, fullPath, workDir, how, messages);
+        if (planning.givenUp)
+            return false; // the book is another opening's now
+        bool givenUp = false;
+        if (!planning.plan || !openArchivePages(book, std::move(*planning.plan), workDir, how, messages, givenUp))
+            return givenUp ? false : failOpen(book);
         // The path keeps its real spelling: on this file system a lowered 'Comic.cbz' would not be
         // found again by "openlast".
         book.BookPath = fullPath;

@@ -6,6 +6,7 @@
 // to the caller.
 
 #include "book/BookState.h"
+#include "book/PlanningThread.h"
 #include "book/archive/BookChooser.h"
 #include "common/Message.h"
 #include "image/DecodePage.h"
@@ -30,6 +31,9 @@ struct BookOpening {
     // Shows the messages found so far where the reader must see them before the opening goes on: before
     // being asked for a book, and before an archive's pages are written. None: they stay in the list.
     std::function<void(const Messages&)> showNow;
+    // Keeps the user-interface thread answering while an archive is listed on a helper thread and its
+    // first page written; none: both are waited for on the calling thread.
+    WaitUntil waitUntil;
 };
 
 // Opens the directory in BookDir (ending in "/") as a book. BookPath is empty for a newly chosen
@@ -44,7 +48,8 @@ bool OpenDirectoryBook(BookState& book, const BookOpening& how);
 // extension file". What went wrong is added to `messages`, in order, for the caller to show before the page. A zip- or
 // rar-family book opens as soon as the page shown first is written; the other files are written by `book.extraction`
 // while the reader reads, once the caller releases it (the page is on screen), and its messages are the caller's to
-// take.
+// take. When `how.waitUntil` gives up (another book is being opened, or the program ends) the opening
+// returns false at once and leaves `book` to whoever took it over.
 bool OpenFileBook(BookState& book, const QString& fullPath, const QString& workDir, const BookOpening& how,
                   Messages& messages);
 

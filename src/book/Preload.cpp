@@ -20,13 +20,14 @@ bool ArmPreload(PreloadState& preload, std::function<void()> whenDue)
     return preload.timer.isActive();
 }
 
-void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options)
+void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options,
+                 QSize fitWithin)
 {
-    PreloadPair(preload, book, {book.pageIndex + 1, 1}, flipped, false, options);
+    PreloadPair(preload, book, {book.pageIndex + 1, 1}, flipped, false, options, fitWithin);
 }
 
 void PreloadPair(PreloadState& preload, const BookState& book, PagePair pair, bool flipped, bool rightToLeft,
-                 const DecodeOptions& options)
+                 const DecodeOptions& options, QSize fitWithin)
 {
     if (!book.bookLoaded)
         return;
@@ -34,26 +35,30 @@ void PreloadPair(PreloadState& preload, const BookState& book, PagePair pair, bo
         return;
     const bool both = pair.count == 2;
     preload.worker.submit({PagePath(book, pair.first), flipped, options, pair.first,
-                           both ? PagePath(book, pair.first + 1) : QString(), both && rightToLeft});
+                           both ? PagePath(book, pair.first + 1) : QString(), both && rightToLeft, fitWithin});
 }
 
-std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped)
+std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped,
+                                               QSize fitWithin)
 {
     std::optional<PreloadedPage> page = preload.worker.take();
     if (!page)
         return std::nullopt;
     // Only the page the reader has just turned to, from this book and turned the same way, will do.
     const PreloadRequest& made = page->request;
-    if (made.pageIndex != book.pageIndex || made.path != PagePath(book, book.pageIndex) || made.flipped != flipped)
+    if (made.pageIndex != book.pageIndex || made.path != PagePath(book, book.pageIndex) || made.flipped != flipped
+        || made.fitWithin != fitWithin)
         return std::nullopt;
     if (!made.secondPath.isEmpty() && made.secondPath != PagePath(book, book.pageIndex + 1))
         return std::nullopt;
     return page;
 }
 
-bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped)
+bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped, QSize fitWithin)
 {
-    if (std::optional<PreloadedPage> page = TakePreloadedPair(preload, book, flipped); page && page->pagesShown == 1)
+    // Only a single page fitted for the view as it is now will do.
+    if (std::optional<PreloadedPage> page = TakePreloadedPair(preload, book, flipped, fitWithin);
+        page && page->pagesShown == 1)
         book.preloaded = std::move(page->image);
     if (book.preloaded.isNull())
         return false;

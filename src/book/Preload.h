@@ -28,20 +28,25 @@ inline constexpr int kPreloadDelayMs = 2000;
 // `preloadnextpage`). False when the timer could not be started: nothing will be preloaded.
 [[nodiscard]] bool ArmPreload(PreloadState& preload, std::function<void()> whenDue);
 
-// The timer's work: queues the decode of the page after the current one, if there is one.
-void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options);
+// The timer's work: queues the decode of the page after the current one, if there is one; with a
+// `fitWithin` box it is decoded fitted within it, ready to be shown as it is.
+void PreloadPage(PreloadState& preload, const BookState& book, bool flipped, const DecodeOptions& options,
+                 QSize fitWithin = {});
 
-// The same for the two-page view: the pages of `pair`, joined (first on the right when `rightToLeft`).
+// The same for the two-page view: the pages of `pair`, joined (first on the right when `rightToLeft`)
+// and fitted within `fitWithin` when given.
 void PreloadPair(PreloadState& preload, const BookState& book, PagePair pair, bool flipped, bool rightToLeft,
-                 const DecodeOptions& options);
+                 const DecodeOptions& options, QSize fitWithin = {});
 
-// The preloaded page or pair whose first page is the current page, turned the `flipped` way; nothing
-// when there is none. The caller checks that the pair still fits.
-std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped);
+// The preloaded page or pair whose first page is the current page, turned the `flipped` way and fitted
+// within the same box; nothing when there is none. The caller checks that the pair still fits.
+std::optional<PreloadedPage> TakePreloadedPair(PreloadState& preload, const BookState& book, bool flipped,
+                                               QSize fitWithin = {});
 
 // Moves a completely decoded preloaded page into the current record; false when there is none, or when
-// the page that was preloaded is not the current page (turned the `flipped` way) any more.
-bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped);
+// the page that was preloaded is not the current page (turned the `flipped` way, fitted within the
+// same box) any more.
+bool TakePreloadedPage(PreloadState& preload, BookState& book, bool flipped, QSize fitWithin = {});
 
 // Throws the preloaded page away, together with the result of a decode still running for it.
 void DiscardPreloadedPage(PreloadState& preload, BookState& book);

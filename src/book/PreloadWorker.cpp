@@ -3,35 +3,46 @@
 
 #include "common/platform/ThreadPriority.h"
 #include "image/PairImage.h"
+#include "image/ReducePage.h"
 
 namespace {
 PreloadWorker::Decoder orDecodePage(PreloadWorker::Decoder decoder)
 {
     if (decoder)
         return decoder;
-    return [](PageImage& record, const QString& path, bool flipped, const DecodeOptions& options) {
-        return DecodePage(record, path, flipped, options);
+    return [](PageImage& record, const QString& path, bool flipped, const DecodeOptions& options, QSize fitWithin) {
+        return DecodePage(record, path, flipped, options, fitWithin);
     };
 }
-// A pair is decoded upright, joined and then turned whole, so its pages trade sides when flipped.
-bool decodeRequest(const PreloadWorker::Decoder& decode, PreloadedPage& page)
+} // namespace
+
+// A pair is decoded upright, joined and then turned whole, so its pages trade sides when flipped. Fitted
+// for the view, each page is decoded within the whole view (it is shown no larger beside the other) and
+// the joined pair is then reduced to fit, as the view's smooth copy would be.
+bool DecodeRequested(PreloadedPage& page, const PreloadWorker::Decoder& decoder)
 {
+    const PreloadWorker::Decoder decode = orDecodePage(decoder);
     const PreloadRequest& request = page.request;
+    page.pagesShown = 1;
     if (request.secondPath.isEmpty()) {
-        const bool decoded = decode(page.image, request.path, request.flipped, request.options);
+        const bool decoded = decode(page.image, request.path, request.flipped, request.options, request.fitWithin);
         page.firstWide = IsWidePage(page.image);
         return decoded;
     }
-    if (!decode(page.image, request.path, false, request.options))
+    if (!decode(page.image, request.path, false, request.options, request.fitWithin))
         return false;
     page.firstWide = IsWidePage(page.image);
     if (!page.firstWide) {
         PageImage second;
-        if (!decode(second, request.secondPath, false, request.options))
+        if (!decode(second, request.secondPath, false, request.options, request.fitWithin))
             return false;
         page.secondWide = IsWidePage(second);
         if (!page.secondWide) {
+            const bool pagesReduced = page.image.reduced || second.reduced;
             JoinPair(page.image, second, request.rightToLeft);
+            if (!ReducePageWithin(page.image, request.fitWithin))
+                return false;
+            page.image.reduced = page.image.reduced || pagesReduced;
             page.pagesShown = 2;
         }
     }
@@ -39,7 +50,6 @@ bool decodeRequest(const PreloadWorker::Decoder& decode, PreloadedPage& page)
         TurnHalfway(page.image);
     return true;
 }
-} // namespace
 
 PreloadWorker::PreloadWorker(Decoder decoder) : m_decoder(orDecodePage(std::move(decoder))) {}
 
@@ -133,7 +143,7 @@ void PreloadWorker::run()
         lock.unlock();
 
         // The image is the worker's own until it is published, so the decode needs no lock.
-        const bool decoded = decodeRequest(decode, page);
+        const bool decoded = DecodeRequested(page, decode);
 
         lock.lock();
         m_running = false;

@@ -28,6 +28,7 @@ struct PreloadRequest {
     // stands alone); the pair is turned whole when `flipped`.
     QString secondPath;
     bool rightToLeft = false;
+    QSize fitWithin; // non-empty: the page or pair decoded fitted within this box, the view's (see DecodePage)
 };
 
 struct PreloadedPage {
@@ -40,7 +41,7 @@ struct PreloadedPage {
 
 class PreloadWorker {
 public:
-    using Decoder = std::function<bool(PageImage&, const QString&, bool, const DecodeOptions&)>;
+    using Decoder = std::function<bool(PageImage&, const QString&, bool, const DecodeOptions&, QSize)>;
 
     // `decoder` is DecodePage unless a test passes its own.
     explicit PreloadWorker(Decoder decoder = {});
@@ -84,3 +85,8 @@ private:
     int m_decodesFinished = 0;
     std::thread m_thread; // started with the first request
 };
+
+// Decodes what `page.request` asks for into `page.image` (reusing its memory when it can): one page, or
+// a pair joined side by side unless either page is wide (then the first stands alone). `decoder` is
+// DecodePage when empty. False when a page could not be decoded.
+bool DecodeRequested(PreloadedPage& page, const PreloadWorker::Decoder& decoder = {});

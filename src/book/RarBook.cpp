@@ -150,7 +150,8 @@ std::optional<ArchiveBookPlan> PlanRarArchiveBook(const QString& archivePath, co
     std::vector<ExtractionFile> files;
     for (std::size_t k = 0; k < kept.size(); ++k)
         if (!names[k].isEmpty() && !tooLong(names[k], workDir))
-            files.push_back({names[k], kept[k], paths[k]});
+            files.push_back({names[k], kept[k], paths[k],
+                             listing.entries[kept[k]].encrypted ? EntryTrouble::Encrypted : EntryTrouble::None});
     ArchiveBookPlan plan;
     plan.complete = !listing.headerBroken;
     SetBookFiles(plan, std::move(files));

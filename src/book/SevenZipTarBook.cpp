@@ -48,12 +48,13 @@ struct Entry {
     QString name; // as the program compares it
     bool regularFile = false;
     std::int64_t size = 0; // declared; -1: not before its data (a zip entry with a data descriptor)
+    bool encrypted = false;
 };
 
 // Every entry's name, kind and size, in archive order; nullopt when the archive can't be read at all.
 // Zip entries are listed only when their data can be passed over: a cut-short archive lists the entries
-// before the cut.
-std::optional<std::vector<Entry>> listEntries(const QString& path, Reading reading, bool& broken)
+// before the cut. `seeks`: a tar without compression, whose entries' data is passed over by seeking.
+std::optional<std::vector<Entry>> listEntries(const QString& path, Reading reading, bool& broken, bool& seeks)
 {
     ArchivePtr a = openArchive(path, reading);
     if (!a)
@@ -67,6 +68,7 @@ std::optional<std::vector<Entry>> listEntries(const QString& path, Reading readi
         Entry entry;
         entry.name = utf8 ? QString::fromUtf8(utf8) : ArchiveNameText(QByteArray(raw ? raw : ""), false);
         entry.regularFile = archive_entry_filetype(header) == AE_IFREG;
+        entry.encrypted = archive_entry_is_data_encrypted(header) != 0;
         entry.size = archive_entry_size_is_set(header) ? std::max<std::int64_t>(archive_entry_size(header), 0)
             : reading == Reading::ZipLocalHeaders           ? -1
                                                             : 0;
@@ -77,6 +79,8 @@ std::optional<std::vector<Entry>> listEntries(const QString& path, Reading readi
         entries.push_back(std::move(entry));
     }
     broken = r != ARCHIVE_EOF;
+    seeks = reading == Reading::SevenZipTar && (archive_format(a.get()) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_TAR
+        && archive_filter_count(a.get()) == 1; // the file itself, no decompression
     return entries;
 }
 
@@ -115,7 +119,8 @@ std::vector<ExtractionFile> planBook(const std::vector<Entry>& entries, const QS
     for (std::size_t k = 0; k < kept.size(); ++k) {
         if (names[k].isEmpty())
             continue;
-        files.push_back({names[k], kept[k], paths[k]});
+        files.push_back({names[k], kept[k], paths[k],
+                         entries[kept[k]].encrypted ? EntryTrouble::Encrypted : EntryTrouble::None});
         unpackedBytes += std::uint64_t(std::max<std::int64_t>(entries[kept[k]].size, 0));
     }
     return files;
@@ -158,12 +163,13 @@ Written writeEntry(archive* a, OutputFile& output, const DirectoryHandle& dir, c
 class SevenZipTarWriter : public ArchiveFileWriter {
 public:
     SevenZipTarWriter(const QString& archivePath, Reading reading, const QString& workDir,
-                      std::vector<std::int64_t> sizes, std::uint64_t undeclaredAllowance)
+                      std::vector<std::int64_t> sizes, std::uint64_t undeclaredAllowance, bool seeks)
         : m_path(archivePath), m_reading(reading), m_workDir(workDir), m_sizes(std::move(sizes)),
-          m_undeclaredAllowance(undeclaredAllowance)
+          m_undeclaredAllowance(undeclaredAllowance), m_seeks(seeks)
     {
     }
     bool inArchiveOrder() const override { return true; }
+    bool writesFirstAhead() const override { return m_seeks; }
 
     FileResult write(const ExtractionFile& file, const DirectoryHandle& dir, const QByteArray& tempName,
                      const std::atomic<bool>& cancelled) override
@@ -206,6 +212,7 @@ private:
     QString m_workDir;
     std::vector<std::int64_t> m_sizes; // declared, per entry; -1: not declared
     std::uint64_t m_undeclaredAllowance;
+    bool m_seeks;
     ArchivePtr m_archive;
     std::size_t m_position = 0; // headers read
     OutputFile m_output;
@@ -217,8 +224,8 @@ std::optional<ArchiveBookPlan> planSequentialBook(const QString& archivePath, Re
                                                   const BookChooser& chooser, Messages& messages)
 {
     const Message zipFailed{QStringLiteral("Zip failed"), QStringLiteral("Error")};
-    bool broken = false;
-    const std::optional<std::vector<Entry>> entries = listEntries(archivePath, reading, broken);
+    bool broken = false, seeks = false;
+    const std::optional<std::vector<Entry>> entries = listEntries(archivePath, reading, broken, seeks);
     if (!entries || (entries->empty() && broken)) {
         messages.push_back(zipFailed);
         return std::nullopt;
@@ -239,13 +246,14 @@ std::optional<ArchiveBookPlan> planSequentialBook(const QString& archivePath, Re
     SetBookFiles(plan, std::move(files));
     if (reading == Reading::ZipLocalHeaders) {
         // The directory is gone (a download cut short): said once, with what could be found.
-        messages.push_back({QStringLiteral("ZIP file is damaged, %1 pages could be read").arg(plan.pages.count()),
-                            kZipError});
+        plan.afterFirstPage.push_back(
+            {QStringLiteral("ZIP file is damaged, %1 pages could be read").arg(plan.pages.count()), kZipError});
     } else if (broken) {
         // An archive cut short (a tar ends anywhere) still opens with the pages before the damage.
-        messages.push_back({kDamaged, kZipError});
+        plan.afterFirstPage.push_back({kDamaged, kZipError});
     }
-    plan.writer = std::make_unique<SevenZipTarWriter>(archivePath, reading, workDir, std::move(sizes), allowance - unpacked);
+    plan.writer =
+        std::make_unique<SevenZipTarWriter>(archivePath, reading, workDir, std::move(sizes), allowance - unpacked, seeks);
     return plan;
 }
 } // namespace

@@ -27,7 +27,11 @@ ThumbnailWorker::ThumbnailWorker(ThumbnailJob job, Notify notify)
       m_images(m_job.pages.size())
 {
     m_focus = std::size_t(std::max(0, m_job.focus));
-    m_thread = std::thread([this] { run(); });
+    // Two pages decode at once, on two cores.
+    constexpr int kThreads = 2;
+    m_working = kThreads;
+    for (int k = 0; k < kThreads; ++k)
+        m_threads.emplace_back([this, k] { run(k == 0); });
 }
 
 ThumbnailWorker::~ThumbnailWorker()
@@ -42,8 +46,9 @@ void ThumbnailWorker::stop()
         m_stop = true;
     }
     m_wake.notify_all();
-    if (m_thread.joinable())
-        m_thread.join();
+    for (std::thread& thread : m_threads)
+        if (thread.joinable())
+            thread.join();
 }
 
 void ThumbnailWorker::setFocus(std::int32_t page)
@@ -98,14 +103,18 @@ QImage ThumbnailWorker::make(std::size_t page)
     return image;
 }
 
-void ThumbnailWorker::run()
+void ThumbnailWorker::run(bool preparesFolder)
 {
-    if (!m_job.folder.isEmpty()) {
-        if (PrepareThumbnailFolder(m_job.folder, m_job.bookPath, kThumbnailSize))
+    if (preparesFolder) {
+        if (!m_job.folder.isEmpty() && PrepareThumbnailFolder(m_job.folder, m_job.bookPath, kThumbnailSize))
             PruneThumbnailRoot(m_job.root, kThumbnailCacheBytes,
                                m_job.folder.section(u'/', -2, -2)); // the folder's own name
+        const std::lock_guard lock(m_mutex);
+        m_prepared = true;
+        m_wake.notify_all();
     }
     std::unique_lock lock(m_mutex);
+    m_wake.wait(lock, [this] { return m_prepared || m_stop; });
     while (!m_stop) {
         const std::optional<std::size_t> next = NextThumbnail(m_states, m_focus, m_job.written);
         if (!next) {
@@ -115,6 +124,7 @@ void ThumbnailWorker::run()
             m_wake.wait_for(lock, std::chrono::milliseconds(200));
             continue;
         }
+        m_states[*next] = ThumbState::Making; // the other thread leaves it
         lock.unlock();
         QImage image = make(*next);
         lock.lock();
@@ -125,5 +135,6 @@ void ThumbnailWorker::run()
             m_notify();
         lock.lock();
     }
-    m_done = true;
+    if (--m_working == 0)
+        m_done = true;
 }

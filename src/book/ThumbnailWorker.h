@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// The thumbnails of one book's pages, made on a worker thread: the page nearest to the one in focus
+// The thumbnails of one book's pages, made on two worker threads: the page nearest to the one in focus
 // first, each read from the book's thumbnail folder when it is there, otherwise decoded at a reduced
 // size and written there. A page still being extracted is left until it is written (never read
 // before). The worker reports each thumbnail through `notify`, which runs on the worker thread and
@@ -30,7 +30,7 @@ struct ThumbnailJob {
     std::function<bool(std::size_t)> written;
 };
 
-enum class ThumbState : std::uint8_t { Waiting, Made, Failed };
+enum class ThumbState : std::uint8_t { Waiting, Making, Made, Failed };
 
 // The page to make next: the one not made yet nearest to `focus` (after it before before it at the
 // same distance) among those `ready`; none when no waiting page is ready.
@@ -45,7 +45,7 @@ public:
     ThumbnailWorker(const ThumbnailWorker&) = delete;
     ThumbnailWorker& operator=(const ThumbnailWorker&) = delete;
 
-    // Stops after the thumbnail being made and waits for the thread.
+    // Stops after the thumbnails being made and waits for the threads.
     void stop();
     // The pages nearest to `page` come next.
     void setFocus(std::int32_t page);
@@ -59,7 +59,7 @@ public:
     bool finished() const;
 
 private:
-    void run();
+    void run(bool preparesFolder);
     QImage make(std::size_t page);
 
     const ThumbnailJob m_job;
@@ -70,6 +70,8 @@ private:
     std::vector<QImage> m_images;
     std::size_t m_focus = 0;
     bool m_stop = false;
+    bool m_prepared = false; // the thumbnail folder is ready for the threads to read and write
+    int m_working = 0;       // threads still making thumbnails
     bool m_done = false;
-    std::thread m_thread;
+    std::vector<std::thread> m_threads;
 };

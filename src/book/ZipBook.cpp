@@ -20,6 +20,18 @@ QString chooseZipBook(const QString& archivePath, const BookChooser& chooser, Me
     return BookChoiceText(ChooseBookFolder(chooser, tree, ArchiveFamily::Zip), ArchiveFamily::Zip);
 }
 
+// The methods read here: stored and deflated ones by minizip, bzip2, LZMA, zstd, xz and PPMd by
+// libarchive. The encryption flag (WinZip's AES is method 99 and sets it too) gives no page either.
+EntryTrouble troubleOf(const ZipDirectoryEntry& entry)
+{
+    if (entry.flags & 1u)
+        return EntryTrouble::Encrypted;
+    switch (entry.method) {
+    case 0: case 8: case 12: case 14: case 93: case 95: case 98: return EntryTrouble::None;
+    default: return EntryTrouble::UnknownMethod;
+    }
+}
+
 Message bombRefused()
 {
     return {QStringLiteral("ZIP file would unpack to far more than its own size, nothing was extracted"), kZipError};
@@ -109,7 +121,7 @@ std::optional<ArchiveBookPlan> PlanZipArchiveBook(const QString& archivePath, co
     ArchiveBookPlan plan;
     std::vector<ExtractionFile> files;
     for (const PlannedEntry& planned : zipPlan.entries)
-        files.push_back({planned.bareName, planned.entry, planned.path});
+        files.push_back({planned.bareName, planned.entry, planned.path, troubleOf(directory->entries[planned.entry])});
     SetBookFiles(plan, std::move(files));
     plan.writer = std::make_unique<ZipFileWriter>(zip, archivePath, workDir, std::move(*directory), zipPlan);
     return plan;

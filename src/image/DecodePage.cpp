@@ -2,7 +2,7 @@
 #include "image/DecodePage.h"
 
 #include "image/ColourCorrection.h"
-#include "image/FittedSize.h"
+#include "image/ReducePage.h"
 #include "image/ImageLayer.h"
 
 namespace {
@@ -62,17 +62,7 @@ bool decode(PageImage& record, const QString& path, bool flipped, const DecodeOp
         CorrectPageColours(reinterpret_cast<std::uint32_t*>(record.memory->data()),
                            std::size_t(record.width()) * std::size_t(record.height()), corrections->norm,
                            corrections->contrastval, range ? &*range : nullptr);
-    const QSize fitted = FittedSize(record.pixels.size(), fitWithin);
-    if (fitted != record.pixels.size()) {
-        // Qt's smooth reduction averages every source pixel into its target, like a box filter.
-        QImage reduced = record.pixels.scaled(fitted, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)
-                             .convertToFormat(QImage::Format_RGB32);
-        record.reset();
-        if (reduced.isNull())
-            return false;
-        record.pixels = std::move(reduced);
-    }
-    return true;
+    return ReducePageWithin(record, fitWithin);
 }
 
 } // namespace

@@ -22,7 +22,8 @@ struct DecodeOptions {
 // With a non-empty `fitWithin` the page comes back fitted within that box (reduced keeping its
 // proportions, never enlarged): JPEG and WebP decode at a reduced size, the others decode whole and
 // are reduced. The corrections are applied before the last reduction, so a reduced page looks like
-// the full page reduced. A reduced page's pixels are its own, not the record's reusable memory.
+// the full page reduced. A reduced page's pixels are its own, not the record's reusable memory; a page
+// that reaches the box is marked `reduced`.
 bool DecodePage(PageImage& record, const QString& path, bool flipped, const DecodeOptions& options,
                 QSize fitWithin = {});
 

@@ -17,6 +17,10 @@ struct PageImage {
     // is left anywhere else.
     std::shared_ptr<PixelMemory> memory;
 
+    // Decoded fitted within a box it reached, so it may be smaller than the page file: shown larger
+    // than that box, the page must be decoded again at its full size.
+    bool reduced = false;
+
     bool isNull() const { return pixels.isNull(); }
     int width() const { return pixels.width(); }
     int height() const { return pixels.height(); }
@@ -24,5 +28,6 @@ struct PageImage {
     {
         pixels = QImage();
         memory.reset();
+        reduced = false;
     }
 };

@@ -23,6 +23,7 @@ PageView::PageView(ViewRecords records, QWidget* parent) : QWidget(parent), m_re
 
 void PageView::update()
 {
+    askFullPageIfNeeded();
     keepOffsetsOnPage();
     QWidget::update();
 }
@@ -70,6 +71,36 @@ void PageView::RebuildScaledPage()
     m_cache = ScalePage(page, size, m_records.settings.halftone);
     m_cacheSource = page.cacheKey();
     emit scaledPageRebuilt();
+}
+
+bool PageView::pageShownAsDecoded() const
+{
+    const QImage& page = m_records.book.current.pixels;
+    return m_records.view.stretched && !page.isNull()
+        && ScaledPageCacheSize(page.size(), viewPixels(), m_records.settings.wstretched) == page.size();
+}
+
+void PageView::askFullPageIfNeeded()
+{
+    const PageImage& page = m_records.book.current;
+    if (!page.reduced)
+        return;
+    // A page fitted for a smaller view would be shown smaller than the page fits this one.
+    const QSize view = viewPixels();
+    const bool fitsView = page.width() == view.width() || page.height() == view.height();
+    if (!pageShownAsDecoded() || !fitsView || !m_records.settings.halftone)
+        emit fullPageWanted();
+}
+
+void PageView::scalePageShown()
+{
+    if (!pageShownAsDecoded()) {
+        startCacheTimer();
+        return;
+    }
+    m_cacheTimer.stop();
+    m_records.view.rerenderPending = false;
+    RebuildScaledPage(); // a scaling to the same size shares the page's pixels
 }
 
 void PageView::startCacheTimer()
@@ -145,6 +176,7 @@ QRect PageView::progressStripRect() const
 void PageView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    askFullPageIfNeeded();
     keepOffsetsOnPage();
     if (m_records.book.current.isNull() || !m_records.view.stretched)
         return;

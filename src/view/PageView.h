@@ -26,6 +26,10 @@ public:
     // Sets `rerenderPending` and (re)starts the 50 ms one-shot cache timer, which rebuilds the cache.
     void startCacheTimer();
 
+    // A new page in the stretched view: a page decoded at the size it is shown at is its own scaled copy,
+    // at once and without a copy of its pixels; any other page gets the 50 ms rebuild.
+    void scalePageShown();
+
     // The main window's resize drag. While it runs, size changes only drop the cache; when it ends the
     // cache is rebuilt once, 50 ms later.
     void setResizeDragInProgress(bool inProgress);
@@ -55,6 +59,10 @@ signals:
     // The scaled copy was made again for the page, size or mode now shown (50 ms after the last change).
     void scaledPageRebuilt();
 
+    // The page was decoded fitted for the stretched view and is now wanted larger (another mode, zoom,
+    // a larger view): whoever connects decodes it at its full size before the paint.
+    void fullPageWanted();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -66,6 +74,8 @@ private:
     void onCacheTimer();
     void onSmoothScrollTimer();
     bool cacheUsable() const;
+    bool pageShownAsDecoded() const;
+    void askFullPageIfNeeded();
 
     ViewRecords m_records;
     QTimer m_cacheTimer;

@@ -5,6 +5,7 @@
 #include "app/AccelTable.h"
 #include "app/ExtractionProgress.h"
 #include "app/MainWindow.h"
+#include "app/OpenBooks.h"
 #include "common/BookCacheFolder.h"
 #include "support/TestState.h"
 #include "view/PageOverview.h"
@@ -65,4 +66,28 @@ TEST(PageOverview, OpensTurnsLeavesAndClosesWithTheBook)
     ASSERT_TRUE(state.overview.widget);
     StopExtraction(state);
     EXPECT_FALSE(state.overview.widget || state.overview.worker);
+}
+
+// A book opened gets page 1's thumbnail as its cover, in the background and once.
+TEST(PageOverview, ABookOpenedWithoutACoverGetsOneInTheBackground)
+{
+    ScratchDir data, book;
+    AppState state;
+    UseDefaultSettings(state);
+    state.settings.preloadnextpage = false;
+    state.settings.norm = false;
+    state.paths.thumbnailRoot = data.file("thumbs/");
+    WriteGreyPages(book, 3, QSize(40, 30), 100);
+    OpenBookAt(state, book.path());
+    ASSERT_TRUE(state.book.bookLoaded);
+    ASSERT_TRUE(state.overview.cover);
+    QTRY_VERIFY_WITH_TIMEOUT(state.overview.cover->finished(), 5000);
+    const QString cover = BookThumbnailFolder(state.paths.thumbnailRoot, QFileInfo(book.path()).canonicalFilePath())
+        + "cover.png";
+    const QImage made(cover);
+    ASSERT_FALSE(made.isNull());
+    EXPECT_EQ(qRed(made.pixel(1, 1)), 0) << "page 1";
+
+    OpenBookAt(state, book.path());
+    EXPECT_FALSE(state.overview.cover);
 }

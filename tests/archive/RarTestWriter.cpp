@@ -68,9 +68,12 @@ QByteArray rar5Block(const QByteArray& header)
 }
 
 // The main header; a volume set numbers its volumes from 0.
-QByteArray rar5Main(int volume = -1)
+QByteArray rar5Main(int volume = -1, bool solid = false)
 {
-    return rar5Block(volume < 0 ? vints({1, 0, 0}) : volume ? vints({1, 0, 3, quint64(volume)}) : vints({1, 0, 1}));
+    const quint64 s = solid ? 4 : 0;
+    return rar5Block(volume < 0 ? vints({1, 0, s})
+                         : volume ? vints({1, 0, 3 | s, quint64(volume)})
+                                  : vints({1, 0, 1 | s}));
 }
 
 QByteArray rar5End(bool moreVolumes)
@@ -119,10 +122,10 @@ QByteArray WriteRarArchive(RarFormat format, const std::vector<RarTestEntry>& en
     return out + rar5End(false);
 }
 
-std::vector<QByteArray> WriteRar5Volumes(const std::vector<RarTestEntry>& entries, std::size_t splitEntry)
+std::vector<QByteArray> WriteRar5Volumes(const std::vector<RarTestEntry>& entries, std::size_t splitEntry, bool solid)
 {
-    QByteArray first = kRar5Signature + rar5Main(0);
-    QByteArray second = kRar5Signature + rar5Main(1);
+    QByteArray first = kRar5Signature + rar5Main(0, solid);
+    QByteArray second = kRar5Signature + rar5Main(1, solid);
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const RarTestEntry& e = entries[i];
         const qsizetype half = e.data.size() / 2;

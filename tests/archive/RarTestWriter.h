@@ -25,5 +25,6 @@ struct RarTestEntry {
 QByteArray WriteRarArchive(RarFormat format, const std::vector<RarTestEntry>& entries, bool encryptedHeaders = false);
 
 // A RAR 5 volume set whose entry `splitEntry` starts in one volume and ends in the next; every volume
-// is one element of the result.
-std::vector<QByteArray> WriteRar5Volumes(const std::vector<RarTestEntry>& entries, std::size_t splitEntry);
+// is one element of the result. `solid`: the main headers say the set is solid.
+std::vector<QByteArray> WriteRar5Volumes(const std::vector<RarTestEntry>& entries, std::size_t splitEntry,
+                                         bool solid = false);

@@ -5,6 +5,7 @@
 
 #include "ArchiveFixture.h"
 
+#include "book/FirstPage.h"
 #include "book/SevenZipTarBook.h"
 
 #include <archive.h>
@@ -117,6 +118,36 @@ TEST_F(SevenZipTarBook, ChaptersAreReadFolderByFolder)
         EXPECT_EQ(pages, QStringList({"B_Ch1_01.jpg", "B_Ch1_02.jpg", "03.jpg", "B_Ch2_01.jpg", "B_Ch2_02.jpg"}));
         ASSERT_TRUE(ExtractWholeBook(*plan, workDir(), messages));
         EXPECT_EQ(page("B_Ch2_01.jpg"), "4");
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
+// A tar's entries are passed over by seeking, so the page shown first is written before any other.
+TEST_F(SevenZipTarBook, ATarWritesThePageShownFirstBeforeTheOthers)
+{
+    const Entries entries{{"p3.jpg", PageBytes(3)}, {"p1.jpg", PageBytes(1)}, {"p2.jpg", PageBytes(2)}};
+    std::optional<ArchiveBookPlan> plan =
+        PlanSevenZipTarBook(scratch.write("book.cbt", writeArchive(false, entries)), workDir(), chooser(), messages);
+    ASSERT_TRUE(plan);
+    // p2.jpg, page 2, is shown first; the worker holds after it until the page is on screen.
+    BookExtraction extraction(workDir(), std::move(plan->files), std::move(plan->writer), 1, {}, true);
+    ASSERT_TRUE(extraction.waitFor(1));
+    EXPECT_EQ(written(), QStringList{"p2.jpg"});
+    extraction.waitAll();
+    expectWritten({"p1.jpg", "p2.jpg", "p3.jpg"});
+    EXPECT_TRUE(messages.empty());
+}
+
+// A cover is page 1 alone: the rest of the book is never written for it.
+TEST_F(SevenZipTarBook, TheCoverWritesPageOneAlone)
+{
+    const Entries entries{{"p2.jpg", PageBytes(2)}, {"p1.jpg", PageBytes(1)}, {"p3.jpg", PageBytes(3)}};
+    const std::atomic<bool> cancelled{false};
+    for (const bool sevenZip : {true, false}) {
+        freshWorkDir();
+        const QString path = scratch.write(sevenZip ? "cover.cb7" : "cover.cbt", writeArchive(sevenZip, entries));
+        EXPECT_EQ(WriteFirstPage(path, workDir(), cancelled, messages), workDir() + "p1.jpg");
+        expectWritten({"p1.jpg"});
     }
     EXPECT_TRUE(messages.empty());
 }

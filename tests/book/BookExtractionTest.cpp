@@ -37,16 +37,18 @@ TEST(ExtractionOrder, FromTheCursorOnThenTheRestTheWantedFirstOrTheArchivesOrder
         std::optional<std::size_t> wanted;
         bool inArchiveOrder;
         std::vector<std::size_t> byEntry, expected;
+        std::optional<std::size_t> ahead = {};
     } cases[] = {
         {5, 0, {}, false, {0, 1, 2, 3, 4}, {0, 1, 2, 3, 4}},
         {5, 2, {}, false, {0, 1, 2, 3, 4}, {2, 3, 4, 0, 1}}, // the resume page, then after it, then before
         {5, 1, 4, false, {0, 1, 2, 3, 4}, {4, 1, 2, 3, 0}},
         {3, 0, {}, false, {1, 2, 0}, {0, 1, 2}},     // page 1 is the archive's last entry, and first all the same
         {4, 2, 0, true, {3, 1, 0, 2}, {3, 1, 0, 2}}, // a solid rar archive: its order, whatever is wanted
+        {4, 2, 0, true, {3, 1, 0, 2}, {2, 3, 1, 0}, 2}, // a tar: the page shown, then the archive's order
     };
     for (const auto& c : cases) {
         std::vector<FileWrite> files(c.count, FileWrite::Pending);
-        WriteOrder order{c.cursor, c.wanted, 0};
+        WriteOrder order{c.cursor, c.wanted, 0, c.ahead};
         std::vector<std::size_t> picked;
         while (std::optional<std::size_t> next = NextFileToWrite(files, c.byEntry, order, c.inArchiveOrder)) {
             picked.push_back(*next);

@@ -31,7 +31,7 @@ struct Gate {
 
     PreloadWorker::Decoder decoder()
     {
-        return [this](PageImage& record, const QString& path, bool, const DecodeOptions&) {
+        return [this](PageImage& record, const QString& path, bool, const DecodeOptions&, QSize) {
             if (++inFlight > 1)
                 overlapped = true;
             entered.release();
@@ -69,7 +69,7 @@ struct GreyBook {
         SetPages(book, names);
         book.bookLoaded = true;
     }
-    PreloadRequest request(int index) const { return {dir.file(names[index]), false, {}, index, {}, false}; }
+    PreloadRequest request(int index) const { return {dir.file(names[index]), false, {}, index, {}, false, {}}; }
 };
 
 } // namespace
@@ -104,7 +104,7 @@ TEST(PreloadWorker, PublishesOnlyCompleteDecodesOfTheNewestRequestAndDropsOldOrF
     worker.waitIdle();
     EXPECT_EQ(worker.decodesFinished(), 3);
     EXPECT_FALSE(worker.take());
-    worker.submit({QStringLiteral("/nonexistent/page.png"), false, {}, 1, {}, false});
+    worker.submit({QStringLiteral("/nonexistent/page.png"), false, {}, 1, {}, false, {}});
     worker.waitIdle();
     EXPECT_FALSE(worker.take());
 }

@@ -113,6 +113,7 @@ TEST(DecodePage, AReducedPageLooksLikeTheFullPageReduced)
             ASSERT_TRUE(DecodePage(full, path, true, options)) << f.name;
             ASSERT_TRUE(DecodePage(reduced, path, true, options, QSize(200, 200))) << f.name;
             ASSERT_EQ(reduced.pixels.size(), QSize(200, 150)) << f.name;
+            EXPECT_TRUE(reduced.reduced && !full.reduced) << f.name;
             const QImage expected = full.pixels.scaled(200, 150, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
             EXPECT_LE(maxDifference(reduced.pixels, expected), f.tolerance) << f.name << " norm " << options.norm;
         }
@@ -121,6 +122,7 @@ TEST(DecodePage, AReducedPageLooksLikeTheFullPageReduced)
     PageImage record;
     ASSERT_TRUE(DecodePage(record, dir.write("small.jpg", jpeg(smoothPage(120, 90))), false, {}, QSize(200, 200)));
     EXPECT_EQ(record.pixels.size(), QSize(120, 90));
+    EXPECT_FALSE(record.reduced) << "the whole page";
     ASSERT_TRUE(DecodePage(record, dir.write("tall.jpg", jpeg(smoothPage(300, 1000))), false, {}, QSize(200, 200)));
     EXPECT_EQ(record.pixels.size(), QSize(60, 200));
 }

@@ -71,7 +71,8 @@ viewer=""
 [ -n "$pages" ] || fail "the book's pages never reached the scratch folder: $(cat "$scratch/run.log")"
 ini=$home/.config/bullevista/bullevista.ini
 grep -qxF "previousbook=$book" "$ini" || fail "the settings file doesn't name the book: $(grep previousbook "$ini")"
-[ -z "$(find "$home/.cache/bullevista" -mindepth 1)" ] || fail "a scratch folder was left behind"
+# The books' thumbnails (the opened book's cover) stay; nothing else may.
+[ -z "$(find "$home/.cache/bullevista" -mindepth 1 -maxdepth 1 ! -name thumbnails)" ] || fail "a scratch folder was left behind"
 [ -z "$(find "$prefix" -newer "$scratch/started")" ] || fail "the viewer wrote into its prefix"
 
 if [ ${#skipped[@]} -gt 0 ]; then

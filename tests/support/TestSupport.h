@@ -48,6 +48,7 @@ public:
     ~MessageRecorder();
     const std::vector<ShownMessage>& messages() const { return m_messages; }
     QStringList texts() const;
+    void clear() { m_messages.clear(); }
 
 private:
     std::vector<ShownMessage> m_messages;

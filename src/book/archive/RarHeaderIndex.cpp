@@ -178,6 +178,31 @@ std::optional<qint64> NextRarBlock(qint64 position, std::uint64_t headerBytes, s
     return position + qint64(headerBytes + dataBytes);
 }
 
+bool IsLaterSolidRarVolume(const QString& volume)
+{
+    QFile file(volume);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray start = file.read(kRar5Signature.size() + 4 + 64);
+    if (!start.startsWith(kRar5Signature))
+        return false;
+    // The main header: its size, type 1, its flags, the extra and data areas' sizes when flagged, then the
+    // archive's flags (1 volume, 2 a volume number follows, 4 solid) and the volume's number.
+    qsizetype at = kRar5Signature.size() + 4;
+    if (!vint(start, at))
+        return false;
+    const auto type = vint(start, at);
+    const auto flags = vint(start, at);
+    if (!type || *type != 1 || !flags || ((*flags & 0x0001) && !vint(start, at))
+        || ((*flags & 0x0002) && !vint(start, at)))
+        return false;
+    const auto archiveFlags = vint(start, at);
+    if (!archiveFlags || (*archiveFlags & 0x0007) != 0x0007)
+        return false;
+    const auto number = vint(start, at);
+    return number && *number > 0;
+}
+
 std::vector<RarEntryFacts> ReadRarHeaderIndex(const QStringList& volumes)
 {
     std::vector<RarEntryFacts> index;

@@ -22,6 +22,10 @@ struct RarEntryFacts {
 // can't be walked to the end; entries past it are left to libarchive alone.
 std::vector<RarEntryFacts> ReadRarHeaderIndex(const QStringList& volumes);
 
+// True for a RAR 5 volume that is not the first of a solid set: its entries continue data it doesn't
+// hold, so none can be read without the volumes before it.
+bool IsLaterSolidRarVolume(const QString& volume);
+
 // Where the block after one at `position` starts, its header and data sizes as read from the header;
 // nothing when they reach past the end of the file (a damaged or hostile header), so no size read from
 // a header is ever used to seek beyond the file.

@@ -3,7 +3,11 @@
 
 #include "book/archive/ArchiveNames.h"
 
+#include "book/archive/RarHeaderIndex.h"
+#include "book/archive/RarVolumes.h"
+
 #include <QFile>
+#include <QFileInfo>
 #include <cstring>
 #include <memory>
 
@@ -39,6 +43,13 @@ RarHandle OpenRarArchive(const QString& archivePath, unsigned* flags)
 RarListing ListRarFolders(const QString& archivePath, Messages& messages)
 {
     RarListing listing;
+    const QStringList volumes = RarVolumeSet(archivePath, [](const QString& p) { return QFileInfo(p).isFile(); });
+    if (IsLaterSolidRarVolume(volumes.first())) {
+        messages.push_back({QStringLiteral("This is a later part of a solid volume set: open its first part"),
+                            kRarError});
+        listing.laterSolidVolume = true;
+        return listing;
+    }
     RarHandle rar = OpenRarArchive(archivePath);
     if (!rar)
         return listing;
@@ -48,7 +59,8 @@ RarListing ListRarFolders(const QString& archivePath, Messages& messages)
     int code = ERAR_SUCCESS;
     while ((code = RARReadHeaderEx(rar, header.get())) == ERAR_SUCCESS) {
         const QString name = RarEntryName(*header);
-        listing.entries.push_back({name, IsRarFolderEntry(*header), header->RegularFile, header->UnpSize});
+        listing.entries.push_back(
+            {name, IsRarFolderEntry(*header), header->RegularFile, header->UnpSize, header->Encrypted != 0});
         if (IsRarFolderEntry(*header)) {
             if (!name.isEmpty() && !IsUnsafeArchivePath(name) && !IsAppleDoubleName(name + u'\\'))
                 InsertFolderPath(listing.tree, name + u'\\');

@@ -33,6 +33,7 @@ struct RarListedEntry {
     bool folder = false;
     bool regularFile = false;
     std::uint64_t size = 0; // declared
+    bool encrypted = false; // no password is ever asked for
 };
 
 struct RarListing {
@@ -40,6 +41,7 @@ struct RarListing {
     std::vector<RarListedEntry> entries; // up to the first header or entry that can't be passed
     bool opened = false;                 // false: the archive couldn't be opened (nothing is shown)
     bool headerBroken = false;           // "Header is broken" was said; the reader sees the partial tree
+    bool laterSolidVolume = false;       // a later part of a solid set opened alone: nothing listed, said why
 };
 
 // Opens a rar-family archive (every volume of its set) to extract or skip its entries; nullptr when
