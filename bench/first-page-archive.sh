@@ -8,11 +8,12 @@
 #   bench/first-page-archive.sh [BUILD_DIR]    env: PERFDATA (/tmp/perfdata), ROUNDS (5), WND (1000x1000),
 #                                                   HARNESS (the harness script)
 set -euo pipefail
+HERE=$(cd "$(dirname "$0")" && pwd)
 BUILD=$(cd "${1:-build}" && pwd)
 PERFDATA=${PERFDATA:-/tmp/perfdata}
 ROUNDS=${ROUNDS:-5}
 WND=${WND:-1000x1000}
-HARNESS=${HARNESS:-$(cd "$(dirname "$0")/../.." && pwd)/shared/bench/first-page.py}
+HARNESS=${HARNESS:-$(cd "$HERE/../.." && pwd)/shared/bench/first-page.py}
 
 [ -x "$BUILD/bullevista" ] || { echo "no $BUILD/bullevista: build first" >&2; exit 1; }
 [ -s "$PERFDATA/pages/p120.jpg" ] || { echo "no test pages in $PERFDATA/pages: run gen_data.sh" >&2; exit 1; }
@@ -29,20 +30,7 @@ if [ ! -s "$PERFDATA/comic600_deflate.cbz" ]; then
   mv "$PERFDATA/comic600_deflate.cbz.tmp" "$PERFDATA/comic600_deflate.cbz"
 fi
 
-ini="$BUILD/bullevista.ini"
-saved=""
-if [ -e "$ini" ]; then
-  saved=$(mktemp)
-  cp "$ini" "$saved"
-fi
-restore() {
-  if [ -n "$saved" ]; then mv "$saved" "$ini"; else rm -f "$ini"; fi
-  # The scratch folders of launches the harness killed.
-  find "$BUILD" -maxdepth 1 -type d -regex '.*/[A-Y][A-Y][A-Y][A-Y][A-Y]' -newer "$BUILD/bullevista" \
-    -exec rm -rf {} + 2>/dev/null || true
-}
-trap restore EXIT
-printf 'wndxpos=0\nwndypos=0\nwndwidth=%s\nwndheight=%s\nstartstretched=1\nlangfile=default\n' "${WND%x*}" "${WND#*x}" > "$ini"
+. "$HERE/launch-settings.sh"
 
 cases=(folder600="$BUILD/bullevista '$big/'"
        stored600="$BUILD/bullevista '$PERFDATA/comic600_stored.cbz'"

@@ -29,20 +29,7 @@ if [ ! -s "$PERFDATA/scan300.pdf" ]; then
   mv "$PERFDATA/scan300.pdf.tmp" "$PERFDATA/scan300.pdf"
 fi
 
-ini="$BUILD/bullevista.ini"
-saved=""
-if [ -e "$ini" ]; then
-  saved=$(mktemp)
-  cp "$ini" "$saved"
-fi
-restore() {
-  if [ -n "$saved" ]; then mv "$saved" "$ini"; else rm -f "$ini"; fi
-  # The scratch folders of launches the harness killed.
-  find "$BUILD" -maxdepth 1 -type d -regex '.*/[A-Y][A-Y][A-Y][A-Y][A-Y]' -newer "$BUILD/bullevista" \
-    -exec rm -rf {} + 2>/dev/null || true
-}
-trap restore EXIT
-printf 'wndxpos=0\nwndypos=0\nwndwidth=%s\nwndheight=%s\nstartstretched=1\nlangfile=default\n' "${WND%x*}" "${WND#*x}" > "$ini"
+. "$HERE/launch-settings.sh"
 
 python3 "$HARNESS" --rounds "$ROUNDS" cbz="$BUILD/bullevista '$PERFDATA/scan300.cbz'" \
   pdf="$BUILD/bullevista '$PERFDATA/scan300.pdf'"

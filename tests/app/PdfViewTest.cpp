@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 #include <random>
 
 namespace {
@@ -29,69 +30,67 @@ bool waitUntil(const std::function<bool()>& done)
 }
 } // namespace
 
-TEST(PdfView, PagesAreMadeAgainWhenTheViewGrowsThePageShownFirst)
-{
+// A shown 500x400 main window with a scratch folder, ready for a PDF book.
+class PdfView : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        UseDefaultSettings(state);
+        state.settings.preloadnextpage = false;
+        state.settings.norm = false;
+        state.paths.thumbnailRoot = dir.file("thumbs/");
+        state.accelTable = BuildAccelTable(state.settings);
+        std::mt19937 random(5);
+        ASSERT_TRUE(CreateWorkDir(state.paths, dir.path(), random));
+        window = std::make_unique<MainWindow>(state);
+        state.windows = {window.get(), window->pageView(), window->shelfView()};
+        window->resize(500, 400);
+        window->show();
+        window->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    }
+    void TearDown() override
+    {
+        StopExtraction(state);
+        RemoveWorkDir(state.paths);
+    }
     ScratchDir dir;
     AppState state;
-    UseDefaultSettings(state);
-    state.settings.preloadnextpage = false;
-    state.settings.norm = false;
-    std::mt19937 random(5);
-    ASSERT_TRUE(CreateWorkDir(state.paths, dir.path(), random));
-    MainWindow window(state);
-    state.windows = {&window, window.pageView(), window.shelfView()};
-    window.resize(500, 400);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    std::unique_ptr<MainWindow> window;
+};
+
+TEST_F(PdfView, PagesAreMadeAgainWhenTheViewGrowsThePageShownFirst)
+{
     state.view.stretched = true;
     OpenBookFile(state, WriteTestPdf(dir, QStringLiteral("book.pdf"), 3));
     ASSERT_TRUE(state.book.bookLoaded);
     const int madeHeight = state.book.current.pixels.height();
-    EXPECT_NEAR(madeHeight, window.pageView()->viewPixels().height(), 1);
+    EXPECT_NEAR(madeHeight, window->pageView()->viewPixels().height(), 1);
     TurnToPage(state, 2, true);
     ASSERT_TRUE(waitUntil([&] { return state.book.pageIndex == 2; }));
 
     // A small change keeps the pages; a larger view has them made again, the page shown replaced in place.
-    window.resize(window.width() + 10, window.height() + 10);
+    window->resize(window->width() + 10, window->height() + 10);
     QTest::qWait(150);
     EXPECT_EQ(state.book.current.pixels.height(), madeHeight);
-    window.resize(900, 800);
-    const int wanted = window.pageView()->viewPixels().height();
+    window->resize(900, 800);
+    const int wanted = window->pageView()->viewPixels().height();
     auto madeForNewView = [&] { return std::abs(state.book.current.pixels.height() - wanted) <= 1; };
     ASSERT_TRUE(waitUntil(madeForNewView));
     EXPECT_EQ(state.book.pageIndex, 2);
     TurnToPage(state, 1, false);
     ASSERT_TRUE(waitUntil([&] { return state.book.pageIndex == 1 && madeForNewView(); }));
-    StopExtraction(state);
-    RemoveWorkDir(state.paths);
 }
 
-TEST(PdfView, TheOverviewGetsThumbnailsOfPagesFarFromTheOneRead)
+TEST_F(PdfView, TheOverviewGetsThumbnailsOfPagesFarFromTheOneRead)
 {
-    ScratchDir dir;
-    AppState state;
-    UseDefaultSettings(state);
-    state.settings.preloadnextpage = false;
-    state.settings.norm = false;
-    state.paths.thumbnailRoot = dir.file("thumbs/");
-    state.accelTable = BuildAccelTable(state.settings);
-    std::mt19937 random(6);
-    ASSERT_TRUE(CreateWorkDir(state.paths, dir.path(), random));
-    MainWindow window(state);
-    state.windows = {&window, window.pageView(), window.shelfView()};
-    window.resize(500, 400);
-    window.show();
-    window.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
     OpenBookFile(state, WriteTestPdf(dir, QStringLiteral("long.pdf"), 40)); // 42 pages
     ASSERT_EQ(state.book.PageList.count(), 42);
 
-    QTest::keyClick(window.pageView(), Qt::Key_G);
+    QTest::keyClick(window->pageView(), Qt::Key_G);
     ASSERT_TRUE(state.overview.widget && state.overview.worker);
     QTest::keyClick(state.overview.widget, Qt::Key_End); // far beyond the pages made for reading
     EXPECT_TRUE(waitUntil([&] { return state.overview.worker->state(41) == ThumbState::Made; }));
     EXPECT_TRUE(waitUntil([&] { return state.overview.worker->state(41 - 8) == ThumbState::Made; }));
     QTest::keyClick(state.overview.widget, Qt::Key_Escape);
-    StopExtraction(state);
-    RemoveWorkDir(state.paths);
 }
