@@ -176,6 +176,9 @@ void OpenBookFile(AppState& state, const QString& path)
     CancelPreload(state.preload, state.book);
     StopExtraction(state); // nothing may still be writing into WorkDir while it is emptied
     EmptyWorkDir(state.paths);
+    // The book before is closed from here on: while the new one is listed, the window's events go on,
+    // and a turn or a history write must not act on a page list whose files may be gone.
+    state.book.bookLoaded = false;
     startViewOfBook(state);
     Messages messages;
     BookOpening how = BookOpeningOf(state);

@@ -188,7 +188,14 @@ TEST_F(OpenArchiveBook, EventsGoOnWhileAnArchiveIsListedAndALaterOpeningWins)
     EXPECT_EQ(state.book.current.pixels.pixelColor(0, 0), QColor(Qt::green));
     EXPECT_TRUE(boxes.texts().isEmpty());
 
-    OpenBookFile(state, branching); // undisturbed, the reader's pick opens
+    // Undisturbed, the reader's pick opens; meanwhile the book before is closed, so no command acts on it.
+    bool loadedMeanwhile = true;
+    SetCommandDialogs(choosingWith([&](const BookTree&, ArchiveFamily) {
+        loadedMeanwhile = state.book.bookLoaded;
+        return QStringList{"Vol2"};
+    }));
+    OpenBookFile(state, branching);
+    EXPECT_FALSE(loadedMeanwhile);
     EXPECT_EQ(state.book.current.pixels.pixelColor(0, 0), QColor(Qt::blue));
 }
 
