@@ -9,13 +9,7 @@
 #                                                   HARNESS (the harness script)
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
-BUILD=$(cd "${1:-build}" && pwd)
-PERFDATA=${PERFDATA:-/tmp/perfdata}
-ROUNDS=${ROUNDS:-5}
-WND=${WND:-1000x1000}
-HARNESS=${HARNESS:-$(cd "$HERE/../.." && pwd)/shared/bench/first-page.py}
-
-[ -x "$BUILD/bullevista" ] || { echo "no $BUILD/bullevista: build first" >&2; exit 1; }
+. "$HERE/launch-settings.sh" "${1:-build}"
 [ -s "$PERFDATA/pages/p120.jpg" ] || { echo "no test pages in $PERFDATA/pages: run gen_data.sh" >&2; exit 1; }
 
 big="$PERFDATA/pages600"
@@ -30,7 +24,7 @@ if [ ! -s "$PERFDATA/comic600_deflate.cbz" ]; then
   mv "$PERFDATA/comic600_deflate.cbz.tmp" "$PERFDATA/comic600_deflate.cbz"
 fi
 
-. "$HERE/launch-settings.sh"
+useLaunchSettings
 
 cases=(folder600="$BUILD/bullevista '$big/'"
        stored600="$BUILD/bullevista '$PERFDATA/comic600_stored.cbz'"

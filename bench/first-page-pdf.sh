@@ -8,13 +8,7 @@
 #                                               HARNESS (the harness script)
 set -euo pipefail
 HERE=$(cd "$(dirname "$0")" && pwd)
-BUILD=$(cd "${1:-build}" && pwd)
-PERFDATA=${PERFDATA:-/tmp/perfdata}
-ROUNDS=${ROUNDS:-5}
-WND=${WND:-1000x1000}
-HARNESS=${HARNESS:-$(cd "$HERE/../.." && pwd)/shared/bench/first-page.py}
-
-[ -x "$BUILD/bullevista" ] || { echo "no $BUILD/bullevista: build first" >&2; exit 1; }
+. "$HERE/launch-settings.sh" "${1:-build}"
 pages=("$PERFDATA"/pages/p*.jpg)
 [ -s "${pages[0]}" ] || { echo "no test pages in $PERFDATA/pages: run gen_data.sh" >&2; exit 1; }
 
@@ -29,7 +23,7 @@ if [ ! -s "$PERFDATA/scan300.pdf" ]; then
   mv "$PERFDATA/scan300.pdf.tmp" "$PERFDATA/scan300.pdf"
 fi
 
-. "$HERE/launch-settings.sh"
+useLaunchSettings
 
 python3 "$HARNESS" --rounds "$ROUNDS" cbz="$BUILD/bullevista '$PERFDATA/scan300.cbz'" \
   pdf="$BUILD/bullevista '$PERFDATA/scan300.pdf'"

@@ -137,13 +137,18 @@ void DecodeFullPage(AppState& state)
         book.current.reduced = false; // the fitted page stays; asked once
         return;
     }
-    // The offsets count the page's pixels: the same place on the larger page.
-    const QSize from = book.current.pixels.size(), to = full.image.pixels.size();
-    book.scrollX = std::int32_t(std::int64_t(book.scrollX) * to.width() / std::max(1, from.width()));
-    book.scrollY = std::int32_t(std::int64_t(book.scrollY) * to.height() / std::max(1, from.height()));
+    const QSize before = book.current.pixels.size();
     book.current = std::move(full.image);
+    KeepPlaceOnPage(book, before);
     if (state.view.stretched && state.windows.pageView)
         state.windows.pageView->startCacheTimer();
+}
+
+void KeepPlaceOnPage(BookState& book, QSize before)
+{
+    const QSize after = book.current.pixels.size();
+    book.scrollX = std::int32_t(std::int64_t(book.scrollX) * after.width() / std::max(1, before.width()));
+    book.scrollY = std::int32_t(std::int64_t(book.scrollY) * after.height() / std::max(1, before.height()));
 }
 
 void TurnToPage(AppState& state, std::int32_t index, bool forward)

@@ -11,6 +11,7 @@
 #include <cstdint>
 
 struct AppState;
+struct BookState;
 struct DecodeOptions;
 
 // How pages are decoded, from the settings.
@@ -23,6 +24,10 @@ QSize FittedViewBox(const AppState& state);
 // The page shown, when it was decoded fitted for the view, decoded again at its full size (zoom, another
 // mode, a larger view), its offsets moved to the same place; the page view asks for it before a paint.
 void DecodeFullPage(AppState& state);
+
+// The page shown was replaced by the same page at another size: its offsets, which count the page's
+// pixels, move to the same place on it.
+void KeepPlaceOnPage(BookState& book, QSize before);
 
 // Shows page `index` (0-based, inside the book): taken from the preload when `forward`, otherwise decoded
 // with the preload discarded. A page not written yet goes to the front of the extraction and the turn is

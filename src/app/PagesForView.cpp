@@ -16,7 +16,7 @@ void MakePagesForView(AppState& state)
     if (!book.extraction || !book.extraction->windowed() || book.current.isNull())
         return;
     const QSize box = PdfPageBox(state);
-    if (box.isEmpty() && box.width() <= 0)
+    if (box.width() <= 0) // no view; a height of 0 fits the width
         return;
     // The page shown tells how much larger it would be drawn; a small change keeps comparing against the
     // box the pages were made for.
@@ -49,12 +49,8 @@ void ShowPagesMadeAgain(AppState& state)
         return;
     // The reader stays where they were on the page, at its new size.
     const QSize before = book.current.pixels.size();
-    const double x = before.width() > 0 ? double(book.scrollX) / before.width() : 0.0;
-    const double y = before.height() > 0 ? double(book.scrollY) / before.height() : 0.0;
     DecodeShownPageAgain(state);
-    const QSize after = book.current.pixels.size();
-    book.scrollX = std::int32_t(x * after.width());
-    book.scrollY = std::int32_t(y * after.height());
+    KeepPlaceOnPage(book, before);
     if (PageView* view = state.windows.pageView)
         view->update();
 }

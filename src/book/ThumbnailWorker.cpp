@@ -27,10 +27,10 @@ ThumbnailWorker::ThumbnailWorker(ThumbnailJob job, Notify notify)
       m_images(m_job.pages.size())
 {
     m_focus = std::size_t(std::max(0, m_job.focus));
-    // Two pages decode at once, on two cores.
-    constexpr int kThreads = 2;
-    m_working = kThreads;
-    for (int k = 0; k < kThreads; ++k)
+    // Two pages decode at once, on two cores; a job of one page (a cover) needs one thread.
+    const int threads = m_job.pages.size() > 1 ? 2 : 1;
+    m_working = threads;
+    for (int k = 0; k < threads; ++k)
         m_threads.emplace_back([this, k] { run(k == 0); });
 }
 

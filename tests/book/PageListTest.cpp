@@ -14,6 +14,15 @@
 
 namespace {
 
+// The page names in their order, joined by '|'.
+std::string joinedNames(const PageNameList& pages)
+{
+    QStringList names;
+    for (const PageName& page : pages.pages())
+        names << page.name;
+    return names.join(u'|').toStdString();
+}
+
 // Every entry whose lowered name holds a page extension anywhere (files, folders, links), by the name
 // it has on disk, in reading order: byte by byte on the lowered names, bytes read as signed, with no
 // numeric awareness, a name that starts another first, and names lowered alike by their real bytes.
@@ -31,10 +40,7 @@ TEST(PageList, AFolderListsItsPageNamesInByteWiseOrder)
     ASSERT_TRUE(QFile::link(dir.file("y.bmp"), dir.file("linked.GIF"))); // a link counts as its target
     const std::optional<PageNameList> pages = ScanPageDirectory(dir.path());
     ASSERT_TRUE(pages);
-    QStringList names;
-    for (const PageName& page : pages->pages())
-        names << page.name;
-    EXPECT_EQ(names.join(u'|').toStdString(),
+    EXPECT_EQ(joinedNames(*pages),
               " space.jpg|(1).jpg|-cover.jpg|.gif|A.png|a.png|a10.png|a2.png|b.jpg~|"
               "B.png|c.gif|linked.GIF|notes.jpg.txt|p\xc3\xa9.jpg|p0.jpg|pa.jpg|"
               "page^.jpg|PAGE_a.jpg|Page_B.jpg|pagea.jpg|Story.JPEG|x.jpg|x.jpg.jpg|"
@@ -67,10 +73,7 @@ TEST(PageList, NaturalOrderReadsDigitRunsAsNumbers)
         dir.write(QString::fromUtf8(name), "x");
     const std::optional<PageNameList> pages = ScanPageDirectory(dir.path(), PageOrder::Natural);
     ASSERT_TRUE(pages);
-    QStringList names;
-    for (const PageName& page : pages->pages())
-        names << page.name;
-    EXPECT_EQ(names.join(u'|').toStdString(),
+    EXPECT_EQ(joinedNames(*pages),
               "-1.jpg|01.jpg|1.jpg|1a.jpg|1b.jpg|2.jpg|10.jpg|99999999999999999999.png|"
               "100000000000000000000001.png|a.jpg|P9.jpg|p9.jpg|P9a.jpg|p10.jpg");
 
