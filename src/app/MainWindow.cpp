@@ -58,7 +58,7 @@ MainWindow::MainWindow(AppState& state) : QWidget(nullptr, Qt::FramelessWindowHi
     setGeometry(savedPlacement());
     m_pageView = new PageView(viewRecords(state), this);
     new PageViewInput(viewRecords(state), m_pageView);
-    connect(m_pageView, &PageView::scaledPageRebuilt, this, [&state] { MakePagesForView(state); });
+    connect(m_pageView, &PageView::viewSettled, this, [&state] { MakePagesForView(state); });
     connect(m_pageView, &PageView::fullPageWanted, this, [&state] { DecodeFullPage(state); });
     m_shelf = new ShelfView(m_pageView);
     m_shelf->hide();

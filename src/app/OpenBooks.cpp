@@ -133,9 +133,8 @@ QSize PdfPageBox(const AppState& state)
 {
     if (!state.windows.pageView)
         return {};
-    const QSize view = state.windows.pageView->viewPixels();
-    // Fitting the width leaves the page as tall as it needs.
-    return state.settings.wstretched ? QSize(view.width(), 0) : view;
+    return MadeForViewBox(state.windows.pageView->viewPixels(),
+                          PageViewModeOf(state.book, state.view, state.settings));
 }
 
 BookOpening BookOpeningOf(AppState& state)

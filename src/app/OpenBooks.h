@@ -11,7 +11,7 @@ struct AppState;
 
 // How the first page is decoded, from the settings and the view.
 // The box a PDF book's pages are rendered to fit: the page view in device pixels, its width alone
-// when the stretched view fits the width.
+// when the stretched view fits the width, grown by the zoom in the normal view.
 QSize PdfPageBox(const AppState& state);
 BookOpening BookOpeningOf(AppState& state);
 

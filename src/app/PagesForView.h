@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
-// A book whose pages are made for the view (a PDF): when the view's size or fit mode changes enough,
+// A book whose pages are made for the view (a PDF): when the view's size, fit mode or zoom changes enough,
 // its pages are made again, the page shown first, and each replaces its old picture once it is ready,
 // so the old one stays on screen meanwhile.
 
 struct AppState;
 
-// After the scaled page's rebuild (50 ms after the last change of size or mode): the pages are made
-// again when the page shown would be drawn noticeably larger than it was made, or the fit mode changed.
+// 50 ms after the last change of the view's size, mode or zoom: the pages are made again when the page
+// shown would be drawn noticeably larger than it was made, or the fit mode changed.
 void MakePagesForView(AppState& state);
 
 // After the worker settled a file: a page shown that was made again is decoded and shown again, at the

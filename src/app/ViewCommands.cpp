@@ -25,7 +25,7 @@ QSize pageViewSize(const AppState& state)
 
 PageViewMode pageViewMode(const AppState& state)
 {
-    return {state.view.stretched, state.settings.wstretched, state.view.zoom};
+    return PageViewModeOf(state.book, state.view, state.settings);
 }
 
 void scrollBy(AppState& state, std::int32_t& offset, int sign)

@@ -2,6 +2,7 @@
 #include "view/PageGeometry.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <limits>
 
 namespace {
@@ -24,24 +25,28 @@ std::int32_t heightFittedWidth(QSize page, QSize view) // Wh
     return mulDiv(page.width(), view.height(), page.height());
 }
 
-// One axis of the normal view, the same for columns and rows: a page `pageLength` pixels long at
-// 100 % + zoom % on a view `viewLength` pixels long, from the offset `scroll` (not negative).
+// One axis of the normal view, the same for columns and rows: a page `pageLength` pixels long drawn
+// `scaled` pixels long on a view `viewLength` pixels long, from the offset `scroll` (not negative).
 struct NormalSpan {
     int dest, destLength, source, sourceLength;
     std::int32_t scroll; // after the clamps
     bool clamped;        // the offset was lowered to the page's end
 };
 
-NormalSpan normalSpan(int pageLength, int viewLength, std::int32_t zoom, std::int32_t scroll)
+NormalSpan normalSpan(int pageLength, std::int32_t scaled, int viewLength, std::int32_t scroll)
 {
-    const std::int32_t grow = mulDiv(pageLength, zoom, 100);
-    const std::int32_t scaled = pageLength + grow;
     if (scaled < viewLength) // centred, and nothing to scroll
         return {(viewLength - scaled) / 2, scaled, 0, pageLength, 0, false};
+    const std::int32_t grow = scaled - pageLength; // below 0 when a page made larger is drawn smaller
     const std::int32_t shown = viewLength - mulDiv(viewLength, grow, scaled); // the page pixels that fit
     const std::int32_t last = pageLength - shown;
     const std::int32_t from = std::min(scroll, last);
     return {0, viewLength, from, shown, from, scroll > last};
+}
+
+std::int32_t zoomed(std::int32_t length, std::int32_t zoom)
+{
+    return length + mulDiv(length, zoom, 100);
 }
 
 bool isEmpty(QSize size)
@@ -100,15 +105,16 @@ PageLayout LayoutFitWidth(QSize page, QSize view, std::int32_t scrollX, std::int
     return layout;
 }
 
-PageLayout LayoutNormalView(QSize page, QSize view, std::int32_t zoom, std::int32_t scrollX, std::int32_t scrollY)
+namespace {
+PageLayout layoutNormalSpans(QSize page, QSize view, QSize scaled, std::int32_t scrollX, std::int32_t scrollY)
 {
     PageLayout layout;
     layout.scrollX = std::max(scrollX, 0);
     layout.scrollY = std::max(scrollY, 0);
-    if (isEmpty(page) || isEmpty(view))
+    if (isEmpty(page) || isEmpty(view) || isEmpty(scaled))
         return layout;
-    const NormalSpan x = normalSpan(page.width(), view.width(), zoom, layout.scrollX);
-    const NormalSpan y = normalSpan(page.height(), view.height(), zoom, layout.scrollY);
+    const NormalSpan x = normalSpan(page.width(), scaled.width(), view.width(), layout.scrollX);
+    const NormalSpan y = normalSpan(page.height(), scaled.height(), view.height(), layout.scrollY);
     layout.scrollX = x.scroll;
     layout.scrollY = y.scroll;
     layout.stopSmoothScroll = y.clamped;
@@ -116,9 +122,40 @@ PageLayout LayoutNormalView(QSize page, QSize view, std::int32_t zoom, std::int3
     layout.source = QRect(x.source, y.source, x.sourceLength, y.sourceLength);
     return layout;
 }
+} // namespace
+
+PageLayout LayoutNormalView(QSize page, QSize view, std::int32_t zoom, std::int32_t scrollX, std::int32_t scrollY)
+{
+    return layoutNormalSpans(page, view, QSize(zoomed(page.width(), zoom), zoomed(page.height(), zoom)), scrollX,
+                             scrollY);
+}
+
+QSize MadeForViewSize(QSize page, QSize view, bool wstretched, std::int32_t zoom)
+{
+    if (isEmpty(page) || isEmpty(view))
+        return QSize();
+    const std::int32_t Hw = widthFittedHeight(page, view);
+    const QSize fitted = wstretched || Hw <= view.height() ? QSize(view.width(), Hw)
+                                                           : QSize(heightFittedWidth(page, view), view.height());
+    const QSize scaled(zoomed(fitted.width(), zoom), zoomed(fitted.height(), zoom));
+    const QSize off = scaled - page;
+    if (std::abs(off.width()) <= 2 && std::abs(off.height()) <= 2)
+        return page;
+    return scaled;
+}
+
+QSize MadeForViewBox(QSize view, const PageViewMode& mode)
+{
+    const QSize box = mode.wstretched ? QSize(view.width(), 0) : view;
+    if (mode.stretched)
+        return box;
+    return QSize(zoomed(box.width(), mode.zoom), zoomed(box.height(), mode.zoom));
+}
 
 PageLayout LayoutPage(QSize page, QSize view, const PageViewMode& mode, std::int32_t scrollX, std::int32_t scrollY)
 {
+    if (!mode.stretched && mode.madeForView)
+        return layoutNormalSpans(page, view, MadeForViewSize(page, view, mode.wstretched, mode.zoom), scrollX, scrollY);
     if (!mode.stretched)
         return LayoutNormalView(page, view, mode.zoom, scrollX, scrollY);
     return mode.wstretched ? LayoutFitWidth(page, view, scrollX, scrollY) : LayoutFitPage(page, view, scrollX, scrollY);

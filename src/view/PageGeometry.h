@@ -23,6 +23,12 @@ struct PageViewMode {
     bool stretched = false;  // the stretched view is on
     bool wstretched = false; // the stretched view fits the width (and scrolls) instead of the page
     std::int32_t zoom = 0;   // 0..100 % added to 100 % in the normal view
+    // The page was made for the view (a PDF page, rendered to the size it is wanted at): its own pixels
+    // mean nothing to the reader, so the normal view's 100 % is the page fitted to the view (to its
+    // width with `wstretched`), and a page made at the zoom's size is drawn 1:1.
+    bool madeForView = false;
+
+    bool operator==(const PageViewMode&) const = default;
 };
 
 // Fit page: the whole page, never enlarged; shown 1:1 and centred when it fits, else fitted and centred
@@ -36,6 +42,15 @@ PageLayout LayoutFitWidth(QSize page, QSize view, std::int32_t scrollX, std::int
 // Normal view at 100 % + zoom %: an axis the scaled page doesn't fill is centred and its offset forced to
 // 0; otherwise the view shows the page columns (rows) that fit, from the offset clamped to the page.
 PageLayout LayoutNormalView(QSize page, QSize view, std::int32_t zoom, std::int32_t scrollX, std::int32_t scrollY);
+
+// The size a page made for the view is drawn at in the normal view: fitted to the view (to its width
+// with `wstretched`), then grown by `zoom` %; within two pixels of the page's own size, that size, so
+// the page made at the zoom's size is drawn 1:1.
+QSize MadeForViewSize(QSize page, QSize view, bool wstretched, std::int32_t zoom);
+
+// The box a page made for the view is made to fit (a height of 0 fitting the width): the view, or its
+// width with `wstretched`; in the normal view grown by the zoom.
+QSize MadeForViewBox(QSize view, const PageViewMode& mode);
 
 // The layout of the current mode. `page` must not be empty.
 PageLayout LayoutPage(QSize page, QSize view, const PageViewMode& mode, std::int32_t scrollX, std::int32_t scrollY);

@@ -7,6 +7,11 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+PageViewMode PageViewModeOf(const BookState& book, const ViewState& view, const Settings& settings)
+{
+    return {view.stretched, settings.wstretched, view.zoom, book.extraction && book.extraction->windowed()};
+}
+
 PageView::PageView(ViewRecords records, QWidget* parent) : QWidget(parent), m_records(records)
 {
     setObjectName(QStringLiteral("BmpStaticClass"));
@@ -19,10 +24,28 @@ PageView::PageView(ViewRecords records, QWidget* parent) : QWidget(parent), m_re
     m_smoothScroll.setTimerType(Qt::PreciseTimer);
     m_smoothScroll.setInterval(kSmoothScrollPeriodMs);
     connect(&m_smoothScroll, &QTimer::timeout, this, &PageView::onSmoothScrollTimer);
+    m_settleTimer.setSingleShot(true);
+    m_settleTimer.setInterval(50);
+    connect(&m_settleTimer, &QTimer::timeout, this, [this] {
+        if (!m_resizeDrag)
+            emit viewSettled();
+    });
+}
+
+void PageView::noteViewChange()
+{
+    const PageViewMode mode = PageViewModeOf(m_records.book, m_records.view, m_records.settings);
+    const QSize view = viewPixels();
+    if (mode == m_settledMode && view == m_settledView)
+        return;
+    m_settledMode = mode;
+    m_settledView = view;
+    m_settleTimer.start();
 }
 
 void PageView::update()
 {
+    noteViewChange();
     askFullPageIfNeeded();
     keepOffsetsOnPage();
     QWidget::update();
@@ -30,10 +53,9 @@ void PageView::update()
 
 PageLayout PageView::pageLayout() const
 {
-    const QImage& page = m_records.book.current.pixels;
-    const ViewState& mode = m_records.view;
-    return LayoutPage(page.size(), viewPixels(), {mode.stretched, m_records.settings.wstretched, mode.zoom},
-                      m_records.book.scrollX, m_records.book.scrollY);
+    return LayoutPage(m_records.book.current.pixels.size(), viewPixels(),
+                      PageViewModeOf(m_records.book, m_records.view, m_records.settings), m_records.book.scrollX,
+                      m_records.book.scrollY);
 }
 
 void PageView::keepOffsetsOnPage()
@@ -70,7 +92,6 @@ void PageView::RebuildScaledPage()
     const QSize size = ScaledPageCacheSize(page.size(), viewPixels(), m_records.settings.wstretched);
     m_cache = ScalePage(page, size, m_records.settings.halftone);
     m_cacheSource = page.cacheKey();
-    emit scaledPageRebuilt();
 }
 
 bool PageView::pageShownAsDecoded() const
@@ -112,6 +133,8 @@ void PageView::startCacheTimer()
 void PageView::setResizeDragInProgress(bool inProgress)
 {
     m_resizeDrag = inProgress;
+    if (!inProgress)
+        m_settleTimer.start();
     if (!inProgress && !m_records.book.current.isNull() && m_records.view.stretched)
         startCacheTimer();
 }
@@ -164,8 +187,15 @@ void PageView::paintPage(QPainter& painter, QSize view)
         return;
     }
 
-    const bool smooth = mode.stretched ? settings.halftone : (mode.zoom > 0 && settings.halftonezoom);
-    DrawPageView(painter, view, page, pageLayout(), cacheUsable() ? &m_cache : nullptr, smooth);
+    const PageLayout layout = pageLayout();
+    // A page drawn at its own size needs no smoothing, whatever the zoom (a page made at the zoom's size);
+    // a page made for the view and drawn at another size is smoothed always: its pixels are ours, not
+    // the reader's, and text scaled without it breaks up.
+    const bool scaled = layout.dest.size() != layout.source.size();
+    const bool smooth = mode.stretched
+        ? settings.halftone
+        : scaled && (settings.halftonezoom || PageViewModeOf(m_records.book, mode, settings).madeForView);
+    DrawPageView(painter, view, page, layout, cacheUsable() ? &m_cache : nullptr, smooth);
 }
 
 QRect PageView::progressStripRect() const
@@ -176,6 +206,7 @@ QRect PageView::progressStripRect() const
 void PageView::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
+    noteViewChange();
     askFullPageIfNeeded();
     keepOffsetsOnPage();
     if (m_records.book.current.isNull() || !m_records.view.stretched)

@@ -13,6 +13,9 @@
 #include <QTimer>
 #include <QWidget>
 
+// The display mode the page is laid out in now.
+PageViewMode PageViewModeOf(const BookState& book, const ViewState& view, const Settings& settings);
+
 class PageView : public QWidget {
     Q_OBJECT
 public:
@@ -56,8 +59,9 @@ signals:
     // Keeping the offsets on the page lowered the vertical one to the page's end; smooth scrolling
     // stops there.
     void scrollReachedPageEnd();
-    // The scaled copy was made again for the page, size or mode now shown (50 ms after the last change).
-    void scaledPageRebuilt();
+    // The view's size, display mode or zoom last changed 50 ms ago (not while the window is being
+    // resized by its grip): pages made for the view may be made again.
+    void viewSettled();
 
     // The page was decoded fitted for the stretched view and is now wanted larger (another mode, zoom,
     // a larger view): whoever connects decodes it at its full size before the paint.
@@ -76,10 +80,14 @@ private:
     bool cacheUsable() const;
     bool pageShownAsDecoded() const;
     void askFullPageIfNeeded();
+    void noteViewChange();
 
     ViewRecords m_records;
     QTimer m_cacheTimer;
     QTimer m_smoothScroll;
+    QTimer m_settleTimer;
+    PageViewMode m_settledMode;
+    QSize m_settledView;
     QImage m_cache;           // the whole page scaled for the stretched view; null when there is none
     qint64 m_cacheSource = 0; // the page image the cache was built from
     bool m_resizeDrag = false;

@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A PDF book in a real window: its pages are made again when the view grows, the page shown first, and
-// the old picture stays on screen until the new one is ready; the overview gets the thumbnails of pages
-// far from the one read.
+// A PDF book in a real window: its pages are made again when the view grows or the zoom enlarges them,
+// the page shown first, and the old picture stays on screen until the new one is ready; the overview
+// gets the thumbnails of pages far from the one read.
 
 #include "app/AccelTable.h"
 #include "app/ExtractionProgress.h"
 #include "app/MainWindow.h"
 #include "app/OpenBooks.h"
 #include "app/PageTurn.h"
+#include "app/ViewCommands.h"
 #include "app/WorkDir.h"
 #include "support/TestState.h"
 #include "view/PageOverview.h"
@@ -80,6 +81,30 @@ TEST_F(PdfView, PagesAreMadeAgainWhenTheViewGrowsThePageShownFirst)
     EXPECT_EQ(state.book.pageIndex, 2);
     TurnToPage(state, 1, false);
     ASSERT_TRUE(waitUntil([&] { return state.book.pageIndex == 1 && madeForNewView(); }));
+}
+
+TEST_F(PdfView, TheZoomHasThePageMadeAtItsSizeAndDrawnOneToOne)
+{
+    state.view.stretched = false;
+    OpenBookFile(state, WriteTestPdf(dir, QStringLiteral("book.pdf"), 3));
+    ASSERT_TRUE(state.book.bookLoaded);
+    const QSize view = window->pageView()->viewPixels();
+    const int fittedHeight = state.book.current.pixels.height();
+    EXPECT_NEAR(fittedHeight, view.height(), 1); // 100 % is the page fitted to the view
+
+    auto drawn = [&] {
+        return LayoutPage(state.book.current.pixels.size(), view,
+                          PageViewModeOf(state.book, state.view, state.settings), 0, 0);
+    };
+    SetZoom(state, 100);
+    EXPECT_EQ(drawn().dest.height(), view.height()); // at once, the old picture enlarged
+    ASSERT_TRUE(waitUntil([&] { return std::abs(state.book.current.pixels.height() - 2 * fittedHeight) <= 2; }));
+    EXPECT_EQ(drawn().source.size(), drawn().dest.size());
+
+    // Back at 100 %, the larger page is drawn fitted again, without being made again.
+    SetZoom(state, 0);
+    QTest::qWait(150);
+    EXPECT_NEAR(drawn().dest.height(), fittedHeight, 2);
 }
 
 TEST_F(PdfView, TheOverviewGetsThumbnailsOfPagesFarFromTheOneRead)

@@ -27,6 +27,7 @@ struct LayoutCase {
 constexpr PageViewMode kFitPage{true, false, 0};
 constexpr PageViewMode kFitWidth{true, true, 0};
 constexpr auto normal = [](int zoom) { return PageViewMode{false, false, zoom}; };
+constexpr auto madeForView = [](int zoom) { return PageViewMode{false, false, zoom, true}; };
 } // namespace
 
 // Fit page: a page that fits is shown 1:1 and centred, a larger one is fitted along the axis that runs
@@ -53,6 +54,12 @@ const LayoutCase kLayoutCases[] = {
     {"RowsClamped", {500, 1000}, {600, 430}, normal(100), 0, 900, {0, 0, 600, 430}, {0, 785, 300, 215}, 0, 785, true},
     {"TruncatedGrowth", {333, 333}, {400, 400}, normal(25), 99, 99, {0, 0, 400, 400}, {12, 12, 321, 321}, 12, 12, true},
     {"SmallGrows", {100, 100}, {400, 400}, normal(50), 5, 5, {125, 125, 150, 150}, {0, 0, 100, 100}, 0, 0, false},
+    // A page made for the view: 100 % is the page fitted to the view; made at the zoom's size (within two
+    // pixels) it is drawn 1:1, made for another size it is scaled, offsets counting its own pixels.
+    {"MadeFitsView", {1000, 1400}, {600, 700}, madeForView(0), 0, 0, {50, 0, 500, 700}, {0, 0, 1000, 1400}, 0, 0, false},
+    {"MadeAtZoom", {1000, 1400}, {600, 700}, madeForView(100), 0, 90, {0, 0, 600, 700}, {0, 90, 600, 700}, 0, 90, false},
+    {"MadeNearZoom", {1002, 1399}, {600, 700}, madeForView(100), 0, 0, {0, 0, 600, 700}, {0, 0, 600, 700}, 0, 0, false},
+    {"MadeBefore", {500, 700}, {600, 700}, madeForView(100), 0, 9, {0, 0, 600, 700}, {0, 9, 300, 350}, 0, 9, false},
 };
 
 TEST(PageGeometry, LayoutsArePixelExact)
@@ -63,6 +70,14 @@ TEST(PageGeometry, LayoutsArePixelExact)
                   std::tuple(c.dest, c.source, c.clampedX, c.clampedY, c.stop))
             << c.name;
     }
+}
+
+TEST(PageGeometry, PagesMadeForTheViewFitItsBoxGrownByTheZoom)
+{
+    EXPECT_EQ(MadeForViewBox({600, 700}, madeForView(50)), QSize(900, 1050));
+    EXPECT_EQ(MadeForViewBox({600, 700}, PageViewMode{false, true, 50, true}), QSize(900, 0));
+    EXPECT_EQ(MadeForViewBox({600, 700}, PageViewMode{true, false, 50, true}), QSize(600, 700)); // fitted: no zoom
+    EXPECT_EQ(MadeForViewSize({1000, 500}, {600, 700}, true, 0), QSize(600, 300)); // fit width
 }
 
 TEST(PageGeometry, EmptyViewsStripsOfAPageAndTheScaledCopy)
