@@ -15,6 +15,30 @@
 
 namespace {
 
+// A one-page PDF locked by the standard security handler: its check values fit no empty password, so
+// only a password the reader was never asked for would open it.
+QByteArray passwordLockedPdf()
+{
+    const QByteArray check(32, '\x5a');
+    const QList<QByteArray> objects = {
+        "<< /Type /Catalog /Pages 2 0 R >>",
+        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>",
+        "<< /Filter /Standard /V 1 /R 2 /P -4 /O <" + check.toHex() + "> /U <" + check.toHex() + "> >>",
+    };
+    QByteArray pdf = "%PDF-1.4\n";
+    QByteArray xref = "xref\n0 5\n0000000000 65535 f \n";
+    for (int i = 0; i < objects.size(); ++i) {
+        xref += QByteArray::number(pdf.size()).rightJustified(10, '0') + " 00000 n \n";
+        pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const QByteArray id = QByteArray(16, '\x11').toHex();
+    const qsizetype xrefAt = pdf.size();
+    pdf += xref + "trailer\n<< /Size 5 /Root 1 0 R /Encrypt 4 0 R /ID [<" + id + "> <" + id + ">] >>\nstartxref\n"
+        + QByteArray::number(xrefAt) + "\n%%EOF\n";
+    return pdf;
+}
+
 class PdfBook : public ::testing::Test {
 protected:
     bool open(const QString& path)
@@ -108,6 +132,11 @@ TEST_F(PdfBook, ABadPdfGivesOneMessage)
 {
     EXPECT_FALSE(open(dir.write("fake.pdf", "PK\3\4 not a pdf at all")));
     EXPECT_EQ(MessageTexts(messages), QStringList{"Not a PDF file"});
+    messages.clear();
+
+    // Locked by a password: said once, never asked for.
+    EXPECT_FALSE(open(dir.write("locked.pdf", passwordLockedPdf())));
+    EXPECT_EQ(MessageTexts(messages), QStringList{"This PDF file is protected by a password and can't be opened"});
     messages.clear();
 
     // Cut short: Poppler reads what it can find; whatever it is, the reader hears of it once.
