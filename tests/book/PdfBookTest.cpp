@@ -15,28 +15,50 @@
 
 namespace {
 
-// A one-page PDF locked by the standard security handler: its check values fit no empty password, so
-// only a password the reader was never asked for would open it.
-QByteArray passwordLockedPdf()
+// A PDF written by hand from its objects (numbered from 1, the first the catalog) and what its
+// trailer adds.
+QByteArray handWrittenPdf(const QList<QByteArray>& objects, const QByteArray& trailer = {})
 {
-    const QByteArray check(32, '\x5a');
-    const QList<QByteArray> objects = {
-        "<< /Type /Catalog /Pages 2 0 R >>",
-        "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
-        "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>",
-        "<< /Filter /Standard /V 1 /R 2 /P -4 /O <" + check.toHex() + "> /U <" + check.toHex() + "> >>",
-    };
     QByteArray pdf = "%PDF-1.4\n";
-    QByteArray xref = "xref\n0 5\n0000000000 65535 f \n";
+    QByteArray xref = "xref\n0 " + QByteArray::number(objects.size() + 1) + "\n0000000000 65535 f \n";
     for (int i = 0; i < objects.size(); ++i) {
         xref += QByteArray::number(pdf.size()).rightJustified(10, '0') + " 00000 n \n";
         pdf += QByteArray::number(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
     }
-    const QByteArray id = QByteArray(16, '\x11').toHex();
     const qsizetype xrefAt = pdf.size();
-    pdf += xref + "trailer\n<< /Size 5 /Root 1 0 R /Encrypt 4 0 R /ID [<" + id + "> <" + id + ">] >>\nstartxref\n"
-        + QByteArray::number(xrefAt) + "\n%%EOF\n";
-    return pdf;
+    return pdf + xref + "trailer\n<< /Size " + QByteArray::number(objects.size() + 1) + " /Root 1 0 R " + trailer
+        + " >>\nstartxref\n" + QByteArray::number(xrefAt) + "\n%%EOF\n";
+}
+
+QByteArray stream(const QByteArray& dictionary, const QByteArray& data)
+{
+    return "<< " + dictionary + " /Length " + QByteArray::number(data.size()) + " >>\nstream\n" + data
+        + "\nendstream";
+}
+
+// A one-page PDF locked by the standard security handler: its check values fit no empty password, so
+// only a password the reader was never asked for would open it.
+QByteArray passwordLockedPdf()
+{
+    const QByteArray check = QByteArray(32, '\x5a').toHex(), id = QByteArray(16, '\x11').toHex();
+    return handWrittenPdf({"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                           "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 200] >>",
+                           "<< /Filter /Standard /V 1 /R 2 /P -4 /O <" + check + "> /U <" + check + "> >>"},
+                          "/Encrypt 4 0 R /ID [<" + id + "> <" + id + ">]");
+}
+
+// A scan as scanner software writes it: one 40 x 60 picture over the page, and under it the words
+// found in it as invisible text (render mode 3), for searching.
+QByteArray scanWithWordsPdf()
+{
+    return handWrittenPdf(
+        {"<< /Type /Catalog /Pages 2 0 R >>", "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+         "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 200 300] /Contents 4 0 R"
+         " /Resources << /XObject << /Im1 5 0 R >> /Font << /F1 6 0 R >> >> >>",
+         stream("", "q 200 0 0 300 0 0 cm /Im1 Do Q BT 3 Tr /F1 12 Tf 20 150 Td (Scanned words) Tj ET"),
+         stream("/Type /XObject /Subtype /Image /Width 40 /Height 60 /ColorSpace /DeviceGray /BitsPerComponent 8",
+                QByteArray(40 * 60, '\x80')),
+         "<< /Type /Font /Subtype /Type1 /BaseFont /Helvetica >>"});
 }
 
 class PdfBook : public ::testing::Test {
@@ -126,6 +148,11 @@ TEST_F(PdfBook, AScanIsMadeNoLargerThanItsImage)
     EXPECT_EQ(book.current.pixels.size(), QSize(1200, 1800)); // type and a block: the view's size
     ASSERT_TRUE(book.extraction->waitFor(1));
     EXPECT_EQ(QImage(PagePath(book, 1)).size(), QSize(40, 60)); // one 40 x 60 picture over the page
+    CloseBook(book);
+
+    // The invisible words of a scanner's text layer draw nothing: still a scan.
+    ASSERT_TRUE(OpenFileBook(book, dir.write("scan.pdf", scanWithWordsPdf()), work.path(), how, messages));
+    EXPECT_EQ(book.current.pixels.size(), QSize(40, 60));
 }
 
 TEST_F(PdfBook, ABadPdfGivesOneMessage)
