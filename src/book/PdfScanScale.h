@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a PDF page is a scan (one image over the whole page, nothing drawn over it; the invisible words
-// of a scanner's text layer draw nothing) and how many of
-// its image's pixels fall on a point of the page: a scan gains nothing from being made any larger.
+// of a scanner's text layer draw nothing) and how many of its image's pixels fall on a point of the
+// page: a scan gains nothing from being made any larger.
 
 #include <optional>
 
