@@ -1,16 +1,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Times extracting a 120-page book into a work folder against `bsdtar -xf` of the same archive into the
-// same file system: a stored cbz, a deflated cbz and a stored rar (RAR 5). Best of five runs each, as a
-// shared machine makes single runs noisy.
+// same file system: a stored cbz, a deflated cbz, a stored rar (RAR 5), a solid LZMA2 cb7 and a cbt.
+// Best of five runs each, as a shared machine makes single runs noisy.
 //
 // The books are the shared test data when $PERFDATA (default /tmp/perfdata) holds comic_stored.cbz,
-// comic_deflate.cbz and pages/p001.jpg.. (the cbr is then made of those pages); otherwise they are drawn.
+// comic_deflate.cbz and pages/p001.jpg.. (the cbr, cb7 and cbt are then made of those pages); otherwise
+// they are drawn.
 //
 //   bench-extract SCRATCH_DIR [CASE]   (CASE: a part of an archive's name below, to run only that one)
 //   bench-extract --extract ARCHIVE DIR  (one extraction of any zip- or rar-family book, for strace/perf)
 
 #include "../../tests/archive/RarTestWriter.h"
 #include "book/RarBook.h"
+#include "book/SevenZipTarBook.h"
 #include "book/ZipBook.h"
 #include "book/archive/BookChooser.h"
 
@@ -22,8 +24,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
+#include <archive.h>
+#include <archive_entry.h>
 #include <minizip/zip.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <spawn.h>
@@ -98,6 +103,33 @@ bool writeRar(const QString& path, const std::vector<QByteArray>& pages)
     return file.open(QIODevice::WriteOnly) && file.write(WriteRarArchive(RarFormat::Rar5, entries)) > 0;
 }
 
+// A solid 7z of LZMA2 (as 7-Zip writes them by default) or a plain tar.
+bool writeSevenZipOrTar(const QString& path, const std::vector<QByteArray>& pages, bool sevenZip)
+{
+    archive* a = archive_write_new();
+    if (sevenZip) {
+        archive_write_set_format_7zip(a);
+        archive_write_set_format_option(a, "7zip", "compression", "lzma2");
+    } else {
+        archive_write_set_format_pax_restricted(a);
+    }
+    bool ok = archive_write_open_filename(a, QFile::encodeName(path).constData()) == ARCHIVE_OK;
+    for (int i = 0; ok && i < kPages; ++i) {
+        const QByteArray& data = pages[std::size_t(i) % pages.size()];
+        archive_entry* e = archive_entry_new();
+        archive_entry_set_pathname(e, pageName(i).toUtf8().constData());
+        archive_entry_set_filetype(e, AE_IFREG);
+        archive_entry_set_perm(e, 0644);
+        archive_entry_set_size(e, data.size());
+        ok = archive_write_header(a, e) == ARCHIVE_OK
+            && archive_write_data(a, data.constData(), std::size_t(data.size())) == data.size();
+        archive_entry_free(e);
+    }
+    ok = archive_write_close(a) == ARCHIVE_OK && ok;
+    archive_write_free(a);
+    return ok;
+}
+
 void freshDir(const QString& dir)
 {
     QDir(dir).removeRecursively();
@@ -159,28 +191,36 @@ int main(int argc, char** argv)
     const QString dir = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
     QDir().mkpath(dir);
     QString stored = dir + "/book-stored.cbz", deflated = dir + "/book-deflated.cbz", rar = dir + "/book-stored.cbr";
+    QString sevenZip = dir + "/book-solid.cb7", tar = dir + "/book.cbt";
     const QString perf = qEnvironmentVariable("PERFDATA", QStringLiteral("/tmp/perfdata"));
+    std::vector<QByteArray> pages;
     if (QFile::exists(perf + "/comic_stored.cbz") && QFile::exists(perf + "/comic_deflate.cbz")
         && QFile::exists(perf + "/pages/p120.jpg")) {
         stored = perf + "/comic_stored.cbz";
         deflated = perf + "/comic_deflate.cbz";
         rar = dir + "/comic_stored.cbr";
-        if (!QFile::exists(rar)) {
-            std::vector<QByteArray> pages;
+        sevenZip = dir + "/comic_solid.cb7";
+        tar = dir + "/comic.cbt";
+        if (!QFile::exists(rar) || !QFile::exists(sevenZip) || !QFile::exists(tar)) {
             for (int i = 1; i <= kPages; ++i) {
                 QFile page(perf + QStringLiteral("/pages/p%1.jpg").arg(i, 3, 10, QLatin1Char('0')));
                 pages.push_back(page.open(QIODevice::ReadOnly) ? page.readAll() : QByteArray());
             }
-            if (!writeRar(rar, pages))
-                return 1;
         }
     }
-    if (!QFile::exists(stored) || !QFile::exists(deflated) || !QFile::exists(rar)) {
-        std::printf("drawing %d pages of %dx%d...\n", kDistinctPages, kWidth, kHeight);
-        std::vector<QByteArray> pages;
-        for (int i = 0; i < kDistinctPages; ++i)
-            pages.push_back(drawPage(i));
-        if (!writeZip(stored, pages, 0) || !writeZip(deflated, pages, Z_DEFLATED) || !writeRar(rar, pages)) {
+    const QString archives[] = {stored, deflated, rar, sevenZip, tar};
+    if (!std::all_of(std::begin(archives), std::end(archives), [](const QString& a) { return QFile::exists(a); })) {
+        if (pages.empty()) {
+            std::printf("drawing %d pages of %dx%d...\n", kDistinctPages, kWidth, kHeight);
+            for (int i = 0; i < kDistinctPages; ++i)
+                pages.push_back(drawPage(i));
+        }
+        const bool written = (QFile::exists(stored) || writeZip(stored, pages, 0))
+            && (QFile::exists(deflated) || writeZip(deflated, pages, Z_DEFLATED))
+            && (QFile::exists(rar) || writeRar(rar, pages))
+            && (QFile::exists(sevenZip) || writeSevenZipOrTar(sevenZip, pages, true))
+            && (QFile::exists(tar) || writeSevenZipOrTar(tar, pages, false));
+        if (!written) {
             std::fprintf(stderr, "could not write the archives\n");
             return 1;
         }
@@ -191,7 +231,9 @@ int main(int argc, char** argv)
         Extract extract;
     } cases[] = {{"cbz stored", stored, ExtractZipBook},
                  {"cbz deflated", deflated, ExtractZipBook},
-                 {"cbr stored (RAR 5)", rar, ExtractRarBook}};
+                 {"cbr stored (RAR 5)", rar, ExtractRarBook},
+                 {"cb7 solid (LZMA2)", sevenZip, ExtractSevenZipTarBook},
+                 {"cbt", tar, ExtractSevenZipTarBook}};
     std::printf("%-20s %9s %11s %11s %7s\n", "archive", "MB", "bsdtar ms", "ours ms", "ratio");
     const QString only = argc > 2 ? QString::fromLocal8Bit(argv[2]) : QString();
     for (const Case& c : cases) {
