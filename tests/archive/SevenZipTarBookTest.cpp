@@ -112,6 +112,28 @@ TEST_F(SevenZipTarBook, ATarWritesThePageShownFirstBeforeTheOthers)
     EXPECT_TRUE(messages.empty());
 }
 
+// A 7z entry that starts its folder is reached without unpacking another: in a 7z of one folder per
+// page the pages are written in the reader's order, and in one of several solid folders the page shown
+// first still goes before the others when it starts its folder.
+TEST_F(SevenZipTarBook, A7zWritesThePageShownFirstWhenItStartsItsFolder)
+{
+    const SevenZipTestEntry p1{"p1.jpg", PageBytes(1)}, p2{"p2.jpg", PageBytes(2)}, p3{"p3.jpg", PageBytes(3)},
+        p4{"p4.jpg", PageBytes(4)};
+    for (const auto& folders : {std::vector<std::vector<SevenZipTestEntry>>{{p1}, {p2}, {p3}, {p4}},
+                                std::vector<std::vector<SevenZipTestEntry>>{{p1, p2}, {p3, p4}}}) {
+        freshWorkDir();
+        std::optional<ArchiveBookPlan> plan = PlanSevenZipTarBook(
+            scratch.write("book.cb7", WriteSevenZipArchive(folders)), workDir(), chooser(), messages);
+        ASSERT_TRUE(plan);
+        BookExtraction extraction(workDir(), std::move(plan->files), std::move(plan->writer), 2, {}, true);
+        ASSERT_TRUE(extraction.waitFor(2));
+        EXPECT_EQ(written(), QStringList{"p3.jpg"});
+        extraction.waitAll();
+        expectWritten({"p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"});
+    }
+    EXPECT_TRUE(messages.empty());
+}
+
 // A cover is page 1 alone: the rest of the book is never written for it.
 TEST_F(SevenZipTarBook, TheCoverWritesPageOneAlone)
 {
