@@ -15,6 +15,7 @@ namespace {
 constexpr std::uint64_t kSignatureSize = 32;
 constexpr std::uint64_t kLongestHeader = 64 << 20; // unpacked; real ones are a few hundred bytes a file
 constexpr std::uint64_t kMostEntries = 1 << 24;    // files, and data streams of all folders together
+constexpr std::uint64_t kMostFolders = 1 << 18;    // and pack streams: far more than any book has
 constexpr std::uint64_t kMostCoderStreams = 64;    // coders of a folder, and their streams
 const QByteArray kMagic("7z\xBC\xAF\x27\x1C", 6);
 
@@ -115,7 +116,8 @@ struct Coder {
 };
 
 struct Folder {
-    std::vector<Coder> coders;
+    std::uint64_t coders = 0;
+    Coder first; // the one coder that matters for a packed header
     std::uint64_t outStreams = 0;
     std::uint64_t unpackSize = 0; // of a folder with one coder
     std::optional<std::uint32_t> crc;
@@ -124,7 +126,8 @@ struct Folder {
 
 struct StreamsInfo {
     std::uint64_t packPosition = 0; // after the signature header
-    std::vector<std::uint64_t> packSizes;
+    std::uint64_t packStreams = 0;
+    std::uint64_t firstPackSize = 0;
     std::vector<Folder> folders;
 };
 
@@ -173,45 +176,49 @@ bool packInfo(Cursor& c, StreamsInfo& info)
 {
     info.packPosition = c.number();
     const std::uint64_t count = c.number();
-    if (count > c.left())
+    if (count > kMostFolders || count > c.left())
         return c.fail();
+    bool sized = false;
     for (std::uint64_t id = c.number(); c.ok() && id != kEnd; id = c.number()) {
         if (id == kSize) {
-            info.packSizes.resize(count);
-            for (std::uint64_t& size : info.packSizes)
-                size = c.number();
+            for (std::uint64_t k = 0; k < count; ++k) {
+                const std::uint64_t size = c.number();
+                if (k == 0)
+                    info.firstPackSize = size;
+            }
+            sized = true;
         } else if (id != kCrc || !skipDigests(c, count)) {
             return c.fail();
         }
     }
-    return c.ok() && info.packSizes.size() == count;
+    info.packStreams = count;
+    return c.ok() && sized;
 }
 
 std::optional<Folder> folder(Cursor& c)
 {
     Folder f;
-    const std::uint64_t coders = c.number();
-    if (coders == 0 || coders > kMostCoderStreams)
+    f.coders = c.number();
+    if (f.coders == 0 || f.coders > kMostCoderStreams)
         return std::nullopt;
     std::uint64_t inStreams = 0;
-    for (std::uint64_t k = 0; k < coders; ++k) {
+    for (std::uint64_t k = 0; k < f.coders; ++k) {
         const std::uint8_t flags = c.byte();
         if (flags & 0xC0) // alternative methods, a reserved bit
             return std::nullopt;
-        Coder coder;
-        coder.id = c.take(flags & 0x0F).toByteArray();
+        const QByteArrayView id = c.take(flags & 0x0F);
         std::uint64_t in = 1, out = 1;
         if (flags & 0x10) {
             in = c.number();
             out = c.number();
         }
-        if (flags & 0x20)
-            coder.properties = c.take(c.number()).toByteArray();
+        const QByteArrayView properties = flags & 0x20 ? c.take(c.number()) : QByteArrayView();
         if (!c.ok() || in > kMostCoderStreams || out > kMostCoderStreams)
             return std::nullopt;
         inStreams += in;
         f.outStreams += out;
-        f.coders.push_back(std::move(coder));
+        if (k == 0)
+            f.first = {id.toByteArray(), properties.toByteArray()};
     }
     if (f.outStreams == 0 || inStreams < f.outStreams - 1)
         return std::nullopt;
@@ -232,7 +239,7 @@ bool unpackInfo(Cursor& c, StreamsInfo& info)
     if (c.number() != kFolder)
         return c.fail();
     const std::uint64_t count = c.number();
-    if (count > c.left() || c.byte() != 0) // folders kept in another stream: never seen in a book
+    if (count > kMostFolders || count > c.left() || c.byte() != 0) // folders kept in another stream: never in a book
         return c.fail();
     for (std::uint64_t k = 0; k < count; ++k) {
         std::optional<Folder> f = folder(c);
@@ -353,18 +360,18 @@ std::optional<QByteArray> unpackLzma(lzma_vli filter, const QByteArray& properti
 // headers and filter chains are left to libarchive.
 std::optional<QByteArray> unpackHeader(const StreamsInfo& info, std::uint64_t fileSize, const ArchiveBytesAt& bytesAt)
 {
-    if (info.folders.size() != 1 || info.packSizes.size() != 1 || info.folders[0].coders.size() != 1
+    if (info.folders.size() != 1 || info.packStreams != 1 || info.folders[0].coders != 1
         || info.folders[0].outStreams != 1)
         return std::nullopt;
     const Folder& f = info.folders[0];
-    const std::uint64_t packSize = info.packSizes[0];
+    const std::uint64_t packSize = info.firstPackSize;
     if (packSize > kLongestHeader || f.unpackSize == 0 || f.unpackSize > kLongestHeader
         || info.packPosition > fileSize - kSignatureSize || packSize > fileSize - kSignatureSize - info.packPosition)
         return std::nullopt;
     const std::optional<QByteArray> packed = bytesAt(kSignatureSize + info.packPosition, std::size_t(packSize));
     if (!packed || std::uint64_t(packed->size()) != packSize)
         return std::nullopt;
-    const Coder& coder = f.coders[0];
+    const Coder& coder = f.first;
     std::optional<QByteArray> header;
     if (coder.id == QByteArray(1, '\0')) {
         if (packSize == f.unpackSize)
