@@ -197,7 +197,7 @@ public:
     FileResult write(const ExtractionFile& file, const DirectoryHandle& dir, const QByteArray& tempName,
                      const std::atomic<bool>& cancelled) override
     {
-        if (m_archive && file.entry < m_position)
+        if (m_archive && (file.entry < m_position || freshStartIsSooner(file.entry)))
             m_archive.reset();
         if (!m_archive) {
             m_archive = openArchive(m_path, m_reading);
@@ -230,6 +230,17 @@ public:
     }
 
 private:
+    // libarchive passes a 7z's folders over without unpacking them only until it has read some data;
+    // after that it unpacks whatever data it passes over. An entry starting its folder beyond entries
+    // with data is then reached sooner by opening the archive again.
+    bool freshStartIsSooner(std::size_t entry) const
+    {
+        if (m_position == 0 || entry <= m_position || entry >= m_folderStarts.size() || !m_folderStarts[entry])
+            return false;
+        return std::any_of(m_sizes.begin() + std::ptrdiff_t(m_position), m_sizes.begin() + std::ptrdiff_t(entry),
+                           [](std::int64_t size) { return size != 0; });
+    }
+
     QString m_path;
     Reading m_reading;
     QString m_workDir;

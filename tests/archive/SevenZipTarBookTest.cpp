@@ -131,6 +131,17 @@ TEST_F(SevenZipTarBook, A7zWritesThePageShownFirstWhenItStartsItsFolder)
         extraction.waitAll();
         expectWritten({"p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"});
     }
+    // A page far ahead wanted once a page is written: libarchive then unpacks what it passes over, so
+    // the archive is opened again to reach it.
+    freshWorkDir();
+    std::optional<ArchiveBookPlan> plan = PlanSevenZipTarBook(
+        scratch.write("jump.cb7", WriteSevenZipArchive({{p1}, {p2}, {p3}, {p4}})), workDir(), chooser(), messages);
+    ASSERT_TRUE(plan);
+    BookExtraction extraction(workDir(), std::move(plan->files), std::move(plan->writer), 0, {}, true);
+    ASSERT_TRUE(extraction.waitFor(0));
+    ASSERT_TRUE(extraction.waitFor(3));
+    extraction.waitAll();
+    expectWritten({"p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"});
     EXPECT_TRUE(messages.empty());
 }
 
