@@ -2,9 +2,9 @@
 #include "book/SevenZipTarBook.h"
 
 #include "book/archive/ArchiveNames.h"
+#include "book/archive/FlatBookNames.h"
 #include "book/archive/DiskSpace.h"
 #include "book/archive/ExtractionAllowance.h"
-#include "book/archive/FlatBookNames.h"
 #include "book/archive/OutputFile.h"
 #include "book/archive/SevenZipFolders.h"
 
@@ -80,8 +80,8 @@ std::optional<Listing> listEntries(const QString& path, Reading reading)
         entry.regularFile = archive_entry_filetype(header) == AE_IFREG;
         entry.encrypted = archive_entry_is_data_encrypted(header) != 0;
         entry.size = archive_entry_size_is_set(header) ? std::max<std::int64_t>(archive_entry_size(header), 0)
-            : reading == Reading::ZipLocalHeaders      ? -1
-                                                       : 0;
+            : reading == Reading::ZipLocalHeaders           ? -1
+                                                            : 0;
         if (reading == Reading::ZipLocalHeaders && archive_read_data_skip(a.get()) < ARCHIVE_WARN) {
             r = ARCHIVE_FATAL;
             break;
@@ -131,8 +131,8 @@ std::vector<ExtractionFile> planBook(const std::vector<Entry>& entries, const QS
     for (std::size_t k = 0; k < kept.size(); ++k) {
         if (names[k].isEmpty())
             continue;
-        files.push_back(
-            {names[k], kept[k], paths[k], entries[kept[k]].encrypted ? EntryTrouble::Encrypted : EntryTrouble::None});
+        files.push_back({names[k], kept[k], paths[k],
+                         entries[kept[k]].encrypted ? EntryTrouble::Encrypted : EntryTrouble::None});
         unpackedBytes += std::uint64_t(std::max<std::int64_t>(entries[kept[k]].size, 0));
     }
     return files;
@@ -183,7 +183,8 @@ public:
                       std::vector<bool> folderStarts)
         : m_path(archivePath), m_reading(reading), m_workDir(workDir), m_sizes(std::move(sizes)),
           m_undeclaredAllowance(undeclaredAllowance), m_seeks(seeks), m_folderStarts(std::move(folderStarts))
-    {}
+    {
+    }
     // A 7z whose every entry starts a folder (not solid) is written in the reader's order, like a zip.
     bool inArchiveOrder() const override
     {
