@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
-# Makes small seed corpora for the fuzz targets: DIR/{jpeg,png,gif,bmp,webp,avif,jxl,skin,rar,pdf}/, a handful
+# Makes small seed corpora for the fuzz targets: DIR/{jpeg,png,gif,bmp,webp,avif,jxl,skin,rar,7z,pdf}/, a handful
 # of variants each. Needs ImageMagick's convert, cwebp/img2webp (webp), avifenc (libavif-bin) and cjxl
-# (libjxl-tools); the files are made here, never kept in the tree.
+# (libjxl-tools), bsdtar (7z); the files are made here, never kept in the tree.
 set -euo pipefail
 D=${1:?usage: make-seeds.sh DIR}
-mkdir -p "$D"/{jpeg,png,gif,bmp,webp,avif,jxl,skin,rar,pdf}
+mkdir -p "$D"/{jpeg,png,gif,bmp,webp,avif,jxl,skin,rar,7z,pdf}
 src="$D/src.png"
 convert -size 24x17 gradient:red-blue -fill white -draw "circle 8,8 12,12" "$src"
 
@@ -65,3 +65,12 @@ printf 'INIT:0|1|0|0|\nBUTTON:1|1|1|1|1|1|back|EOD\nBUTTON:2147483647|-214748364
 # rar: the two signatures followed by a file header each (RAR 4: fixed fields; RAR 5: variable numbers).
 printf 'Rar!\x1a\x07\x00\x00\x00\x74\x00\x80\x30\x00\x05\x00\x00\x00\x05\x00\x00\x00\x00\x11\x22\x33\x44\x00\x00\x00\x00\x14\x30\x05\x00\x20\x00\x00\x00p1.jpgHELLO' > "$D/rar/rar4"
 printf 'Rar!\x1a\x07\x01\x00\x00\x00\x00\x00\x0b\x02\x02\x05\x00\x05\x80\x00\x00\x06p1.jpgHELLO' > "$D/rar/rar5"
+# 7z, written by bsdtar: one solid folder (the header packed with LZMA), and stored data with a folder entry.
+pages=$(mktemp -d)
+mkdir "$pages/B"
+printf 'first page' > "$pages/B/p1.jpg"
+printf 'second page, a little longer' > "$pages/B/p2.jpg"
+: > "$pages/B/empty.txt"
+(cd "$pages" && bsdtar --format 7zip -cf "$D/7z/solid.7z" B)
+(cd "$pages" && bsdtar --format 7zip --options 7zip:compression=store -cf "$D/7z/stored.7z" B)
+rm -rf "$pages"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Runs every fuzz target in turn for SECONDS each (default 600), one job, with fresh seeds.
-# FORMATS picks some of them (jpeg png gif bmp skin rar pdf), e.g. FORMATS=pdf.
+# FORMATS picks some of them (jpeg png gif bmp skin rar 7z pdf), e.g. FORMATS=pdf.
 #   fuzz/run.sh BUILD_DIR [SECONDS] [WORK_DIR]
 # BUILD_DIR is configured with clang and -DBV_FUZZ=ON. Crash inputs land in WORK_DIR/artifacts,
 # outside the tree.
@@ -12,9 +12,9 @@ W=${3:-/tmp/bullevista-fuzz}
 HERE=$(cd "$(dirname "$0")" && pwd)
 mkdir -p "$W/artifacts"
 B=$(cd "$B" && pwd)
-[ -d "$W/seeds/pdf" ] || bash "$HERE/make-seeds.sh" "$W/seeds"
-cmake --build "$B" -j1 --target fuzz_jpeg fuzz_png fuzz_gif fuzz_bmp fuzz_webp fuzz_avif fuzz_jxl fuzz_skin fuzz_rar fuzz_pdf
-for f in ${FORMATS:-jpeg png gif bmp webp avif jxl skin rar pdf}; do
+[ -d "$W/seeds/7z" ] || bash "$HERE/make-seeds.sh" "$W/seeds"
+cmake --build "$B" -j1 --target fuzz_jpeg fuzz_png fuzz_gif fuzz_bmp fuzz_webp fuzz_avif fuzz_jxl fuzz_skin fuzz_rar fuzz_7z fuzz_pdf
+for f in ${FORMATS:-jpeg png gif bmp webp avif jxl skin rar 7z pdf}; do
   mkdir -p "$W/corpus/$f"
   cd "$W" # libFuzzer may leave logs in the working directory
   echo "== $f: $T s"

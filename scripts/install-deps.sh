@@ -7,7 +7,7 @@ set -euo pipefail
 packages=(
   build-essential cmake pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-l10n-tools qt6-translations-l10n qt6-svg-dev libgl-dev
-  libminizip-dev zlib1g-dev libarchive-dev libarchive-tools
+  libminizip-dev zlib1g-dev libarchive-dev libarchive-tools liblzma-dev
   libturbojpeg0-dev libpng-dev libgif-dev libwebp-dev libavif-dev libjxl-dev
   libqt6sql6-sqlite libpoppler-qt6-dev poppler-utils
   libgtest-dev libgmock-dev libbenchmark-dev

@@ -28,7 +28,7 @@ BookExtraction::BookExtraction(const QString& workDir, std::vector<ExtractionFil
     m_window = m_writer->pageWindow();
     if (m_window)
         m_stale.assign(m_files.size(), false);
-    if (first && m_writer->inArchiveOrder() && m_writer->writesFirstAhead())
+    if (first && *first < m_files.size() && m_writer->inArchiveOrder() && m_writer->writesFirstAhead(m_files[*first]))
         m_order.ahead = first;
     m_dir = DirectoryHandle::open(workDir);
     m_thread = std::thread([this] { run(); });

@@ -59,9 +59,10 @@ public:
     virtual std::optional<PageWindow> pageWindow() const { return std::nullopt; }
     // The box the pages made from now on fit (device pixels; a height of 0 fits the width).
     virtual void setPageBox(QSize) {}
-    // True when, in the archive's order, the page shown first may still be written before the others:
-    // passing over the entries before it costs next to nothing (a tar file seeks past their data).
-    virtual bool writesFirstAhead() const { return false; }
+    // True when, in the archive's order, `first` (the page shown first) may still be written before the
+    // others: passing over the entries before it costs next to nothing (a tar file seeks past their data,
+    // a 7z passes over whole folders when `first` starts one).
+    virtual bool writesFirstAhead(const ExtractionFile& /*first*/) const { return false; }
 };
 
 class BookExtraction {

@@ -6,13 +6,16 @@
 #include "book/archive/DiskSpace.h"
 #include "book/archive/ExtractionAllowance.h"
 #include "book/archive/OutputFile.h"
+#include "book/archive/SevenZipFolders.h"
 
 #include <archive.h>
 #include <archive_entry.h>
 
 #include <QFile>
 
+#include <algorithm>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -51,15 +54,22 @@ struct Entry {
     bool encrypted = false;
 };
 
-// Every entry's name, kind and size, in archive order; nullopt when the archive can't be read at all.
-// Zip entries are listed only when their data can be passed over: a cut-short archive lists the entries
-// before the cut. `seeks`: a tar without compression, whose entries' data is passed over by seeking.
-std::optional<std::vector<Entry>> listEntries(const QString& path, Reading reading, bool& broken, bool& seeks)
+struct Listing {
+    std::vector<Entry> entries; // in archive order
+    bool broken = false;        // the listing stopped short of the archive's end
+    bool seeks = false;         // a tar without compression, whose entries' data is passed over by seeking
+    bool sevenZip = false;
+};
+
+// Every entry's name, kind and size; nullopt when the archive can't be read at all. Zip entries are
+// listed only when their data can be passed over: a cut-short archive lists the entries before the cut.
+std::optional<Listing> listEntries(const QString& path, Reading reading)
 {
     ArchivePtr a = openArchive(path, reading);
     if (!a)
         return std::nullopt;
-    std::vector<Entry> entries;
+    Listing listing;
+    std::vector<Entry>& entries = listing.entries;
     archive_entry* header = nullptr;
     int r;
     while ((r = archive_read_next_header(a.get(), &header)) == ARCHIVE_OK || r == ARCHIVE_WARN) {
@@ -78,10 +88,12 @@ std::optional<std::vector<Entry>> listEntries(const QString& path, Reading readi
         }
         entries.push_back(std::move(entry));
     }
-    broken = r != ARCHIVE_EOF;
-    seeks = reading == Reading::SevenZipTar && (archive_format(a.get()) & ARCHIVE_FORMAT_BASE_MASK) == ARCHIVE_FORMAT_TAR
+    listing.broken = r != ARCHIVE_EOF;
+    const int format = archive_format(a.get()) & ARCHIVE_FORMAT_BASE_MASK;
+    listing.seeks = reading == Reading::SevenZipTar && format == ARCHIVE_FORMAT_TAR
         && archive_filter_count(a.get()) == 1; // the file itself, no decompression
-    return entries;
+    listing.sevenZip = reading == Reading::SevenZipTar && format == ARCHIVE_FORMAT_7ZIP;
+    return listing;
 }
 
 QString chooseBook(const std::vector<Entry>& entries, const BookChooser& chooser)
@@ -158,23 +170,35 @@ Written writeEntry(archive* a, OutputFile& output, const DirectoryHandle& dir, c
     return Written::Ok;
 }
 
-// Writes the planned entries by reading the archive from its start to its end: a solid 7z can only be
-// read that way, and a tar has nothing else. An entry behind the last one read starts the pass again.
+// Writes the planned entries by reading the archive's headers one after the other, from its start: an
+// entry behind the last one read starts the pass again. Passing over an entry costs next to nothing in a
+// tar without compression (a seek) and, in a 7z, when the entry reached starts its folder (libarchive
+// passes whole folders over); anywhere else the entries before it are unpacked on the way, so those
+// archives are written in their own order.
 class SevenZipTarWriter : public ArchiveFileWriter {
 public:
+    // `folderStarts`: per entry of a 7z, whether it starts its folder; empty when not known.
     SevenZipTarWriter(const QString& archivePath, Reading reading, const QString& workDir,
-                      std::vector<std::int64_t> sizes, std::uint64_t undeclaredAllowance, bool seeks)
+                      std::vector<std::int64_t> sizes, std::uint64_t undeclaredAllowance, bool seeks,
+                      std::vector<bool> folderStarts)
         : m_path(archivePath), m_reading(reading), m_workDir(workDir), m_sizes(std::move(sizes)),
-          m_undeclaredAllowance(undeclaredAllowance), m_seeks(seeks)
+          m_undeclaredAllowance(undeclaredAllowance), m_seeks(seeks), m_folderStarts(std::move(folderStarts))
     {
     }
-    bool inArchiveOrder() const override { return true; }
-    bool writesFirstAhead() const override { return m_seeks; }
+    // A 7z whose every entry starts a folder (not solid) is written in the reader's order, like a zip.
+    bool inArchiveOrder() const override
+    {
+        return m_folderStarts.empty() || !std::all_of(m_folderStarts.begin(), m_folderStarts.end(), std::identity());
+    }
+    bool writesFirstAhead(const ExtractionFile& first) const override
+    {
+        return m_seeks || (first.entry < m_folderStarts.size() && m_folderStarts[first.entry]);
+    }
 
     FileResult write(const ExtractionFile& file, const DirectoryHandle& dir, const QByteArray& tempName,
                      const std::atomic<bool>& cancelled) override
     {
-        if (m_archive && file.entry < m_position)
+        if (m_archive && (file.entry < m_position || freshStartIsSooner(file.entry)))
             m_archive.reset();
         if (!m_archive) {
             m_archive = openArchive(m_path, m_reading);
@@ -207,12 +231,24 @@ public:
     }
 
 private:
+    // libarchive passes a 7z's folders over without unpacking them only until it has read some data;
+    // after that it unpacks whatever data it passes over. An entry starting its folder beyond entries
+    // with data is then reached sooner by opening the archive again.
+    bool freshStartIsSooner(std::size_t entry) const
+    {
+        if (m_position == 0 || entry <= m_position || entry >= m_folderStarts.size() || !m_folderStarts[entry])
+            return false;
+        return std::any_of(m_sizes.begin() + std::ptrdiff_t(m_position), m_sizes.begin() + std::ptrdiff_t(entry),
+                           [](std::int64_t size) { return size != 0; });
+    }
+
     QString m_path;
     Reading m_reading;
     QString m_workDir;
     std::vector<std::int64_t> m_sizes; // declared, per entry; -1: not declared
     std::uint64_t m_undeclaredAllowance;
     bool m_seeks;
+    std::vector<bool> m_folderStarts;
     ArchivePtr m_archive;
     std::size_t m_position = 0; // headers read
     OutputFile m_output;
@@ -224,15 +260,15 @@ std::optional<ArchiveBookPlan> planSequentialBook(const QString& archivePath, Re
                                                   const BookChooser& chooser, Messages& messages)
 {
     const Message zipFailed{QStringLiteral("Zip failed"), QStringLiteral("Error")};
-    bool broken = false, seeks = false;
-    const std::optional<std::vector<Entry>> entries = listEntries(archivePath, reading, broken, seeks);
-    if (!entries || (entries->empty() && broken)) {
+    const std::optional<Listing> listing = listEntries(archivePath, reading);
+    if (!listing || (listing->entries.empty() && listing->broken)) {
         messages.push_back(zipFailed);
         return std::nullopt;
     }
-    const QString BookChoice = chooseBook(*entries, chooser);
+    const std::vector<Entry>& entries = listing->entries;
+    const QString BookChoice = chooseBook(entries, chooser);
     std::uint64_t unpacked = 0;
-    std::vector<ExtractionFile> files = planBook(*entries, BookChoice, unpacked);
+    std::vector<ExtractionFile> files = planBook(entries, BookChoice, unpacked);
     const std::uint64_t allowance = ExtractionAllowance(ArchiveBytes({archivePath}));
     if (unpacked > allowance) {
         messages.push_back(
@@ -240,7 +276,7 @@ std::optional<ArchiveBookPlan> planSequentialBook(const QString& archivePath, Re
         return std::nullopt;
     }
     std::vector<std::int64_t> sizes;
-    for (const Entry& entry : *entries)
+    for (const Entry& entry : entries)
         sizes.push_back(entry.size);
     ArchiveBookPlan plan;
     SetBookFiles(plan, std::move(files));
@@ -248,12 +284,19 @@ std::optional<ArchiveBookPlan> planSequentialBook(const QString& archivePath, Re
         // The directory is gone (a download cut short): said once, with what could be found.
         plan.afterFirstPage.push_back(
             {QStringLiteral("ZIP file is damaged, %1 pages could be read").arg(plan.pages.count()), kZipError});
-    } else if (broken) {
+    } else if (listing->broken) {
         // An archive cut short (a tar ends anywhere) still opens with the pages before the damage.
         plan.afterFirstPage.push_back({kDamaged, kZipError});
     }
-    plan.writer =
-        std::make_unique<SevenZipTarWriter>(archivePath, reading, workDir, std::move(sizes), allowance - unpacked, seeks);
+    std::vector<bool> folderStarts;
+    if (listing->sevenZip) {
+        // An answer about other entries than libarchive's is no answer: the archive is taken as solid.
+        std::optional<std::vector<bool>> starts = SevenZipFolderStarts(archivePath);
+        if (starts && starts->size() == entries.size())
+            folderStarts = std::move(*starts);
+    }
+    plan.writer = std::make_unique<SevenZipTarWriter>(archivePath, reading, workDir, std::move(sizes),
+                                                      allowance - unpacked, listing->seeks, std::move(folderStarts));
     return plan;
 }
 } // namespace

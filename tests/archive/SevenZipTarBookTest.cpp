@@ -4,41 +4,14 @@
 // hostile names, damage.
 
 #include "ArchiveFixture.h"
+#include "SevenZipTestWriter.h"
 
 #include "book/FirstPage.h"
 #include "book/SevenZipTarBook.h"
 
-#include <archive.h>
-#include <archive_entry.h>
-
 #include <QFile>
 
 namespace {
-
-using Entries = std::vector<std::pair<QByteArray, QByteArray>>; // name, data (data "/" makes a folder)
-
-QByteArray writeArchive(bool sevenZip, const Entries& entries)
-{
-    archive* a = archive_write_new();
-    sevenZip ? archive_write_set_format_7zip(a) : archive_write_set_format_pax_restricted(a);
-    QByteArray bytes(1 << 20, '\0');
-    std::size_t used = 0;
-    archive_write_open_memory(a, bytes.data(), std::size_t(bytes.size()), &used);
-    for (const auto& [name, data] : entries) {
-        archive_entry* e = archive_entry_new();
-        archive_entry_set_pathname(e, name.constData());
-        archive_entry_set_filetype(e, data == "/" ? AE_IFDIR : AE_IFREG);
-        archive_entry_set_perm(e, 0644);
-        archive_entry_set_size(e, data == "/" ? 0 : data.size());
-        archive_write_header(a, e);
-        archive_write_data(a, data.constData(), data == "/" ? 0 : std::size_t(data.size()));
-        archive_entry_free(e);
-    }
-    archive_write_close(a);
-    archive_write_free(a);
-    bytes.truncate(qsizetype(used));
-    return bytes;
-}
 
 // Both formats, one after the other, on a fresh work folder each.
 class SevenZipTarBook : public ArchiveFixture {
@@ -59,15 +32,15 @@ TEST_F(SevenZipTarBook, NamesFlattenTheLaterEntryWinsAndTheChosenBookAloneIsWrit
         asked.clear();
         answer.clear();
         EXPECT_TRUE(extract(sevenZip,
-                            writeArchive(sevenZip,
-                                         {{"Book/p1.jpg", "old"},
-                                          {"Book/sub/p2.png", "two"},
-                                          {"../evil.jpg", "flat"},
-                                          {"/abs/p3.jpg", "three"},
-                                          {"__MACOSX/Book/._p1.jpg", "meta"},
-                                          {"Book/._p2.png", "meta"},
-                                          {"Other/p1.jpg", "other"},
-                                          {"Book/p1.jpg", "new"}})));
+                            WriteArchiveWithLibarchive(sevenZip,
+                                                       {{"Book/p1.jpg", "old"},
+                                                        {"Book/sub/p2.png", "two"},
+                                                        {"../evil.jpg", "flat"},
+                                                        {"/abs/p3.jpg", "three"},
+                                                        {"__MACOSX/Book/._p1.jpg", "meta"},
+                                                        {"Book/._p2.png", "meta"},
+                                                        {"Other/p1.jpg", "other"},
+                                                        {"Book/p1.jpg", "new"}})));
         EXPECT_EQ(written(), QStringList({"Book_p1.jpg", "Other_p1.jpg", "evil.jpg", "p2.png", "p3.jpg"}));
         EXPECT_EQ(page("Book_p1.jpg"), "new");
         EXPECT_EQ(asked, QStringList({"Book", "Other"})); // asked once, in the zip form
@@ -76,7 +49,7 @@ TEST_F(SevenZipTarBook, NamesFlattenTheLaterEntryWinsAndTheChosenBookAloneIsWrit
         answer = {"Vol2"};
         EXPECT_TRUE(extract(
             sevenZip,
-            writeArchive(
+            WriteArchiveWithLibarchive(
                 sevenZip,
                 {{"Vol1/", "/"}, {"Vol1/a.jpg", "1"}, {"Vol2/", "/"}, {"Vol2/a.jpg", "2"}, {"Vol2/b.jpg", "3"}})));
         EXPECT_EQ(written(), QStringList({"a.jpg", "b.jpg"}));
@@ -88,8 +61,8 @@ TEST_F(SevenZipTarBook, NamesFlattenTheLaterEntryWinsAndTheChosenBookAloneIsWrit
 TEST_F(SevenZipTarBook, DamageGivesTheZipMessagesAndKeepsNoPartialPage)
 {
     for (const bool sevenZip : {true, false}) {
-        const QByteArray whole = writeArchive(sevenZip,
-                                              {{"p1.jpg", QByteArray(3000, 'a')}, {"p2.jpg", QByteArray(9000, 'b')}});
+        const QByteArray whole = WriteArchiveWithLibarchive(
+            sevenZip, {{"p1.jpg", QByteArray(3000, 'a')}, {"p2.jpg", QByteArray(9000, 'b')}});
         const std::size_t before = messages.size();
         extract(sevenZip, whole.left(whole.size() * 2 / 3));
         EXPECT_GT(messages.size(), before);
@@ -105,11 +78,12 @@ TEST_F(SevenZipTarBook, ChaptersAreReadFolderByFolder)
     for (const bool sevenZip : {true, false}) {
         freshWorkDir();
         const QString path = scratch.write(sevenZip ? "ch.cb7" : "ch.cbt",
-                                           writeArchive(sevenZip, {{"B/Ch2/01.jpg", "4"},
-                                                                   {"B/Ch1/02.jpg", "2"},
-                                                                   {"B/Ch1/01.jpg", "1"},
-                                                                   {"B/Ch2/02.jpg", "5"},
-                                                                   {"B/Ch1/03.jpg", "3"}}));
+                                           WriteArchiveWithLibarchive(sevenZip,
+                                                                      {{"B/Ch2/01.jpg", "4"},
+                                                                       {"B/Ch1/02.jpg", "2"},
+                                                                       {"B/Ch1/01.jpg", "1"},
+                                                                       {"B/Ch2/02.jpg", "5"},
+                                                                       {"B/Ch1/03.jpg", "3"}}));
         std::optional<ArchiveBookPlan> plan = PlanSevenZipTarBook(path, workDir(), chooser(), messages);
         ASSERT_TRUE(plan);
         QStringList pages;
@@ -125,9 +99,9 @@ TEST_F(SevenZipTarBook, ChaptersAreReadFolderByFolder)
 // A tar's entries are passed over by seeking, so the page shown first is written before any other.
 TEST_F(SevenZipTarBook, ATarWritesThePageShownFirstBeforeTheOthers)
 {
-    const Entries entries{{"p3.jpg", PageBytes(3)}, {"p1.jpg", PageBytes(1)}, {"p2.jpg", PageBytes(2)}};
-    std::optional<ArchiveBookPlan> plan =
-        PlanSevenZipTarBook(scratch.write("book.cbt", writeArchive(false, entries)), workDir(), chooser(), messages);
+    const ArchiveEntries entries{{"p3.jpg", PageBytes(3)}, {"p1.jpg", PageBytes(1)}, {"p2.jpg", PageBytes(2)}};
+    std::optional<ArchiveBookPlan> plan = PlanSevenZipTarBook(
+        scratch.write("book.cbt", WriteArchiveWithLibarchive(false, entries)), workDir(), chooser(), messages);
     ASSERT_TRUE(plan);
     // p2.jpg, page 2, is shown first; the worker holds after it until the page is on screen.
     BookExtraction extraction(workDir(), std::move(plan->files), std::move(plan->writer), 1, {}, true);
@@ -138,14 +112,48 @@ TEST_F(SevenZipTarBook, ATarWritesThePageShownFirstBeforeTheOthers)
     EXPECT_TRUE(messages.empty());
 }
 
+// A 7z entry that starts its folder is reached without unpacking another: in a 7z of one folder per
+// page the pages are written in the reader's order, and in one of several solid folders the page shown
+// first still goes before the others when it starts its folder.
+TEST_F(SevenZipTarBook, A7zWritesThePageShownFirstWhenItStartsItsFolder)
+{
+    const SevenZipTestEntry p1{"p1.jpg", PageBytes(1)}, p2{"p2.jpg", PageBytes(2)}, p3{"p3.jpg", PageBytes(3)},
+        p4{"p4.jpg", PageBytes(4)};
+    for (const auto& folders : {std::vector<std::vector<SevenZipTestEntry>>{{p1}, {p2}, {p3}, {p4}},
+                                std::vector<std::vector<SevenZipTestEntry>>{{p1, p2}, {p3, p4}}}) {
+        freshWorkDir();
+        std::optional<ArchiveBookPlan> plan = PlanSevenZipTarBook(
+            scratch.write("book.cb7", WriteSevenZipArchive(folders)), workDir(), chooser(), messages);
+        ASSERT_TRUE(plan);
+        BookExtraction extraction(workDir(), std::move(plan->files), std::move(plan->writer), 2, {}, true);
+        ASSERT_TRUE(extraction.waitFor(2));
+        EXPECT_EQ(written(), QStringList{"p3.jpg"});
+        extraction.waitAll();
+        expectWritten({"p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"});
+    }
+    // A page far ahead wanted once a page is written: libarchive then unpacks what it passes over, so
+    // the archive is opened again to reach it.
+    freshWorkDir();
+    std::optional<ArchiveBookPlan> plan = PlanSevenZipTarBook(
+        scratch.write("jump.cb7", WriteSevenZipArchive({{p1}, {p2}, {p3}, {p4}})), workDir(), chooser(), messages);
+    ASSERT_TRUE(plan);
+    BookExtraction extraction(workDir(), std::move(plan->files), std::move(plan->writer), 0, {}, true);
+    ASSERT_TRUE(extraction.waitFor(0));
+    ASSERT_TRUE(extraction.waitFor(3));
+    extraction.waitAll();
+    expectWritten({"p1.jpg", "p2.jpg", "p3.jpg", "p4.jpg"});
+    EXPECT_TRUE(messages.empty());
+}
+
 // A cover is page 1 alone: the rest of the book is never written for it.
 TEST_F(SevenZipTarBook, TheCoverWritesPageOneAlone)
 {
-    const Entries entries{{"p2.jpg", PageBytes(2)}, {"p1.jpg", PageBytes(1)}, {"p3.jpg", PageBytes(3)}};
+    const ArchiveEntries entries{{"p2.jpg", PageBytes(2)}, {"p1.jpg", PageBytes(1)}, {"p3.jpg", PageBytes(3)}};
     const std::atomic<bool> cancelled{false};
     for (const bool sevenZip : {true, false}) {
         freshWorkDir();
-        const QString path = scratch.write(sevenZip ? "cover.cb7" : "cover.cbt", writeArchive(sevenZip, entries));
+        const QString path = scratch.write(sevenZip ? "cover.cb7" : "cover.cbt",
+                                           WriteArchiveWithLibarchive(sevenZip, entries));
         EXPECT_EQ(WriteFirstPage(path, workDir(), cancelled, messages), workDir() + "p1.jpg");
         expectWritten({"p1.jpg"});
     }
