@@ -20,6 +20,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QTimer>
+#include <limits>
 
 namespace {
 // A rotation, a shift and the widths found belong to the book they were found in; the two-page view and
@@ -133,8 +134,13 @@ QSize PdfPageBox(const AppState& state)
 {
     if (!state.windows.pageView)
         return {};
-    return MadeForViewBox(state.windows.pageView->viewPixels(),
-                          PageViewModeOf(state.book, state.view, state.settings));
+    const QSize box = MadeForViewBox(state.windows.pageView->viewPixels(),
+                                     PageViewModeOf(state.book, state.view, state.settings));
+    if (state.view.quarterTurns % 2 == 0)
+        return box;
+    // A page turned by a quarter is made for the view turned back, so it fits once turned; its width
+    // fitted to the view's is the page's height, whatever its width.
+    return box.height() > 0 ? box.transposed() : QSize(std::numeric_limits<int>::max(), box.width());
 }
 
 BookOpening BookOpeningOf(AppState& state)
@@ -184,6 +190,7 @@ void OpenBookFile(AppState& state, const QString& path)
     // An image opens its folder as the book.
     const bool image = BookKindOfExtension(BookFileExtension(fullPath)) == BookKind::Image;
     const bool fromHistory = resumeFromHistory(state, image ? paths::directoryOf(fullPath) : fullPath, how);
+    how.pageBox = PdfPageBox(state); // the rotation the book was read with comes from its history
     const std::uint32_t opening = state.extractionWaits.opening;
     const bool opened = OpenFileBook(state.book, fullPath, state.paths.WorkDir, how, messages);
     if (state.shutDown || state.extractionWaits.opening != opening)

@@ -11,7 +11,8 @@ struct AppState;
 
 // How the first page is decoded, from the settings and the view.
 // The box a PDF book's pages are rendered to fit: the page view in device pixels, its width alone
-// when the stretched view fits the width, grown by the zoom in the normal view.
+// when the stretched view fits the width, grown by the zoom in the normal view; turned back for a page
+// turned by a quarter.
 QSize PdfPageBox(const AppState& state);
 BookOpening BookOpeningOf(AppState& state);
 

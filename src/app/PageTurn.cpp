@@ -3,6 +3,7 @@
 
 #include "app/AppState.h"
 #include "app/CommandTable.h"
+#include "app/PagesForView.h"
 #include "app/PresentPage.h"
 #include "book/ComicInfo.h"
 #include "book/PagePairs.h"
@@ -210,6 +211,7 @@ void RotatePageLeft(AppState& state)
     state.view.quarterTurns = QuarterTurnsAfter(state.view.quarterTurns, -1);
     if (state.book.bookLoaded)
         DecodeShownPageAgain(state);
+    MakePagesForView(state);
 }
 
 void RotatePageRight(AppState& state)
@@ -217,6 +219,7 @@ void RotatePageRight(AppState& state)
     state.view.quarterTurns = QuarterTurnsAfter(state.view.quarterTurns, 1);
     if (state.book.bookLoaded)
         DecodeShownPageAgain(state);
+    MakePagesForView(state);
 }
 
 void DecodeShownPageAgain(AppState& state)

@@ -20,7 +20,9 @@ void MakePagesForView(AppState& state)
         return;
     // The page shown tells how much larger it would be drawn; a small change keeps comparing against the
     // box the pages were made for.
-    if (box == book.pageBox || !PdfBoxNeedsRender(book.current.pixels.size(), book.pageBox, box))
+    // The page shown is turned after decoding; the boxes are not.
+    const QSize made = state.view.quarterTurns % 2 ? book.current.pixels.size().transposed() : book.current.pixels.size();
+    if (box == book.pageBox || !PdfBoxNeedsRender(made, book.pageBox, box))
         return;
     book.pageBox = box;
     book.extraction->renderAgain(box);

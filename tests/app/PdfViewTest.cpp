@@ -107,6 +107,21 @@ TEST_F(PdfView, TheZoomHasThePageMadeAtItsSizeAndDrawnOneToOne)
     EXPECT_NEAR(drawn().dest.height(), fittedHeight, 2);
 }
 
+TEST_F(PdfView, APageTurnedByAQuarterIsMadeToFitOnceTurned)
+{
+    state.view.stretched = true;
+    window->resize(900, 500);
+    OpenBookFile(state, WriteTestPdf(dir, QStringLiteral("book.pdf"), 3));
+    ASSERT_TRUE(state.book.bookLoaded);
+    const QSize view = window->pageView()->viewPixels();
+    ASSERT_GT(view.width(), view.height());
+    QTest::qWait(150); // the view settled
+    // Turned, the upright page made for the view would lie on its side as tall as it was wide.
+    RotatePageRight(state);
+    EXPECT_TRUE(waitUntil([&] { return std::abs(state.book.current.pixels.height() - view.height()) <= 1; }));
+    EXPECT_GT(state.book.current.pixels.width(), state.book.current.pixels.height());
+}
+
 TEST_F(PdfView, TheOverviewGetsThumbnailsOfPagesFarFromTheOneRead)
 {
     OpenBookFile(state, WriteTestPdf(dir, QStringLiteral("long.pdf"), 40)); // 42 pages
