@@ -11,6 +11,7 @@
 //   bench-extract --extract ARCHIVE DIR  (one extraction of any zip- or rar-family book, for strace/perf)
 
 #include "../../tests/archive/RarTestWriter.h"
+#include "../../tests/archive/SevenZipTestWriter.h"
 #include "book/RarBook.h"
 #include "book/SevenZipTarBook.h"
 #include "book/ZipBook.h"
@@ -24,8 +25,6 @@
 #include <QImage>
 #include <QPainter>
 #include <QRandomGenerator>
-#include <archive.h>
-#include <archive_entry.h>
 #include <minizip/zip.h>
 
 #include <algorithm>
@@ -106,28 +105,12 @@ bool writeRar(const QString& path, const std::vector<QByteArray>& pages)
 // A solid 7z of LZMA2 (as 7-Zip writes them by default) or a plain tar.
 bool writeSevenZipOrTar(const QString& path, const std::vector<QByteArray>& pages, bool sevenZip)
 {
-    archive* a = archive_write_new();
-    if (sevenZip) {
-        archive_write_set_format_7zip(a);
-        archive_write_set_format_option(a, "7zip", "compression", "lzma2");
-    } else {
-        archive_write_set_format_pax_restricted(a);
-    }
-    bool ok = archive_write_open_filename(a, QFile::encodeName(path).constData()) == ARCHIVE_OK;
-    for (int i = 0; ok && i < kPages; ++i) {
-        const QByteArray& data = pages[std::size_t(i) % pages.size()];
-        archive_entry* e = archive_entry_new();
-        archive_entry_set_pathname(e, pageName(i).toUtf8().constData());
-        archive_entry_set_filetype(e, AE_IFREG);
-        archive_entry_set_perm(e, 0644);
-        archive_entry_set_size(e, data.size());
-        ok = archive_write_header(a, e) == ARCHIVE_OK
-            && archive_write_data(a, data.constData(), std::size_t(data.size())) == data.size();
-        archive_entry_free(e);
-    }
-    ok = archive_write_close(a) == ARCHIVE_OK && ok;
-    archive_write_free(a);
-    return ok;
+    ArchiveEntries entries;
+    for (int i = 0; i < kPages; ++i)
+        entries.emplace_back(pageName(i).toUtf8(), pages[std::size_t(i) % pages.size()]);
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly)
+        && file.write(WriteArchiveWithLibarchive(sevenZip, entries, "lzma2")) > 0;
 }
 
 void freshDir(const QString& dir)

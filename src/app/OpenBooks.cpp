@@ -148,7 +148,7 @@ BookOpening BookOpeningOf(AppState& state)
     return {.flipped = state.view.flipped,
             .decode = DecodeOptionsOf(state),
             .resumePage = state.settings.previouspage,
-            .pageBox = PdfPageBox(state),
+            .pageBox = {}, // the opener's, after the history
             .order = state.settings.naturalorder ? PageOrder::Natural : PageOrder::Bytes,
             .extractionProgress = ExtractionNotifier(state),
             .chooseBook =
@@ -190,7 +190,7 @@ void OpenBookFile(AppState& state, const QString& path)
     // An image opens its folder as the book.
     const bool image = BookKindOfExtension(BookFileExtension(fullPath)) == BookKind::Image;
     const bool fromHistory = resumeFromHistory(state, image ? paths::directoryOf(fullPath) : fullPath, how);
-    how.pageBox = PdfPageBox(state); // the rotation the book was read with comes from its history
+    how.pageBox = PdfPageBox(state); // after the history, which gives back the book's rotation
     const std::uint32_t opening = state.extractionWaits.opening;
     const bool opened = OpenFileBook(state.book, fullPath, state.paths.WorkDir, how, messages);
     if (state.shutDown || state.extractionWaits.opening != opening)

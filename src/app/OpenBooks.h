@@ -9,11 +9,13 @@
 
 struct AppState;
 
-// How the first page is decoded, from the settings and the view.
 // The box a PDF book's pages are rendered to fit: the page view in device pixels, its width alone
 // when the stretched view fits the width, grown by the zoom in the normal view; turned back for a page
 // turned by a quarter.
 QSize PdfPageBox(const AppState& state);
+
+// How the first page is decoded, from the settings and the view. A PDF's page box is the opener's to
+// set, once the book's history has given back its rotation.
 BookOpening BookOpeningOf(AppState& state);
 
 // Opens the directory in BookDir as a book (BookPath as OpenDirectoryBook takes it).

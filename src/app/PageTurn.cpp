@@ -206,20 +206,24 @@ void FlipPage(AppState& state)
     DecodeShownPageAgain(state);
 }
 
-void RotatePageLeft(AppState& state)
+namespace {
+void rotatePage(AppState& state, std::int32_t quarterTurns)
 {
-    state.view.quarterTurns = QuarterTurnsAfter(state.view.quarterTurns, -1);
+    state.view.quarterTurns = QuarterTurnsAfter(state.view.quarterTurns, quarterTurns);
     if (state.book.bookLoaded)
         DecodeShownPageAgain(state);
     MakePagesForView(state);
 }
+} // namespace
+
+void RotatePageLeft(AppState& state)
+{
+    rotatePage(state, -1);
+}
 
 void RotatePageRight(AppState& state)
 {
-    state.view.quarterTurns = QuarterTurnsAfter(state.view.quarterTurns, 1);
-    if (state.book.bookLoaded)
-        DecodeShownPageAgain(state);
-    MakePagesForView(state);
+    rotatePage(state, 1);
 }
 
 void DecodeShownPageAgain(AppState& state)

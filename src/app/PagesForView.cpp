@@ -18,9 +18,8 @@ void MakePagesForView(AppState& state)
     const QSize box = PdfPageBox(state);
     if (box.width() <= 0) // no view; a height of 0 fits the width
         return;
-    // The page shown tells how much larger it would be drawn; a small change keeps comparing against the
-    // box the pages were made for.
-    // The page shown is turned after decoding; the boxes are not.
+    // The page shown tells how much larger it would be drawn (turned back, as it was made); a small change
+    // keeps comparing against the box the pages were made for.
     const QSize made = state.view.quarterTurns % 2 ? book.current.pixels.size().transposed() : book.current.pixels.size();
     if (box == book.pageBox || !PdfBoxNeedsRender(made, book.pageBox, box))
         return;

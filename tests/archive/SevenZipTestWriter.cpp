@@ -91,11 +91,16 @@ QByteArray WriteSevenZipArchive(const std::vector<std::vector<SevenZipTestEntry>
     return SevenZipWithHeader(packed, header);
 }
 
-QByteArray WriteArchiveWithLibarchive(bool sevenZip, const ArchiveEntries& entries)
+QByteArray WriteArchiveWithLibarchive(bool sevenZip, const ArchiveEntries& entries, const char* compression)
 {
     archive* a = archive_write_new();
     sevenZip ? archive_write_set_format_7zip(a) : archive_write_set_format_pax_restricted(a);
-    QByteArray bytes(1 << 20, '\0');
+    if (sevenZip && compression)
+        archive_write_set_format_option(a, "7zip", "compression", compression);
+    qsizetype room = 1 << 20; // headers, and what packing adds to data it can't make smaller
+    for (const auto& entry : entries)
+        room += entry.first.size() + entry.second.size() + 1024;
+    QByteArray bytes(room, '\0');
     std::size_t used = 0;
     archive_write_open_memory(a, bytes.data(), std::size_t(bytes.size()), &used);
     for (const auto& [name, data] : entries) {

@@ -9,8 +9,9 @@
 
 using ArchiveEntries = std::vector<std::pair<QByteArray, QByteArray>>; // name, data (data "/" makes a folder)
 
-// A 7z (one solid folder, its header packed with LZMA) or a tar, written by libarchive.
-QByteArray WriteArchiveWithLibarchive(bool sevenZip, const ArchiveEntries& entries);
+// A 7z (one solid folder, its header packed with LZMA; its data packed by libarchive's `compression`,
+// LZMA when none is given) or a tar, written by libarchive.
+QByteArray WriteArchiveWithLibarchive(bool sevenZip, const ArchiveEntries& entries, const char* compression = nullptr);
 
 struct SevenZipTestEntry {
     QByteArray name;

@@ -3,6 +3,7 @@
 
 #include <QByteArrayView>
 #include <QFile>
+#include <QtEndian>
 
 #include <lzma.h>
 #include <zlib.h>
@@ -38,14 +39,6 @@ enum : std::uint64_t {
     kEmptyStream = 0x0E,
     kEncodedHeader = 0x17,
 };
-
-std::uint64_t littleEndian(const char* p, int bytes)
-{
-    std::uint64_t value = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        value = value << 8 | std::uint8_t(p[i]);
-    return value;
-}
 
 std::uint32_t crcOf(QByteArrayView bytes)
 {
@@ -95,6 +88,10 @@ public:
     // `count` bits, the first in the top bit of the first byte.
     std::optional<std::vector<bool>> bits(std::uint64_t count)
     {
+        if (count > left() * 8) { // more bits than the bytes left hold; also keeps the sums below from wrapping
+            fail();
+            return std::nullopt;
+        }
         const QByteArrayView bytes = take((count + 7) / 8);
         if (!ok())
             return std::nullopt;
@@ -149,7 +146,7 @@ std::optional<std::vector<std::optional<std::uint32_t>>> digests(Cursor& c, std:
             continue;
         const QByteArrayView crc = c.take(4);
         if (c.ok())
-            crcs[i] = std::uint32_t(littleEndian(crc.data(), 4));
+            crcs[i] = qFromLittleEndian<quint32>(crc.data());
     }
     return c.ok() ? std::optional(std::move(crcs)) : std::nullopt;
 }
@@ -159,12 +156,10 @@ bool skipDigests(Cursor& c, std::uint64_t count)
 {
     std::uint64_t defined = count;
     if (!c.byte()) {
-        const QByteArrayView bytes = c.take((count + 7) / 8);
-        if (!c.ok())
+        const std::optional<std::vector<bool>> given = c.bits(count);
+        if (!given)
             return false;
-        defined = 0;
-        for (std::uint64_t i = 0; i < count; ++i)
-            defined += (std::uint8_t(bytes[qsizetype(i / 8)]) >> (7 - i % 8)) & 1;
+        defined = std::uint64_t(std::count(given->begin(), given->end(), true));
     }
     if (defined > c.left() / 4)
         return c.fail();
@@ -468,11 +463,11 @@ std::optional<std::vector<bool>> SevenZipFolderStarts(std::uint64_t fileSize, co
         return std::nullopt;
     const std::optional<QByteArray> start = bytesAt(0, kSignatureSize);
     if (!start || std::uint64_t(start->size()) != kSignatureSize || !start->startsWith(kMagic) || start->at(6) != 0
-        || crcOf(QByteArrayView(*start).sliced(12, 20)) != littleEndian(start->constData() + 8, 4))
+        || crcOf(QByteArrayView(*start).sliced(12, 20)) != qFromLittleEndian<quint32>(start->constData() + 8))
         return std::nullopt;
-    const std::uint64_t offset = littleEndian(start->constData() + 12, 8);
-    const std::uint64_t size = littleEndian(start->constData() + 20, 8);
-    const std::uint32_t crc = std::uint32_t(littleEndian(start->constData() + 28, 4));
+    const std::uint64_t offset = qFromLittleEndian<quint64>(start->constData() + 12);
+    const std::uint64_t size = qFromLittleEndian<quint64>(start->constData() + 20);
+    const std::uint32_t crc = qFromLittleEndian<quint32>(start->constData() + 28);
     if (size == 0)
         return std::vector<bool>{}; // an archive of nothing
     if (size > kLongestHeader || size > fileSize - kSignatureSize || offset > fileSize - kSignatureSize - size)
